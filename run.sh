@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Quaderlo and starts it from build/.
+set -euo pipefail
+cd "$(dirname "$0")"
+source scripts/deps.sh
+install_missing "${QUADERLO_PACKAGES[@]}"
+build_quaderlo
+exec ./build/quaderlo "$@"

@@ -1,0 +1,21 @@
+# Installs the Debian packages that are missing. Sourced by run.sh and test.sh.
+QUADERLO_PACKAGES=(build-essential cmake qt6-base-dev qt6-translations-l10n fonts-liberation fonts-comic-neue
+                   xvfb xauth poppler-utils)
+
+install_missing() {
+    local missing=()
+    for p in "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installazione dei pacchetti mancanti: ${missing[*]}"
+    local sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+build_quaderlo() {
+    cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
+    cmake --build build -j"$(nproc)"
+}

@@ -1,0 +1,9 @@
+#include "app/Avvio.h"
+#include "app/frmSplash.h"
+#include "platform/Form.h"
+
+// One line per window: its name and how it is created.
+void Avvio::registraFinestre()
+{
+    Forms::registerForm(QStringLiteral("frmSplash"), [] { return new frmSplash; });
+}

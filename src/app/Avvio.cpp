@@ -1,0 +1,30 @@
+#include "app/Avvio.h"
+
+#include <QtGlobal>
+
+#include <QApplication>
+#include <QFont>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+void Avvio::prepara(QApplication &app)
+{
+    Q_INIT_RESOURCE(quaderlo);
+    QApplication::setApplicationName(QStringLiteral("Quaderlo"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Quaderlo"));
+    QApplication::setApplicationVersion(QStringLiteral(QUADERLO_VERSION));
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+
+    auto *qt = new QTranslator(&app);
+    if (qt->load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(qt);
+
+    QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/quaderlo.png")));
+    registraFinestre();
+}

@@ -1,0 +1,83 @@
+#include "app/FileImpostazioni.h"
+#include "app/CarQuad.h"
+#include "platform/Ansi.h"
+#include "platform/Paths.h"
+#include "platform/TextFile.h"
+
+using namespace CarQuad;
+
+QString Impostazioni::titoloPredefinito(int n)
+{
+    static const char *const titles[] = {"Sit. Iniziale", "Finalità", "Val. 1° Q.", "Val. 2° Q."};
+    return QString::fromUtf8(titles[qBound(1, n, 4) - 1]);
+}
+
+bool Impostazioni::leggiAnno()
+{
+    const auto bytes = TextFile::readBytes(Paths::inProgram(QStringLiteral("Anno.dat")));
+    if (!bytes)
+        return false;
+    // The whole file but its last two bytes, the line end the writer added.
+    if (bytes->size() >= 2)
+        AnnoScolastico = Ansi::decode(bytes->left(bytes->size() - 2));
+    return true;
+}
+
+bool Impostazioni::scriviAnno(QString *error)
+{
+    return LineWriter().line(AnnoScolastico).save(Paths::inProgram(QStringLiteral("Anno.dat")), error);
+}
+
+bool Impostazioni::leggiPassword()
+{
+    FieldReader in;
+    if (!in.open(Paths::inProgram(QStringLiteral("Qua.inf"))))
+        return false;
+    QString value;
+    while (!in.atEnd()) {
+        if (in.readField(&value))
+            NomeUtente = value;
+        if (in.readField(&value))
+            PasswordUtente = value;
+    }
+    return true;
+}
+
+bool Impostazioni::scriviPassword(const QString &nome, const QString &password, QString *error)
+{
+    return LineWriter().line(nome).line(password).save(Paths::inProgram(QStringLiteral("Qua.inf")), error);
+}
+
+bool Impostazioni::leggiTitoli()
+{
+    FieldReader in;
+    if (!in.open(Paths::inProgram(QStringLiteral("Titoli.dat"))))
+        return false;
+    QString value;
+    while (!in.atEnd())
+        for (int n = 1; n <= 4; ++n)
+            if (in.readField(&value))
+                TitoloQuadro(n) = value;
+    return true;
+}
+
+bool Impostazioni::scriviTitoli(QString *error)
+{
+    LineWriter w;
+    for (int n = 1; n <= 4; ++n)
+        w.line(TitoloQuadro(n));
+    return w.save(Paths::inProgram(QStringLiteral("Titoli.dat")), error);
+}
+
+QString Impostazioni::valoreNonRileggibile(const QString &value)
+{
+    if (value.contains(QLatin1Char(',')))
+        return QStringLiteral("non può contenere la virgola.");
+    if (value.startsWith(QLatin1Char('"')))
+        return QStringLiteral("non può iniziare con le virgolette.");
+    if (value != value.trimmed())
+        return QStringLiteral("non può iniziare o terminare con uno spazio.");
+    if (!Ansi::unencodable(value).isEmpty())
+        return QStringLiteral("contiene caratteri non ammessi: %1").arg(Ansi::unencodable(value));
+    return QString();
+}

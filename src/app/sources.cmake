@@ -1,0 +1,10 @@
+# Files of the app subsystem.
+list(APPEND CORE_SOURCES
+    src/app/CarQuad.cpp
+    src/app/FileImpostazioni.cpp
+)
+list(APPEND GUI_SOURCES
+    src/app/AllForms.cpp
+    src/app/Avvio.cpp
+    src/app/frmSplash.cpp
+)

@@ -1,0 +1,5 @@
+# Files of the archive subsystem.
+list(APPEND CORE_SOURCES
+)
+list(APPEND GUI_SOURCES
+)

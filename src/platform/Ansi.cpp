@@ -1,0 +1,58 @@
+#include "platform/Ansi.h"
+
+namespace {
+// Code points of bytes 0x80..0x9F; the five bytes Windows leaves undefined map to the C1 control of the same value.
+const char16_t kHigh[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+int byteFor(char16_t c)
+{
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return c;
+    for (int i = 0; i < 32; ++i)
+        if (kHigh[i] == c)
+            return 0x80 + i;
+    return -1;
+}
+} // namespace
+
+QString Ansi::decode(const QByteArray &bytes)
+{
+    QString out;
+    out.resize(bytes.size());
+    QChar *d = out.data();
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        d[i] = (b >= 0x80 && b < 0xA0) ? QChar(kHigh[b - 0x80]) : QChar(b);
+    }
+    return out;
+}
+
+QByteArray Ansi::encode(const QString &text, QString *unencodable)
+{
+    QByteArray out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const int b = byteFor(text[i].unicode());
+        if (b >= 0) {
+            out.append(static_cast<char>(b));
+            continue;
+        }
+        // A surrogate pair is one character to the user.
+        QString bad = text[i];
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            bad += text[++i];
+        if (unencodable && !unencodable->contains(bad))
+            unencodable->append(bad);
+        out.append('?');
+    }
+    return out;
+}
+
+QString Ansi::unencodable(const QString &text)
+{
+    QString bad;
+    encode(text, &bad);
+    return bad;
+}

@@ -1,0 +1,46 @@
+#pragma once
+#include <QWidget>
+#include <functional>
+
+// A window of the program: one instance per name, created on first use, never modal.
+class Form : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit Form(const QString &name, QWidget *parent = nullptr);
+
+    // Loads and shows the window (the public set-up routine).
+    virtual void Form_Load() { show(); }
+
+protected:
+    // What closing by the title bar does: the window's own exit button, by default hiding.
+    virtual void closeByTitleBar() { hide(); }
+    // Frames kept centred in the window whenever it changes size (the first lies on top).
+    void setCentredFrames(const QList<QWidget *> &frames);
+    void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    QList<QWidget *> m_frames;
+};
+
+namespace Forms {
+using Factory = std::function<Form *()>;
+void registerForm(const QString &name, Factory factory);
+bool isRegistered(const QString &name);
+// The instance, created (loaded) on first use; nullptr when no such window is registered.
+Form *get(const QString &name);
+template <class T> T *get(const QString &name) { return qobject_cast<T *>(get(name)); }
+// The instance when loaded, else nullptr.
+Form *find(const QString &name);
+bool isLoaded(const QString &name);
+// Hides the window and destroys it; the next get() loads a new one.
+void unload(const QString &name);
+// Ends the program at once: every window closes, nothing is asked or saved.
+void endProgram();
+bool programEnded();
+// For tests: unload every window and forget that the program ended.
+void resetAll();
+// Centres frame in its parent, as left = (width - frame width) / 2, top likewise.
+void centre(QWidget *frame);
+} // namespace Forms

@@ -1,0 +1,135 @@
+#include "platform/TextFile.h"
+#include "platform/Ansi.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+std::optional<QByteArray> TextFile::readBytes(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return f.readAll();
+}
+
+QString TextFile::readText(const QString &path)
+{
+    return Ansi::decode(readBytes(path).value_or(QByteArray()));
+}
+
+bool TextFile::writeBytes(const QString &path, const QByteArray &bytes, QString *error)
+{
+    QSaveFile f(path);
+    const auto fail = [&](const QString &why) {
+        if (error)
+            *error = QStringLiteral("%1: %2").arg(QFileInfo(path).fileName(), why);
+        f.cancelWriting();
+        return false;
+    };
+    if (!f.open(QIODevice::WriteOnly))
+        return fail(f.errorString());
+    if (f.write(bytes) != bytes.size())
+        return fail(f.errorString());
+    if (!f.commit())
+        return fail(f.errorString());
+    return true;
+}
+
+bool TextFile::writeText(const QString &path, const QString &text, QString *error)
+{
+    QString bad;
+    const QByteArray bytes = Ansi::encode(text, &bad);
+    if (!bad.isEmpty()) {
+        if (error)
+            *error = QStringLiteral("%1: caratteri non ammessi: %2").arg(QFileInfo(path).fileName(), bad);
+        return false;
+    }
+    return writeBytes(path, bytes, error);
+}
+
+LineWriter &LineWriter::line(const QString &value)
+{
+    m_bytes += Ansi::encode(value, &m_unencodable);
+    m_bytes += "\r\n";
+    return *this;
+}
+
+LineWriter &LineWriter::number(long long value)
+{
+    const QByteArray digits = QByteArray::number(value < 0 ? -value : value);
+    m_bytes += (value < 0 ? "-" : " ") + digits + " \r\n";
+    return *this;
+}
+
+bool LineWriter::save(const QString &path, QString *error) const
+{
+    if (!m_unencodable.isEmpty()) {
+        if (error)
+            *error = QStringLiteral("%1: caratteri non ammessi: %2").arg(QFileInfo(path).fileName(), m_unencodable);
+        return false;
+    }
+    return TextFile::writeBytes(path, m_bytes, error);
+}
+
+bool FieldReader::open(const QString &path)
+{
+    const auto bytes = TextFile::readBytes(path);
+    m_bytes = bytes.value_or(QByteArray());
+    m_pos = 0;
+    return bytes.has_value();
+}
+
+void FieldReader::skipLineEnd()
+{
+    if (m_pos < m_bytes.size() && m_bytes[m_pos] == '\r')
+        ++m_pos;
+    if (m_pos < m_bytes.size() && m_bytes[m_pos] == '\n')
+        ++m_pos;
+}
+
+bool FieldReader::readField(QString *field)
+{
+    field->clear();
+    if (atEnd())
+        return false;
+    const auto isEol = [this](qsizetype i) { return m_bytes[i] == '\r' || m_bytes[i] == '\n'; };
+    while (m_pos < m_bytes.size() && m_bytes[m_pos] == ' ')
+        ++m_pos;
+    QByteArray raw;
+    if (m_pos < m_bytes.size() && m_bytes[m_pos] == '"') {
+        const qsizetype close = m_bytes.indexOf('"', m_pos + 1);
+        const qsizetype end = close < 0 ? m_bytes.size() : close;
+        raw = m_bytes.mid(m_pos + 1, end - m_pos - 1);
+        m_pos = close < 0 ? end : end + 1;
+        // Whatever follows the closing quote up to the delimiter is ignored.
+        while (m_pos < m_bytes.size() && m_bytes[m_pos] != ',' && !isEol(m_pos))
+            ++m_pos;
+    } else {
+        const qsizetype start = m_pos;
+        while (m_pos < m_bytes.size() && m_bytes[m_pos] != ',' && !isEol(m_pos))
+            ++m_pos;
+        raw = m_bytes.mid(start, m_pos - start);
+        while (raw.endsWith(' '))
+            raw.chop(1);
+    }
+    if (m_pos < m_bytes.size() && m_bytes[m_pos] == ',')
+        ++m_pos;
+    else
+        skipLineEnd();
+    *field = Ansi::decode(raw);
+    return true;
+}
+
+bool FieldReader::readLine(QString *line)
+{
+    line->clear();
+    if (atEnd())
+        return false;
+    const qsizetype start = m_pos;
+    while (m_pos < m_bytes.size() && m_bytes[m_pos] != '\r' && m_bytes[m_pos] != '\n')
+        ++m_pos;
+    *line = Ansi::decode(m_bytes.mid(start, m_pos - start));
+    skipLineEnd();
+    return true;
+}

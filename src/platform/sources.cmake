@@ -1,0 +1,13 @@
+# Files of the platform layer.
+list(APPEND CORE_SOURCES
+    src/platform/Ansi.cpp
+    src/platform/Conversions.cpp
+    src/platform/Paths.cpp
+    src/platform/TextFile.cpp
+)
+list(APPEND GUI_SOURCES
+    src/platform/Form.cpp
+    src/platform/Help.cpp
+    src/platform/MsgBox.cpp
+    src/platform/Ui.cpp
+)

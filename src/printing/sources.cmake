@@ -1,0 +1,5 @@
+# Files of the printing subsystem.
+list(APPEND CORE_SOURCES
+)
+list(APPEND GUI_SOURCES
+)

@@ -1,0 +1,1 @@
+quaderlo_test(tst_textfile platform/tst_TextFile.cpp)

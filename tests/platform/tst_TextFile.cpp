@@ -1,0 +1,134 @@
+#include "TestSupport.h"
+
+#include "platform/Ansi.h"
+#include "platform/Conversions.h"
+#include "platform/Paths.h"
+#include "platform/TextFile.h"
+
+#include <QFile>
+
+class TestTextFile : public QObject
+{
+    Q_OBJECT
+private slots:
+    void ansiRoundTripsEveryByte()
+    {
+        QByteArray all;
+        for (int b = 0; b < 256; ++b)
+            all.append(char(b));
+        QCOMPARE(Ansi::encode(Ansi::decode(all)), all);
+        QCOMPARE(Ansi::decode(QByteArray("\x80\xa7\xe0\xb0")), QString::fromUtf8("€§à°"));
+        QString bad;
+        QCOMPARE(Ansi::encode(QString::fromUtf8("aЖb😀cЖ"), &bad), QByteArray("a?b?c?"));
+        QCOMPARE(bad, QString::fromUtf8("Ж😀"));
+    }
+
+    void lineWriterWritesValuesAndNumbers()
+    {
+        LineWriter w;
+        w.line(QString::fromUtf8("Finalità")).number(1).number(0).number(-7).line(QString());
+        QCOMPARE(w.bytes(), QByteArray("Finalit\xe0\r\n 1 \r\n 0 \r\n-7 \r\n\r\n"));
+    }
+
+    void fieldReaderFollowsTheCommaRules()
+    {
+        FieldReader r(QByteArray("  Rossi Mario  \r\n 1 \r\na,b\r\n\"x, y\" junk,z\r\n\r\nlast"));
+        QString f;
+        QStringList got;
+        while (!r.atEnd()) {
+            QVERIFY(r.readField(&f));
+            got << f;
+        }
+        QCOMPARE(got, (QStringList{"Rossi Mario", "1", "a", "b", "x, y", "z", "", "last"}));
+        // Reading past the end fails and yields nothing.
+        QVERIFY(!r.readField(&f));
+        QVERIFY(f.isEmpty());
+    }
+
+    void fieldReaderEdgeCases()
+    {
+        QString f;
+        FieldReader unclosed(QByteArray("\"open, never closed\r\nnext"));
+        QVERIFY(unclosed.readField(&f));
+        QCOMPARE(f, QStringLiteral("open, never closed\r\nnext"));
+        QVERIFY(unclosed.atEnd());
+
+        FieldReader trailingComma(QByteArray("a,\r\nb"));
+        QStringList got;
+        while (trailingComma.readField(&f))
+            got << f;
+        QCOMPARE(got, (QStringList{"a", "", "b"}));
+
+        FieldReader lines(QByteArray("uno, due\r\n\r\ntre"));
+        QVERIFY(lines.readLine(&f));
+        QCOMPARE(f, QStringLiteral("uno, due"));
+        QVERIFY(lines.readLine(&f));
+        QCOMPARE(f, QString());
+        QVERIFY(lines.readLine(&f));
+        QCOMPARE(f, QStringLiteral("tre"));
+        QVERIFY(!lines.readLine(&f));
+
+        FieldReader empty(QByteArray(""));
+        QVERIFY(empty.atEnd());
+        QVERIFY(!empty.readField(&f));
+    }
+
+    void writesAreAtomicAndFailuresReported()
+    {
+        ProgramFolder dir;
+        const QString path = dir.file("a.dat");
+        QString err;
+        QVERIFY(TextFile::writeText(path, QString::fromUtf8("già\r\n"), &err));
+        QCOMPARE(dir.read("a.dat"), QByteArray("gi\xe0\r\n"));
+        // A character that cannot be stored: nothing is written, the old file stays.
+        QVERIFY(!TextFile::writeText(path, QString::fromUtf8("Ж"), &err));
+        QVERIFY(err.contains(QString::fromUtf8("Ж")));
+        QCOMPARE(dir.read("a.dat"), QByteArray("gi\xe0\r\n"));
+        // A folder that does not exist.
+        QVERIFY(!TextFile::writeBytes(dir.file("missing/b.dat"), "x", &err));
+        QVERIFY(!err.isEmpty());
+        QVERIFY(!TextFile::readBytes(dir.file("none.dat")).has_value());
+    }
+
+    void namesMatchWithoutCase()
+    {
+        ProgramFolder dir;
+        dir.write("3A/ALUNNI.3A", "x");
+        dir.write("3A/Rossi.q1", "a");
+        dir.write("3A/other.txt", "b");
+        QCOMPARE(Paths::resolve(dir.file("3A"), "Alunni.3a"), dir.file("3A/ALUNNI.3A"));
+        QCOMPARE(Paths::resolve(dir.file("3A"), "nuovo.dat"), dir.file("3A/nuovo.dat"));
+        QCOMPARE(Paths::matchingFiles(dir.file("3A"), "alunni.*").size(), 1);
+        QCOMPARE(Paths::removeMatching(dir.file("3A"), "*.Q1"), 1);
+        QVERIFY(!dir.exists("3A/Rossi.q1"));
+        QVERIFY(dir.exists("3A/other.txt"));
+        QVERIFY(!Paths::setCurrentFolder(dir.file("nowhere")));
+        QVERIFY(Paths::setCurrentFolder(dir.file("3A")));
+        QCOMPARE(Paths::inCurrent("alunni.3a"), dir.file("3A/ALUNNI.3A"));
+    }
+
+    void unsafeNamesAreRefused()
+    {
+        for (const char *bad : {"", " ", "a/b", "a\\b", "a:b", "a*", "a?", "\"q", "a<b", "a|b", "a,b", "fine.", "fine ",
+                                " inizio", ".", "..", "CON", "com1", "Lpt9.txt", "tab\there"})
+            QVERIFY2(!Paths::nameProblem(QString::fromUtf8(bad)).isEmpty(), bad);
+        QVERIFY(!Paths::nameProblem(QString::fromUtf8("ЖЖ")).isEmpty());
+        for (const char *good : {"3A", "Rossi Mario", "D'Angelo Niccolò", "5B tempo pieno", "Console"})
+            QVERIFY2(Paths::nameProblem(QString::fromUtf8(good)).isEmpty(), good);
+    }
+
+    void conversionsRoundHalfToEven()
+    {
+        QCOMPARE(Conv::toInt16("20.5").value(), qint16(20));
+        QCOMPARE(Conv::toInt16("21,5").value(), qint16(22));
+        QCOMPARE(Conv::toInt16(" 007 ").value(), qint16(7));
+        QCOMPARE(Conv::toInt16("-2.5").value(), qint16(-2));
+        QVERIFY(!Conv::toInt16("40000").has_value());
+        QVERIFY(!Conv::toInt16("dieci").has_value());
+        QVERIFY(!Conv::toInt16("").has_value());
+        QCOMPARE(Conv::toSingle("190.5").value(), 190.5f);
+    }
+};
+
+QUADERLO_TEST_MAIN(TestTextFile)
+#include "tst_TextFile.moc"
