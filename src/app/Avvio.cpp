@@ -9,9 +9,15 @@
 #include <QLocale>
 #include <QTranslator>
 
-void Avvio::prepara(QApplication &app)
+// Resources of a static library are registered by hand, outside any namespace.
+static void initResources()
 {
     Q_INIT_RESOURCE(quaderlo);
+}
+
+void Avvio::prepara(QApplication &app)
+{
+    initResources();
     QApplication::setApplicationName(QStringLiteral("Quaderlo"));
     QApplication::setApplicationDisplayName(QStringLiteral("Quaderlo"));
     QApplication::setApplicationVersion(QStringLiteral(QUADERLO_VERSION));
