@@ -1,12 +1,26 @@
 #include "app/Avvio.h"
 #include "platform/Form.h"
+#include "platform/MsgBox.h"
 
 #include <QApplication>
+#include <QTimer>
+#include <cstdio>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     Avvio::prepara(app);
+    // For scripted runs (benchmarks, installation tests): every box takes its default answer
+    // and the program ends once the main menu has been shown.
+    const bool exitAfterStart = qEnvironmentVariableIsSet("QUADERLO_EXIT_AFTER_START");
+    if (exitAfterStart)
+        Msg::setTestMode(true);
     Forms::get(QStringLiteral("frmSplash"))->Form_Load();
+    if (exitAfterStart)
+        QTimer::singleShot(0, &app, [] {
+            std::puts("menu shown");
+            std::fflush(stdout);
+            Forms::endProgram();
+        });
     return QApplication::exec();
 }
