@@ -1,0 +1,6 @@
+# One block per benchmark; outputs go to build/bench/.
+add_executable(bench_bare_window bare_window.cpp)
+target_link_libraries(bench_bare_window PRIVATE Qt6::Widgets)
+add_executable(bench_startup bench_startup.cpp)
+target_link_libraries(bench_startup PRIVATE Qt6::Core)
+add_dependencies(bench_startup quaderlo bench_bare_window)
