@@ -1,0 +1,1 @@
+quaderlo_test(tst_avvio app/tst_Avvio.cpp)
