@@ -1,4 +1,5 @@
 #include "app/Avvio.h"
+#include "app/frmLogin.h"
 #include "app/frmSplash.h"
 #include "platform/Form.h"
 
@@ -6,4 +7,5 @@
 void Avvio::registraFinestre()
 {
     Forms::registerForm(QStringLiteral("frmSplash"), [] { return new frmSplash; });
+    Forms::registerForm(QStringLiteral("frmLogin"), [] { return new frmLogin; });
 }

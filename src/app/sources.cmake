@@ -6,5 +6,6 @@ list(APPEND CORE_SOURCES
 list(APPEND GUI_SOURCES
     src/app/AllForms.cpp
     src/app/Avvio.cpp
+    src/app/frmLogin.cpp
     src/app/frmSplash.cpp
 )

@@ -1,0 +1,43 @@
+#include "utilities/NuovoAnno.h"
+#include "app/CarQuad.h"
+#include "platform/Form.h"
+#include "platform/MsgBox.h"
+#include "platform/Paths.h"
+#include "utilities/RicaricaMenu.h"
+#include "utilities/SvuotaArchivio.h"
+
+namespace {
+const QString kNonEseguita = QStringLiteral("Impossibile eseguire l'operazione.");
+
+void fallita(const QString &why)
+{
+    Msg::box(kNonEseguita + QStringLiteral("\n\r ") + why, Msg::Ok, Msg::Critical, QStringLiteral("Utilità"));
+}
+} // namespace
+
+void NuovoAnno()
+{
+    if (!Msg::askYesNo(QStringLiteral("Verranno cancellate dall'archivio le classi inserite e le relative cartelle "
+                                      "create sul disco fisso.\n\r Il programma verrà reinizializzato.\n\r "
+                                      "Vuoi continuare?"),
+                       QStringLiteral("Nuovo Anno")))
+        return;
+    if (!Msg::askYesNo(QStringLiteral("Sei proprio sicuro ?"), QStringLiteral("Conferma Nuovo anno")))
+        return;
+
+    Paths::setCurrentFolder(Paths::programFolder());
+    // Every listed class is checked before anything is deleted, so a run is done whole or not at all.
+    const SvuotaArchivio::Piano piano = SvuotaArchivio::prepara();
+    if (!piano.erroreLettura.isEmpty())
+        return fallita(piano.erroreLettura);
+    if (!piano.classeSenzaFile.isEmpty())
+        return fallita(QStringLiteral("Cancella da Archivi le classi e riprova"));
+    QString error;
+    if (!SvuotaArchivio::azzeraElenchi(&error))
+        return fallita(error);
+    SvuotaArchivio::svuota(piano.cartelle);
+
+    CarQuad::ModoImporta = 0;
+    RicaricaMenu();
+    Forms::unload(QStringLiteral("frmUtilità"));
+}

@@ -1,0 +1,30 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+
+// The work behind the new school year, apart from its window: which class folders go, and in what order.
+namespace SvuotaArchivio {
+// The class names of Classi.dat, up to the end of the file or its first empty value.
+QStringList classiElencate(const QByteArray &classiDat);
+
+// The folder of a listed class inside the program folder; empty when the name is not a class name
+// or the entry lies (or leads, through a link) outside the program folder.
+QString cartellaClasse(const QString &classe);
+
+// Ordinary files of a folder: neither hidden nor folders.
+QStringList fileOrdinari(const QString &cartella);
+
+struct Piano {
+    QStringList cartelle;     // folders to empty and remove, each once, in list order
+    QString classeSenzaFile;  // first listed class whose folder holds no ordinary file: nothing may be deleted
+    QString erroreLettura;    // Classi.dat exists but cannot be read
+};
+// Reads Classi.dat from the program folder and decides what a run deletes, before anything is deleted.
+Piano prepara();
+
+// Deletes the ordinary writable files of each folder, then removes the folder when it is left empty.
+void svuota(const QStringList &cartelle);
+
+// Rewrites Classi.dat and Anno.dat as one empty line each; on failure the old files are put back.
+bool azzeraElenchi(QString *error);
+} // namespace SvuotaArchivio
