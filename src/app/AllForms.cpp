@@ -2,10 +2,12 @@
 #include "app/frmLogin.h"
 #include "app/frmSplash.h"
 #include "platform/Form.h"
+#include "utilities/frmPersonalizza.h"
 
 // One line per window: its name and how it is created.
 void Avvio::registraFinestre()
 {
     Forms::registerForm(QStringLiteral("frmSplash"), [] { return new frmSplash; });
     Forms::registerForm(QStringLiteral("frmLogin"), [] { return new frmLogin; });
+    Forms::registerForm(QStringLiteral("frmPersonalizza"), [] { return new frmPersonalizza; });
 }
