@@ -1,4 +1,5 @@
 #include "app/Avvio.h"
+#include "platform/CartellaProgramma.h"
 
 #include <QtGlobal>
 
@@ -22,6 +23,8 @@ void Avvio::prepara(QApplication &app)
     QApplication::setApplicationDisplayName(QStringLiteral("Quaderlo"));
     QApplication::setApplicationVersion(QStringLiteral(QUADERLO_VERSION));
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    // Beside the executable, or the user's own folder when the program is installed.
+    CartellaProgramma::imposta();
 
     auto *qt = new QTranslator(&app);
     if (qt->load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),

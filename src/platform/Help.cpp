@@ -1,14 +1,149 @@
 #include "platform/Help.h"
+#include "platform/CartellaProgramma.h"
 #include "platform/MsgBox.h"
 #include "platform/Paths.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QHBoxLayout>
+#include <QPointer>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTextBrowser>
 #include <QUrl>
+#include <QVBoxLayout>
+
+namespace {
+bool g_soloInterna = false;
+QPointer<QWidget> g_finestra;
+
+QString trovaInCartelle(const QString &relativo)
+{
+    for (const QString &folder : Help::cartelle()) {
+        const QString path = Paths::resolve(folder, relativo);
+        if (QFileInfo(path).isFile())
+            return path;
+    }
+    return {};
+}
+
+// The help window: the guide's pages with a contents link and back and forward buttons.
+QWidget *creaFinestra()
+{
+    auto *w = new QWidget;
+    w->setObjectName(QStringLiteral("frmGuida"));
+    w->setAttribute(Qt::WA_DeleteOnClose);
+    w->setWindowTitle(QStringLiteral("Guida di Quaderlo"));
+    w->resize(820, 640);
+    auto *browser = new QTextBrowser(w);
+    browser->setObjectName(QStringLiteral("txtGuida"));
+    browser->setOpenExternalLinks(true);
+    auto *indice = new QPushButton(QStringLiteral("Indice"), w);
+    indice->setObjectName(QStringLiteral("cmdIndice"));
+    auto *indietro = new QPushButton(QStringLiteral("< Indietro"), w);
+    indietro->setObjectName(QStringLiteral("cmdIndietro"));
+    auto *avanti = new QPushButton(QStringLiteral("Avanti >"), w);
+    avanti->setObjectName(QStringLiteral("cmdAvanti"));
+    auto *chiudi = new QPushButton(QStringLiteral("Chiudi"), w);
+    chiudi->setObjectName(QStringLiteral("cmdChiudi"));
+    indietro->setEnabled(false);
+    avanti->setEnabled(false);
+    QObject::connect(indice, &QPushButton::clicked, browser, &QTextBrowser::home);
+    QObject::connect(indietro, &QPushButton::clicked, browser, &QTextBrowser::backward);
+    QObject::connect(avanti, &QPushButton::clicked, browser, &QTextBrowser::forward);
+    QObject::connect(browser, &QTextBrowser::backwardAvailable, indietro, &QPushButton::setEnabled);
+    QObject::connect(browser, &QTextBrowser::forwardAvailable, avanti, &QPushButton::setEnabled);
+    QObject::connect(chiudi, &QPushButton::clicked, w, &QWidget::close);
+    auto *bar = new QHBoxLayout;
+    for (QPushButton *b : {indice, indietro, avanti})
+        bar->addWidget(b);
+    bar->addStretch(1);
+    bar->addWidget(chiudi);
+    auto *layout = new QVBoxLayout(w);
+    layout->addLayout(bar);
+    layout->addWidget(browser, 1);
+    return w;
+}
+
+bool apriFinestra()
+{
+    const QString pagina = Help::paginaIniziale();
+    if (pagina.isEmpty())
+        return false;
+    if (!g_finestra)
+        g_finestra = creaFinestra();
+    auto *browser = g_finestra->findChild<QTextBrowser *>(QStringLiteral("txtGuida"));
+    if (browser->source().isEmpty())
+        browser->setSource(QUrl::fromLocalFile(pagina));
+    g_finestra->show();
+    g_finestra->raise();
+    g_finestra->activateWindow();
+    return true;
+}
+
+bool apriChm()
+{
+    const QString chm = Help::fileChm();
+    if (chm.isEmpty())
+        return false;
+#ifdef Q_OS_WIN
+    // The system's HTML Help viewer is registered for .chm files.
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(chm));
+#else
+    const QString viewer = Help::visualizzatoreChm();
+    return !viewer.isEmpty() && QProcess::startDetached(viewer, {chm});
+#endif
+}
+} // namespace
+
+QStringList Help::cartelle()
+{
+    const QString exe = QCoreApplication::applicationDirPath();
+    QStringList out{Paths::programFolder()};
+    const QString dati = CartellaProgramma::cartellaDati(exe);
+    if (!dati.isEmpty())
+        out << dati;
+    out << exe;
+    out.removeDuplicates();
+    return out;
+}
+
+QString Help::fileChm()
+{
+    return trovaInCartelle(QStringLiteral("Aiuto.chm"));
+}
+
+QString Help::paginaIniziale()
+{
+    return trovaInCartelle(QStringLiteral("Guida/index.html"));
+}
+
+QString Help::visualizzatoreChm()
+{
+    for (const char *name : {"xchm", "kchmviewer", "okular"}) {
+        const QString path = QStandardPaths::findExecutable(QString::fromLatin1(name));
+        if (!path.isEmpty())
+            return path;
+    }
+    return {};
+}
+
+QWidget *Help::finestra()
+{
+    return g_finestra;
+}
+
+void Help::setSoloFinestraInterna(bool on)
+{
+    g_soloInterna = on;
+}
 
 void Help::open()
 {
-    const QString chm = Paths::inProgram(QStringLiteral("Aiuto.chm"));
-    if (!QFileInfo::exists(chm) || !QDesktopServices::openUrl(QUrl::fromLocalFile(chm)))
+    if (!g_soloInterna && apriChm())
+        return;
+    if (!apriFinestra())
         Msg::box(QStringLiteral("Impossibile aprire la Guida \"Aiuto.chm\"."), Msg::Ok, Msg::Information);
 }

@@ -1,7 +1,25 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 
-// The program's guide, "Aiuto.chm" in the program folder.
+class QWidget;
+
+// The program's guide: "Aiuto.chm" opened with the system's help viewer where there is one,
+// otherwise the same pages (the "Guida" folder beside it) in a help window of the program's own.
 namespace Help {
 void open();
+
+// Folders searched for the guide, in order: the program folder, then the installed data folder
+// and the executable's folder.
+QStringList cartelle();
+// The first Aiuto.chm of cartelle(); empty when there is none.
+QString fileChm();
+// The first Guida/index.html of cartelle(); empty when there is none.
+QString paginaIniziale();
+// The command that opens a .chm file on this system (a viewer found on PATH); empty when none.
+QString visualizzatoreChm();
+// The program's own help window, created on first use (null until then).
+QWidget *finestra();
+// For tests: never start another program, always use the program's own window.
+void setSoloFinestraInterna(bool on);
 } // namespace Help
