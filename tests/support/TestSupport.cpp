@@ -10,6 +10,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <unistd.h>
+
 ProgramFolder::ProgramFolder()
 {
     Forms::resetAll();
@@ -75,6 +77,21 @@ void typeText(QWidget *w, const QString &text)
     w->setFocus();
     QTest::keyClicks(w, text);
     QTest::keyClick(w, Qt::Key_Return);
+}
+
+ReadOnlyFolder::ReadOnlyFolder(const QString &path) : m_path(path)
+{
+    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup
+                                    | QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther);
+    if (::geteuid() == 0)
+        m_dropped = ::seteuid(65534) == 0; // nobody
+}
+
+ReadOnlyFolder::~ReadOnlyFolder()
+{
+    if (m_dropped && ::seteuid(0) != 0)
+        qFatal("ReadOnlyFolder: cannot act as root again");
+    QFile::setPermissions(m_path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 int quaderloTestMain(int argc, char **argv, QObject *test)

@@ -42,6 +42,19 @@ Form *startProgram();
 // Types into the focused widget, then presses Enter, with events as a user would.
 void typeText(QWidget *w, const QString &text);
 
+// Makes a folder read-only for its lifetime; when the tests run as root, the process also acts
+// as an ordinary user meanwhile, so that writing there really fails.
+class ReadOnlyFolder
+{
+public:
+    explicit ReadOnlyFolder(const QString &path);
+    ~ReadOnlyFolder();
+
+private:
+    QString m_path;
+    bool m_dropped = false;
+};
+
 // Checks, at the end of a test, that no message box appeared without an answer queued.
 #define VERIFY_NO_UNANSWERED() QVERIFY2(Msg::unanswered().isEmpty(), qPrintable(Msg::unanswered().join(QLatin1String(" | "))))
 

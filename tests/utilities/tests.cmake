@@ -1,0 +1,1 @@
+quaderlo_test(tst_nuovoanno utilities/tst_NuovoAnno.cpp)

@@ -1,0 +1,267 @@
+#include "TestSupport.h"
+
+#include "app/CarQuad.h"
+#include "platform/Form.h"
+#include "platform/MsgBox.h"
+#include "platform/Paths.h"
+#include "utilities/NuovoAnno.h"
+#include "utilities/SvuotaArchivio.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPointer>
+
+namespace {
+const QString kDomanda = QString::fromUtf8("Verranno cancellate dall'archivio le classi inserite e le relative cartelle "
+                                           "create sul disco fisso.\n\r Il programma verrà reinizializzato.\n\r "
+                                           "Vuoi continuare?");
+const QString kFermo = QStringLiteral("Impossibile eseguire l'operazione.\n\r Cancella da Archivi le classi e riprova");
+
+// A program folder already in use: year, settings and two classes with pupils and a merged file.
+void archivio(const ProgramFolder &dir, const QByteArray &classi)
+{
+    dir.write("Anno.dat", "2025/26\r\n");
+    dir.write("Qua.inf", "Quaderlo\r\n\r\n");
+    dir.write("Titoli.dat", ansi("Sit. Iniziale\r\nFinalità\r\nVal. 1° Q.\r\nVal. 2° Q.\r\n"));
+    dir.write("Classi.dat", classi);
+    dir.write("3A/ALUNNI.3A", "Rossi Mario\r\n 1 \r\n");
+    dir.write("3A/Rossi Mario.q1", "Testo.\r\n");
+    dir.write("3A/Rossi Mario.dat", "0 2 \r\n");
+    dir.write(QString::fromUtf8("3A/3A_Finalità.txt"), "Rossi Mario\r\n\r\n");
+    dir.write("4B/ALUNNI.4B", "Bianchi Anna\r\n 0 \r\n");
+}
+
+QString label(const char *name)
+{
+    return window("frmSplash")->findChild<QLabel *>(QLatin1String(name))->text();
+}
+
+// Both confirmations answered Yes; the reloaded menu's year question answered with year.
+void conferma(const QString &year)
+{
+    Msg::queueAnswer(Msg::ResYes);
+    Msg::queueAnswer(Msg::ResYes);
+    Msg::queueInput(year);
+}
+} // namespace
+
+class TestNuovoAnno : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init() { Msg::resetRecord(); }
+    void cleanup() { VERIFY_NO_UNANSWERED(); }
+
+    void readsTheListUpToItsFirstEmptyValue()
+    {
+        QCOMPARE(SvuotaArchivio::classiElencate("3A\r\n4B\r\n\r\n5C\r\n"), (QStringList{"3A", "4B"}));
+        QCOMPARE(SvuotaArchivio::classiElencate("3A\r\n  4B  "), (QStringList{"3A", "4B"}));
+        QCOMPARE(SvuotaArchivio::classiElencate("\r\n3A\r\n"), QStringList());
+        QCOMPARE(SvuotaArchivio::classiElencate(""), QStringList());
+    }
+
+    void onlyClassFoldersOfTheProgramFolderQualify()
+    {
+        ProgramFolder dir;
+        QTemporaryDir outside;
+        dir.mkdir("3A");
+        dir.write("Anno.dat", "x\r\n");
+        QVERIFY(QFile::link(outside.path(), dir.file("collegamento")));
+        QCOMPARE(SvuotaArchivio::cartellaClasse("3A"), dir.file("3A"));
+        QCOMPARE(SvuotaArchivio::cartellaClasse("3a"), dir.file("3A"));
+        for (const QString &bad : {QStringLiteral(".."), QStringLiteral("."), outside.path(), QStringLiteral("C:\\3A"),
+                                   QStringLiteral("3A/.."), QStringLiteral("collegamento"), QStringLiteral("Anno.dat"),
+                                   QStringLiteral("5C")})
+            QVERIFY2(SvuotaArchivio::cartellaClasse(bad).isEmpty(), qPrintable(bad));
+    }
+
+    void theRunIsPlannedBeforeAnythingIsDeleted()
+    {
+        ProgramFolder dir;
+        archivio(dir, "3A\r\n3a\r\n4B\r\n");
+        SvuotaArchivio::Piano piano = SvuotaArchivio::prepara();
+        QVERIFY(piano.classeSenzaFile.isEmpty());
+        QCOMPARE(piano.cartelle, (QStringList{dir.file("3A"), dir.file("4B")}));
+
+        dir.mkdir("5C");
+        dir.write("5C/.nascosto", "x");
+        dir.write("Classi.dat", "3A\r\n5C\r\n4B\r\n");
+        piano = SvuotaArchivio::prepara();
+        QCOMPARE(piano.classeSenzaFile, QStringLiteral("5C"));
+        QVERIFY(piano.cartelle.isEmpty());
+    }
+
+    void newYearTwiceInARow()
+    {
+        ProgramFolder dir;
+        QTemporaryDir drive; // an exported copy on another drive
+        archivio(dir, "3A\r\n4B\r\n\r\n5C\r\n");
+        dir.write("5C/ALUNNI.5C", "Verdi Luca\r\n 1 \r\n");
+        QDir().mkpath(drive.path() + "/3A");
+        QFile copy(drive.path() + "/3A/ALUNNI.3A");
+        QVERIFY(copy.open(QIODevice::WriteOnly) && copy.write("Rossi Mario\r\n 1 \r\n") > 0);
+        copy.close();
+        QPointer<Form> menu = startProgram();
+        QCOMPARE(Msg::shown().size(), 0);
+        CarQuad::ModoImporta = 1;
+
+        conferma(QStringLiteral("2026/27"));
+        NuovoAnno();
+        QCOMPARE(Msg::shown().size(), 3);
+        const Msg::Shown first = Msg::shown()[0];
+        QCOMPARE(first.text, kDomanda);
+        QCOMPARE(first.title, QStringLiteral("Nuovo Anno"));
+        QCOMPARE(first.icon, Msg::Question);
+        QCOMPARE(first.buttons, Msg::YesNo);
+        QCOMPARE(first.defaultButton, Msg::ResNo);
+        const Msg::Shown second = Msg::shown()[1];
+        QCOMPARE(second.text, QStringLiteral("Sei proprio sicuro ?"));
+        QCOMPARE(second.title, QStringLiteral("Conferma Nuovo anno"));
+        QCOMPARE(second.icon, Msg::Question);
+        QCOMPARE(second.defaultButton, Msg::ResNo);
+        // The menu was loaded afresh and asked the year again.
+        QVERIFY(Msg::shown()[2].isInput);
+        QCOMPARE(Msg::shown()[2].text, QStringLiteral("Anno Scolastico ?"));
+        QTRY_VERIFY(menu.isNull());
+        QVERIFY(window("frmSplash")->isVisible());
+        QVERIFY(window("frmSplash")->isEnabled());
+        QCOMPARE(label("lblAnnoScolastico"), QStringLiteral("Anno Scolastico 2026/27"));
+        QCOMPARE(CarQuad::ModoImporta, 0);
+
+        QVERIFY(!dir.exists("3A"));
+        QVERIFY(!dir.exists("4B"));
+        QCOMPARE(dir.read("5C/ALUNNI.5C"), QByteArray("Verdi Luca\r\n 1 \r\n")); // listed after the empty line
+        QCOMPARE(dir.read("Classi.dat"), QByteArray("\r\n"));
+        QCOMPARE(dir.read("Anno.dat"), QByteArray("2026/27\r\n"));
+        QVERIFY(QFile::exists(drive.path() + "/3A/ALUNNI.3A"));
+
+        // Again: nothing is listed, nothing deleted, both files rewritten; the year question cancelled.
+        Msg::resetRecord();
+        Msg::queueAnswer(Msg::ResYes);
+        Msg::queueAnswer(Msg::ResYes);
+        Msg::queueInput(QString(), false);
+        NuovoAnno();
+        QCOMPARE(Msg::shown().size(), 3);
+        QCOMPARE(dir.read("Classi.dat"), QByteArray("\r\n"));
+        QCOMPARE(dir.read("Anno.dat"), QByteArray("\r\n"));
+        QVERIFY(dir.exists("5C/ALUNNI.5C"));
+        QCOMPARE(label("lblAnnoScolastico"), QStringLiteral("Anno Scolastico "));
+    }
+
+    void eitherNoChangesNothing()
+    {
+        ProgramFolder dir;
+        archivio(dir, "3A\r\n4B\r\n");
+        QPointer<Form> menu = startProgram();
+        for (int no = 0; no < 2; ++no) {
+            Msg::resetRecord();
+            if (no == 1)
+                Msg::queueAnswer(Msg::ResYes);
+            Msg::queueAnswer(Msg::ResNo);
+            NuovoAnno();
+            QCOMPARE(Msg::shown().size(), no + 1);
+            QVERIFY(dir.exists("3A/Rossi Mario.q1"));
+            QCOMPARE(dir.read("Classi.dat"), QByteArray("3A\r\n4B\r\n"));
+            QCOMPARE(dir.read("Anno.dat"), QByteArray("2025/26\r\n"));
+            QCOMPARE(window("frmSplash"), menu.data());
+        }
+    }
+
+    void aListedClassWithoutFilesStopsBeforeDeletingAnything()
+    {
+        ProgramFolder dir;
+        archivio(dir, "3A\r\n5C\r\n4B\r\n");
+        dir.mkdir("5C/sotto");
+        QPointer<Form> menu = startProgram();
+        Msg::queueAnswer(Msg::ResYes);
+        Msg::queueAnswer(Msg::ResYes);
+        Msg::queueAnswer(Msg::ResOk);
+        NuovoAnno();
+        QCOMPARE(Msg::shown().size(), 3);
+        QCOMPARE(Msg::shown()[2].text, kFermo);
+        QCOMPARE(Msg::shown()[2].icon, Msg::Critical);
+        QCOMPARE(Msg::shown()[2].title, QString::fromUtf8("Utilità"));
+        QCOMPARE(Msg::shown()[2].buttons, Msg::Ok);
+        QCOMPARE(dir.read("3A/Rossi Mario.q1"), QByteArray("Testo.\r\n"));
+        QVERIFY(dir.exists("4B/ALUNNI.4B"));
+        QCOMPARE(dir.read("Classi.dat"), QByteArray("3A\r\n5C\r\n4B\r\n"));
+        QCOMPARE(dir.read("Anno.dat"), QByteArray("2025/26\r\n"));
+        QCOMPARE(window("frmSplash"), menu.data());
+    }
+
+    void aHandEditedListNeverDeletesOutside()
+    {
+        ProgramFolder dir;
+        QTemporaryDir outside;
+        QFile keep(outside.path() + "/tieni.txt");
+        QVERIFY(keep.open(QIODevice::WriteOnly) && keep.write("x") == 1);
+        keep.close();
+        QVERIFY(QFile::link(outside.path(), dir.file("collegamento")));
+        archivio(dir, (QStringLiteral("..\r\n") + outside.path() + QStringLiteral("\r\ncollegamento\r\n.\r\n3A/..\r\n"
+                                                                                  "Anno.dat\r\n3A\r\n"))
+                          .toUtf8());
+        startProgram();
+        conferma(QStringLiteral("2026/27"));
+        NuovoAnno();
+        QCOMPARE(Msg::shown().size(), 3);
+        QVERIFY(QFile::exists(outside.path() + "/tieni.txt"));
+        QVERIFY(QFileInfo(dir.file("collegamento")).isSymLink());
+        QVERIFY(dir.exists("4B/ALUNNI.4B")); // not listed
+        QVERIFY(!dir.exists("3A"));
+        QCOMPARE(dir.read("Anno.dat"), QByteArray("2026/27\r\n"));
+        QVERIFY(dir.exists("Qua.inf"));
+        QCOMPARE(dir.read("Classi.dat"), QByteArray("\r\n"));
+    }
+
+    void hiddenAndReadOnlyFilesKeepTheirFolder()
+    {
+        ProgramFolder dir;
+        archivio(dir, "3A\r\n4B\r\n");
+        dir.write("3A/.nascosto", "h");
+        QFile::setPermissions(dir.file("4B/ALUNNI.4B"), QFileDevice::ReadOwner | QFileDevice::ReadOther);
+        startProgram();
+        conferma(QStringLiteral("2026/27"));
+        NuovoAnno();
+        QCOMPARE(QDir(dir.file("3A")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList{".nascosto"});
+        QVERIFY(dir.exists("4B/ALUNNI.4B"));
+        QCOMPARE(dir.read("Classi.dat"), QByteArray("\r\n"));
+    }
+
+    void withoutClassiDatTheRunCompletes()
+    {
+        ProgramFolder dir;
+        archivio(dir, "");
+        QFile::remove(dir.file("Classi.dat"));
+        startProgram();
+        conferma(QStringLiteral("2026/27"));
+        NuovoAnno();
+        QCOMPARE(dir.read("Classi.dat"), QByteArray("\r\n"));
+        QVERIFY(dir.exists("3A/ALUNNI.3A"));
+    }
+
+    void aReadOnlyProgramFolderChangesNothing()
+    {
+        ProgramFolder dir;
+        archivio(dir, "3A\r\n4B\r\n");
+        QPointer<Form> menu = startProgram();
+        Msg::queueAnswer(Msg::ResYes);
+        Msg::queueAnswer(Msg::ResYes);
+        Msg::queueAnswer(Msg::ResOk);
+        {
+            ReadOnlyFolder lock(dir.path());
+            NuovoAnno();
+        }
+        QCOMPARE(Msg::shown().size(), 3);
+        QVERIFY(Msg::shown()[2].text.startsWith(QStringLiteral("Impossibile eseguire l'operazione.\n\r Anno.dat: ")));
+        QCOMPARE(Msg::shown()[2].icon, Msg::Critical);
+        QVERIFY(dir.exists("3A/Rossi Mario.q1"));
+        QCOMPARE(dir.read("Classi.dat"), QByteArray("3A\r\n4B\r\n"));
+        QCOMPARE(dir.read("Anno.dat"), QByteArray("2025/26\r\n"));
+        QCOMPARE(window("frmSplash"), menu.data());
+    }
+};
+
+QUADERLO_TEST_MAIN(TestNuovoAnno)
+#include "tst_NuovoAnno.moc"
