@@ -1,5 +1,12 @@
 # Files of the printing subsystem.
 list(APPEND CORE_SOURCES
+    src/printing/Blocchetto.cpp
+    src/printing/ControlloValori.cpp
+    src/printing/Formati.cpp
+    src/printing/Geometria.cpp
+    src/printing/LavoroStampa.cpp
+    src/printing/SpezzaStringa.cpp
+    src/printing/Superficie.cpp
 )
 list(APPEND GUI_SOURCES
 )

@@ -1,0 +1,30 @@
+#pragma once
+#include "printing/Formati.h"
+#include "printing/Geometria.h"
+
+#include <QString>
+#include <optional>
+
+// Everything one print job needs: font, size in points, orientation (1 portrait, 2 landscape), block.
+struct LavoroStampa {
+    QString carattere;
+    float punti = 0;
+    int orientamento = 1;
+    Geometria geometria;
+};
+
+namespace Lavori {
+// The message when the configuration cannot be used for printing.
+QString messaggioConfigurazione();
+// The top margin of section n (1..4) as a whole number; nothing when it is not a number.
+std::optional<qint16> margineSuperiore(int n);
+// The orientation of the configuration; nothing unless it is 1 or 2.
+std::optional<int> orientamento();
+// A job with the configuration and the given top margin; nothing when the configuration is unusable.
+std::optional<LavoroStampa> conConfigurazione(qint16 margineSuperiore);
+// A job with a format and the configuration's orientation; nothing when that orientation is unusable.
+std::optional<LavoroStampa> conFormato(const FormatoNumerico &f);
+// The preview geometry with the configuration; nothing when its numbers are unusable.
+std::optional<Geometria> anteprimaConfigurazione(qint16 margineSuperiore);
+Geometria anteprimaFormato(const FormatoNumerico &f);
+} // namespace Lavori

@@ -1,0 +1,1 @@
+quaderlo_test(tst_blocchetto printing/tst_Blocchetto.cpp)

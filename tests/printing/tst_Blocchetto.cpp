@@ -1,0 +1,244 @@
+#include "TestSupport.h"
+
+#include "printing/Blocchetto.h"
+#include "printing/SpezzaStringa.h"
+#include "printing/Superficie.h"
+
+#include <QRandomGenerator>
+
+char *toString(const Scritta &s)
+{
+    return QTest::toString(QStringLiteral("\"%1\" at %2, %3").arg(s.testo).arg(s.x).arg(s.y));
+}
+
+namespace {
+const float kX0 = 10;
+const double kRiga = 5; // line height
+const double kY0 = 20;
+
+QList<Scritta> impagina(QString testo, float W, double *yFinale = nullptr)
+{
+    SuperficieRegistrata s(1, kRiga);
+    s.setCurrentY(kY0);
+    ImpaginaBlocchetto(s, testo, kX0, W);
+    if (!testo.isEmpty())
+        qWarning("text not consumed");
+    if (yFinale)
+        *yFinale = s.CurrentY();
+    return s.scritte();
+}
+
+Scritta at(const char *t, double x, int riga)
+{
+    return Scritta{QString::fromLatin1(t), x, kY0 + riga * kRiga};
+}
+
+// The block layout exactly as written down, cutting and rebuilding the text at every word.
+void letterale(Superficie &s, QString &text, float x0, float W)
+{
+    int n = 0;
+    float usedW = 0;
+    QString line;
+    for (;;) {
+        ++n;
+        QString word = SpezzaStringa(text, QStringLiteral(" "));
+        const bool fits = !word.isEmpty() && !(float(s.TextWidth(line + word + QLatin1Char(' '))) > W);
+        if (!fits) {
+            --n;
+            if (line.isEmpty()) {
+                s.setCurrentX(x0);
+                s.Print(word, true);
+                if (text.isEmpty())
+                    return;
+            } else {
+                QString trimmed = word;
+                while (trimmed.startsWith(QLatin1Char(' ')))
+                    trimmed.remove(0, 1);
+                while (trimmed.endsWith(QLatin1Char(' ')))
+                    trimmed.chop(1);
+                if (!trimmed.isEmpty())
+                    text = word + QLatin1Char(' ') + text;
+                float gap = 0;
+                if (n > 1)
+                    gap = (W - usedW) / float(n - 1);
+                float x = x0;
+                for (int i = 1; i <= n; ++i) {
+                    s.setCurrentX(x);
+                    const QString w = SpezzaStringa(line, QStringLiteral(" "));
+                    s.Print(w, false);
+                    if (line.isEmpty())
+                        break;
+                    x = float(s.TextWidth(w)) + x + gap;
+                }
+                s.Print(QString(), true);
+                if (text.isEmpty())
+                    return;
+            }
+            n = 0;
+            usedW = 0;
+        } else if (word.contains(QLatin1String("\r\n"))) {
+            text = word + QLatin1Char(' ') + text;
+            while (text.startsWith(QLatin1Char(' ')))
+                text.remove(0, 1);
+            while (text.endsWith(QLatin1Char(' ')))
+                text.chop(1);
+            line += SpezzaStringa(text, QStringLiteral("\r\n"));
+            s.setCurrentX(x0);
+            s.Print(line, true);
+            line.clear();
+            n = 0;
+            usedW = 0;
+        } else {
+            line += word + QLatin1Char(' ');
+            usedW += float(s.TextWidth(word));
+        }
+        while (text.startsWith(QLatin1Char(' ')))
+            text.remove(0, 1);
+    }
+}
+} // namespace
+
+class TestBlocchetto : public QObject
+{
+    Q_OBJECT
+private slots:
+    void spezzaStringa()
+    {
+        QString s = QStringLiteral("uno due tre");
+        QCOMPARE(SpezzaStringa(s, QStringLiteral(" ")), QStringLiteral("uno"));
+        QCOMPARE(s, QStringLiteral("due tre"));
+        s = QStringLiteral(" due");
+        QCOMPARE(SpezzaStringa(s, QStringLiteral(" ")), QString());
+        QCOMPARE(s, QStringLiteral("due"));
+        s = QStringLiteral("tre");
+        QCOMPARE(SpezzaStringa(s, QStringLiteral(" ")), QStringLiteral("tre"));
+        QCOMPARE(s, QString());
+        QCOMPARE(SpezzaStringa(s, QStringLiteral(" ")), QString());
+        QCOMPARE(s, QString());
+        s = QStringLiteral("a\r\nb");
+        QCOMPARE(SpezzaStringa(s, QStringLiteral("\r\n")), QStringLiteral("a"));
+        QCOMPARE(s, QStringLiteral("b"));
+        s = QStringLiteral("abc");
+        QCOMPARE(SpezzaStringa(s, QStringLiteral("\r\n")), QStringLiteral("abc"));
+        QCOMPARE(s, QString());
+        // Case matters.
+        s = QStringLiteral("aXbxc");
+        QCOMPARE(SpezzaStringa(s, QStringLiteral("x")), QStringLiteral("aXb"));
+        QCOMPARE(s, QStringLiteral("c"));
+    }
+
+    void stretchedLinesEndAtTheRightEdge()
+    {
+        // 20 wide: "uno due tre " is 12, "uno due tre quattro " 20 fits exactly, "cinque" goes on.
+        const auto r = impagina(QStringLiteral("uno due tre quattro cinque sei"), 20);
+        // Gaps: (20 - 3 - 3 - 3 - 7) / 3 = 4/3 each.
+        const float gap = (20.f - 16.f) / 3.f;
+        QCOMPARE(r.size(), 6);
+        QCOMPARE(r[0], at("uno", 10, 0));
+        QCOMPARE(r[1].x, double(kX0 + 3 + gap));
+        QVERIFY(qAbs(r[2].x - (kX0 + 6 + 2 * gap)) < 1e-4);
+        QCOMPARE(r[3].testo, QStringLiteral("quattro"));
+        QVERIFY(qAbs(r[3].x + 7 - (kX0 + 20)) < 1e-4);
+        // The last line is stretched too, even with two words.
+        QCOMPARE(r[4], at("cinque", 10, 1));
+        QCOMPARE(r[5].testo, QStringLiteral("sei"));
+        QCOMPARE(r[5].y, kY0 + kRiga);
+        QVERIFY(qAbs(r[5].x + 3 - (kX0 + 20)) < 1e-4);
+    }
+
+    void oneWordLinesAndTheLastLine()
+    {
+        double y = 0;
+        auto r = impagina(QStringLiteral("uno due"), 100, &y);
+        QCOMPARE(r.size(), 2);
+        QCOMPARE(r[0], at("uno", 10, 0));
+        QCOMPARE(r[1], at("due", 107, 0)); // ends at x0 + W = 110
+        QCOMPARE(y, kY0 + kRiga);
+        // A single word is drawn at x0, nothing stretched.
+        r = impagina(QStringLiteral("solo"), 100, &y);
+        QCOMPARE(r, QList<Scritta>{at("solo", 10, 0)});
+        QCOMPARE(y, kY0 + kRiga);
+        // A width exactly W fits: "ab cd " is 6 wide.
+        r = impagina(QStringLiteral("ab cd ef"), 6);
+        QCOMPARE(r, (QList<Scritta>{at("ab", 10, 0), at("cd", 14, 0), at("ef", 10, 1)}));
+    }
+
+    void paragraphsAreNotStretched()
+    {
+        double y = 0;
+        auto r = impagina(QStringLiteral("uno due\r\n"), 100, &y);
+        QCOMPARE(r, QList<Scritta>{at("uno due", 10, 0)});
+        QCOMPARE(y, kY0 + 2 * kRiga); // followed by one empty line
+        r = impagina(QStringLiteral("a\r\n\r\nb"), 100, &y);
+        QCOMPARE(r, (QList<Scritta>{at("a", 10, 0), at("b", 10, 2)}));
+        QCOMPARE(y, kY0 + 3 * kRiga);
+        // A paragraph break inside a line: the words before it unstretched, the rest goes on.
+        r = impagina(QStringLiteral("uno due\r\ntre quattro"), 100);
+        QCOMPARE(r, (QList<Scritta>{at("uno due", 10, 0), at("tre", 10, 1), at("quattro", 103, 1)}));
+    }
+
+    void blanksBetweenAndBeforeWords()
+    {
+        QCOMPARE(impagina(QStringLiteral("uno   due"), 100), impagina(QStringLiteral("uno due"), 100));
+        double y = 0;
+        const auto r = impagina(QStringLiteral(" uno"), 100, &y);
+        QCOMPARE(r, QList<Scritta>{at("uno", 10, 1)}); // an empty line first
+        QCOMPARE(y, kY0 + 2 * kRiga);
+        // At a break no line starts with a blank.
+        const auto b = impagina(QStringLiteral("aa bb    cc dd"), 6);
+        QCOMPARE(b, (QList<Scritta>{at("aa", 10, 0), at("bb", 14, 0), at("cc", 10, 1), at("dd", 14, 1)}));
+    }
+
+    void emptyText()
+    {
+        double y = 0;
+        SuperficieRegistrata s(1, kRiga);
+        s.setCurrentY(kY0);
+        QString testo;
+        ImpaginaBlocchetto(s, testo, kX0, 50);
+        QVERIFY(s.scritte().isEmpty());
+        QCOMPARE(s.CurrentY(), kY0 + kRiga);
+        QCOMPARE(s.CurrentX(), 0.0);
+        Q_UNUSED(y);
+    }
+
+    void overWideWordsAndNoWidth()
+    {
+        const auto r = impagina(QStringLiteral("aa bb larghissimaparola cc"), 6);
+        QCOMPARE(r, (QList<Scritta>{at("aa", 10, 0), at("bb", 14, 0), at("larghissimaparola", 10, 1),
+                                     at("cc", 10, 2)}));
+        for (const float W : {0.f, -5.f}) {
+            const auto w = impagina(QStringLiteral("a bb c"), W);
+            QCOMPARE(w, (QList<Scritta>{at("a", 10, 0), at("bb", 10, 1), at("c", 10, 2)}));
+        }
+        // A word holding a paragraph break that does not fit is drawn alone, its break kept.
+        const auto p = impagina(QStringLiteral("ab cdefgh\r\nij"), 4);
+        QCOMPARE(p, (QList<Scritta>{at("ab", 10, 0), at("cdefgh", 10, 1), at("ij", 0, 2)}));
+    }
+
+    void sameAsTheWrittenAlgorithm()
+    {
+        // Random texts of words, runs of blanks and paragraph breaks, at several widths.
+        QRandomGenerator rng(20261206);
+        const QStringList pezzi{"a", "bb", "ccc", "dddddd", "eeeeeeeeeeeeee", " ", "  ", "   ", "\r\n", "\r\n\r\n",
+                                "x\r\ny", " \r\n ", "\t"};
+        for (int caso = 0; caso < 3000; ++caso) {
+            QString testo;
+            const int parti = int(rng.bounded(12));
+            for (int i = 0; i < parti; ++i)
+                testo += pezzi[int(rng.bounded(pezzi.size()))];
+            const float W = float(rng.bounded(16)) - 2;
+            SuperficieRegistrata attesa(1, kRiga), ottenuta(1, kRiga);
+            QString a = testo, b = testo;
+            letterale(attesa, a, kX0, W);
+            ImpaginaBlocchetto(ottenuta, b, kX0, W);
+            const QByteArray msg = "text [" + testo.toUtf8().toPercentEncoding(" ") + "] W " + QByteArray::number(W);
+            QVERIFY2(ottenuta.scritte() == attesa.scritte(), msg.constData());
+            QVERIFY2(ottenuta.CurrentY() == attesa.CurrentY(), msg.constData());
+            QVERIFY(b.isEmpty());
+        }
+    }
+};
+
+QUADERLO_TEST_MAIN(TestBlocchetto)
+#include "tst_Blocchetto.moc"
