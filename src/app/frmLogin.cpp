@@ -162,6 +162,7 @@ void frmLogin::cmdOK_Click()
         return;
     }
     Msg::box(QStringLiteral("Password non valida. Riprovare."), Msg::Ok, Msg::NoIcon, QStringLiteral("Accesso"));
+    activateWindow();
     txtPassword->setFocus();
     txtPassword->selectAll();
 }
