@@ -1,5 +1,17 @@
 # Files of the composition subsystem.
 list(APPEND CORE_SOURCES
+    src/composition/AssemblaTesto.cpp
+    src/composition/FileGiudizio.cpp
+    src/composition/ListaFrasi.cpp
+    src/composition/Selezione.cpp
+    src/composition/TestoQuadro.cpp
 )
 list(APPEND GUI_SOURCES
+    src/composition/ComboTendina.cpp
+    src/composition/ListaSpunte.cpp
+    src/composition/frmCompila.cpp
+    src/composition/frmCompilaQuadri.cpp
+    src/composition/frmCompilaSalva.cpp
+    src/composition/frmCompilaScelta.cpp
+    src/composition/frmCompilaViste.cpp
 )
