@@ -75,7 +75,7 @@ std::optional<FormatoNumerico> FileFormati::numerico(const FormatoStampa &f, QSt
     return FormatoNumerico{f.carattere, *a, *l, *s, *t};
 }
 
-QString FileFormati::problema(const Formati &formati)
+FileFormati::Problema FileFormati::problema(const Formati &formati)
 {
     using namespace ControlloValori;
     for (int i = 0; i < 4; ++i) {
@@ -83,14 +83,15 @@ QString FileFormati::problema(const Formati &formati)
         QString r = rilettura(nomeCasella(i, "Carattere"), x.carattere);
         if (r.isEmpty() && x.carattere.trimmed().isEmpty())
             r = QStringLiteral("\"%1\" non può essere vuoto.").arg(nomeCasella(i, "Carattere"));
-        for (const QString &m : {r, intero16(nomeCasella(i, "Altezza del carattere"), x.altezza),
-                                 intero16(nomeCasella(i, "Lunghezza riga di stampa"), x.lunghezzaRiga),
-                                 intero16(nomeCasella(i, "Margine sinistro"), x.margineSinistro),
-                                 intero16(nomeCasella(i, "Margine superiore"), x.margineSuperiore)})
-            if (!m.isEmpty())
-                return m;
+        const QString messaggi[] = {r, intero16(nomeCasella(i, "Altezza del carattere"), x.altezza),
+                                    intero16(nomeCasella(i, "Lunghezza riga di stampa"), x.lunghezzaRiga),
+                                    intero16(nomeCasella(i, "Margine sinistro"), x.margineSinistro),
+                                    intero16(nomeCasella(i, "Margine superiore"), x.margineSuperiore)};
+        for (int c = 0; c < 5; ++c)
+            if (!messaggi[c].isEmpty())
+                return {messaggi[c], i, c};
         if (*Conv::toInt16(x.altezza) <= 0)
-            return QStringLiteral("\"%1\" deve essere maggiore di zero.").arg(nomeCasella(i, "Altezza del carattere"));
+            return {QStringLiteral("\"%1\" deve essere maggiore di zero.").arg(nomeCasella(i, "Altezza del carattere")), i, 1};
     }
-    return QString();
+    return {};
 }

@@ -38,6 +38,12 @@ Formati leggiOCrea(QString *errore = nullptr);
 bool scrivi(const Formati &formati, QString *errore = nullptr);
 // Format k (0..3) for printing: nothing, with the reason, when one of its numbers cannot be read.
 std::optional<FormatoNumerico> numerico(const FormatoStampa &f, QString *problema = nullptr);
-// Why the formats cannot be saved (a message naming the box); empty when they can.
-QString problema(const Formati &formati);
+// Why the formats cannot be saved: a message naming the box, the format (0..3) and field (0..4).
+struct Problema {
+    QString messaggio;
+    int formato = -1;
+    int campo = -1;
+};
+// The first problem found; an empty message when the formats can be saved.
+Problema problema(const Formati &formati);
 } // namespace FileFormati

@@ -9,4 +9,10 @@ list(APPEND CORE_SOURCES
     src/printing/Superficie.cpp
 )
 list(APPEND GUI_SOURCES
+    src/printing/ElencoCaratteri.cpp
+    src/printing/Stampa.cpp
+    src/printing/StampaQuadro.cpp
+    src/printing/SuperficieStampante.cpp
+    src/printing/frmAnteprima.cpp
+    src/printing/frmFormati.cpp
 )

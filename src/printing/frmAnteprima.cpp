@@ -1,0 +1,272 @@
+#include "printing/frmAnteprima.h"
+#include "app/CarQuad.h"
+#include "composition/frmCompila.h"
+#include "platform/MsgBox.h"
+#include "platform/Ui.h"
+#include "printing/Blocchetto.h"
+#include "printing/Formati.h"
+#include "printing/LavoroStampa.h"
+#include "printing/Stampa.h"
+#include "printing/StampaQuadro.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QFontMetricsF>
+#include <QFrame>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+
+using namespace CarQuad;
+
+namespace {
+// Screen millimetres: 1 mm = 56.69 twips, 15 twips to a pixel.
+constexpr double kPxPerMm = 96.0 / 25.4;
+
+QFont fontAnteprima()
+{
+    return Ui::font(QStringLiteral("Arial"), 5);
+}
+
+// The window's own drawing area: Arial 5 points measured on the screen, kept in a list
+// that the window paints, so the drawing survives being covered or repainted.
+class SuperficieFinestra : public SuperficieRegistrata
+{
+public:
+    explicit SuperficieFinestra(QWidget *w) : m_metriche(fontAnteprima(), w) {}
+
+protected:
+    double larghezza(const QString &riga) override { return m_metriche.horizontalAdvance(riga) / kPxPerMm; }
+    double altezzaRiga() override { return m_metriche.lineSpacing() / kPxPerMm; }
+
+private:
+    QFontMetricsF m_metriche;
+};
+
+struct Clessidra {
+    Clessidra() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~Clessidra() { QApplication::restoreOverrideCursor(); }
+};
+
+QFrame *linea(QWidget *parent, const QString &name, const QRect &r, const QColor &colore)
+{
+    auto *l = new QFrame(parent);
+    l->setObjectName(name);
+    l->setGeometry(r);
+    Ui::setBackground(l, colore);
+    return l;
+}
+
+void sceltaFormato()
+{
+    Msg::box(QStringLiteral("Prima devi scegliere il formato"), Msg::Ok, Msg::Information);
+}
+} // namespace
+
+frmAnteprima::frmAnteprima() : Form(QStringLiteral("frmAnteprima")), m_superficie(new SuperficieFinestra(this))
+{
+    setWindowTitle(QStringLiteral("Anteprima"));
+    Ui::setBackground(this, Qt::white);
+    setFixedSize(Ui::px(11910), Ui::px(8520));
+    creaFoglio();
+    creaComandi();
+    // Form_Load: formats follow UsaFormato, no format chosen yet.
+    const bool usaFormato = UsaFormato != 0;
+    checkFormato->setChecked(usaFormato);
+    checkFormato->setText(usaFormato ? QStringLiteral("Non usare formato di stampa")
+                                     : QStringLiteral("Usa formato di stampa"));
+    for (QRadioButton *o : optFormati)
+        o->setVisible(usaFormato);
+    FormatoScelto = 4;
+}
+
+void frmAnteprima::creaFoglio()
+{
+    Shape1 = new QFrame(this);
+    Shape1->setObjectName(QStringLiteral("Shape1"));
+    Shape1->setFrameShape(QFrame::Box);
+    Shape1->setFrameShadow(QFrame::Plain);
+    Shape1->setGeometry(Ui::twips(1920, 840, 7935, 5655));
+    const QColor blu(0, 0, 192);
+    linea(this, QStringLiteral("Line3"), QRect(Ui::px(5880), Ui::px(840), 1, Ui::px(6480 - 840)), QColor(224, 224, 224));
+    linea(this, QStringLiteral("Line2"), QRect(Ui::px(9840) - 1, Ui::px(840), 3, Ui::px(6480 - 840)), blu);
+    linea(this, QStringLiteral("Line1"), QRect(Ui::px(1920), Ui::px(6480) - 1, Ui::px(9840 - 1920), 3), blu);
+}
+
+void frmAnteprima::creaComandi()
+{
+    const QFont comic = Ui::font(QStringLiteral("Comic Sans MS"), 10);
+    checkFormato = Ui::button(this, QStringLiteral("checkFormato"), QStringLiteral("Usa formato di stampa"));
+    checkFormato->setCheckable(true);
+    checkFormato->setGeometry(Ui::twips(480, 6960, 3000, 570));
+    connect(checkFormato, &QPushButton::clicked, this, &frmAnteprima::checkFormato_Click);
+
+    gruppoFormati = new QButtonGroup(this);
+    for (int i = 0; i < 4; ++i) {
+        optFormati[i] = new QRadioButton(QStringLiteral("Formato %1").arg(i + 1), this);
+        optFormati[i]->setObjectName(QStringLiteral("optFormati%1").arg(i));
+        optFormati[i]->setGeometry(Ui::twips(3720 + i * 1320, 7020, 1300, 450));
+        gruppoFormati->addButton(optFormati[i], i);
+        connect(optFormati[i], &QRadioButton::clicked, this, [this, i] { optFormati_Click(i); });
+    }
+    for (int n = 1; n <= 4; ++n) {
+        QPushButton *b = Ui::button(this, QStringLiteral("cmdStampaQ%1").arg(n), QStringLiteral("Stampa"));
+        b->setGeometry(Ui::twips(9120, 6960, 1200, 570));
+        b->setFont(comic);
+        b->setVisible(n == 1);
+        connect(b, &QPushButton::clicked, this, [this, n] { cmdStampaQ_Click(n); });
+        cmdStampaQ[n - 1] = b;
+    }
+    cmdEsciAnteprima = Ui::button(this, QStringLiteral("cmdEsciAnteprima"), QStringLiteral("Esci"));
+    cmdEsciAnteprima->setGeometry(Ui::twips(10440, 6960, 1200, 570));
+    cmdEsciAnteprima->setFont(comic);
+    connect(cmdEsciAnteprima, &QPushButton::clicked, this, &frmAnteprima::cmdEsciAnteprima_Click);
+}
+
+frmCompila *frmAnteprima::compila() const
+{
+    return qobject_cast<frmCompila *>(Forms::find(QStringLiteral("frmCompila")));
+}
+
+void frmAnteprima::mostraPulsanteStampa(int n)
+{
+    for (int i = 1; i <= 4; ++i)
+        cmdStampaQ[i - 1]->setVisible(i == n);
+}
+
+const QList<Scritta> &frmAnteprima::disegno() const
+{
+    return m_superficie->scritte();
+}
+
+void frmAnteprima::cancellaDisegno()
+{
+    m_superficie->cancella();
+    update();
+}
+
+std::optional<Geometria> frmAnteprima::geometria()
+{
+    if (checkFormato->isChecked()) {
+        if (FormatoScelto < 0 || FormatoScelto > 3) {
+            sceltaFormato();
+            return std::nullopt;
+        }
+        QString problema;
+        const auto f = FileFormati::numerico(FileFormati::leggiOCrea()[size_t(FormatoScelto)], &problema);
+        if (!f) {
+            Msg::warn(problema);
+            return std::nullopt;
+        }
+        return Lavori::anteprimaFormato(*f);
+    }
+    const auto g = Lavori::anteprimaConfigurazione(MargineSuperioreStampa);
+    if (!g || !Lavori::margineSuperiore(QuadroAnteprima)) {
+        StampaQuadro::rifiutaConfigurazione();
+        return std::nullopt;
+    }
+    return g;
+}
+
+void frmAnteprima::AnteprimaStampa(QString &testo)
+{
+    show();
+    const auto g = geometria();
+    if (!g)
+        return;
+    Clessidra clessidra;
+    m_superficie->setCurrentY(g->alto);
+    ImpaginaBlocchetto(*m_superficie, testo, g->x0, g->W);
+    update();
+}
+
+void frmAnteprima::StampaABlocchetto(QString &testo)
+{
+    if (!checkFormato->isChecked()) {
+        StampaQuadro::StampaABlocchettoCompila(testo);
+        return;
+    }
+    QString problema;
+    const int k = qBound(0, FormatoScelto, 3);
+    const auto f = FileFormati::numerico(FileFormati::leggiOCrea()[size_t(k)], &problema);
+    if (!f) {
+        Msg::warn(problema);
+        return;
+    }
+    const auto lavoro = Lavori::conFormato(*f);
+    if (!lavoro) {
+        StampaQuadro::rifiutaConfigurazione();
+        return;
+    }
+    Stampa::esegui(*lavoro, testo);
+}
+
+void frmAnteprima::ridisegna()
+{
+    cancellaDisegno();
+    if (frmCompila *c = compila())
+        StampaQuadro::cmdAnteprimaQ_Click(c, QuadroAnteprima);
+}
+
+void frmAnteprima::checkFormato_Click()
+{
+    UsaFormato = checkFormato->isChecked() ? 1 : 0;
+    if (UsaFormato == 1) {
+        for (QRadioButton *o : optFormati)
+            o->setVisible(true);
+        checkFormato->setText(QStringLiteral("Non usare formato di stampa"));
+        return;
+    }
+    FormatoScelto = 4;
+    gruppoFormati->setExclusive(false);
+    for (QRadioButton *o : optFormati) {
+        o->setChecked(false);
+        o->setVisible(false);
+    }
+    gruppoFormati->setExclusive(true);
+    checkFormato->setText(QStringLiteral("Usa formato di stampa"));
+    ridisegna();
+}
+
+void frmAnteprima::optFormati_Click(int index)
+{
+    FormatoScelto = index;
+    ridisegna();
+}
+
+void frmAnteprima::cmdStampaQ_Click(int n)
+{
+    const auto margine = Lavori::margineSuperiore(n);
+    if (margine)
+        MargineSuperioreStampa = *margine;
+    frmCompila *c = compila();
+    TestoStampa = c ? c->testoQuadro(n) : QString();
+    if (FormatoScelto == 4 && checkFormato->isChecked()) {
+        sceltaFormato();
+        return;
+    }
+    if (!margine && !checkFormato->isChecked())
+        StampaQuadro::rifiutaConfigurazione();
+    else
+        StampaABlocchetto(TestoStampa);
+    cmdEsciAnteprima_Click();
+    if (c)
+        c->coloraTesti(n);
+}
+
+void frmAnteprima::cmdEsciAnteprima_Click()
+{
+    if (frmCompila *c = compila())
+        c->show();
+    hide();
+}
+
+void frmAnteprima::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.setFont(fontAnteprima());
+    p.setPen(Qt::black);
+    const QFontMetricsF m(fontAnteprima(), this);
+    for (const Scritta &s : m_superficie->scritte())
+        p.drawText(QPointF(s.x * kPxPerMm, s.y * kPxPerMm + m.ascent()), s.testo);
+}
