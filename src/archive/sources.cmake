@@ -1,5 +1,13 @@
 # Files of the archive subsystem.
 list(APPEND CORE_SOURCES
+    src/archive/CartellaClasse.cpp
+    src/archive/ConfrontoNomi.cpp
+    src/archive/ElencoAlunni.cpp
+    src/archive/ElencoClassi.cpp
 )
 list(APPEND GUI_SOURCES
+    src/archive/ComboAperto.cpp
+    src/archive/EventiFuoco.cpp
+    src/archive/IconaUscita.cpp
+    src/archive/frmModifica.cpp
 )

@@ -1,0 +1,50 @@
+#include "archive/ElencoClassi.h"
+#include "archive/ConfrontoNomi.h"
+#include "platform/Paths.h"
+#include "platform/TextFile.h"
+
+#include <QFileInfo>
+
+QString Archivio::fileClassi()
+{
+    return Paths::inProgram(QStringLiteral("Classi.dat"));
+}
+
+Archivio::ElencoClassi Archivio::leggiClassi()
+{
+    ElencoClassi out;
+    const QString path = fileClassi();
+    const auto bytes = TextFile::readBytes(path);
+    if (!bytes) {
+        out.stato = QFileInfo::exists(path) ? StatoFile::Illeggibile : StatoFile::Mancante;
+        return out;
+    }
+    out.stato = StatoFile::Letto;
+    FieldReader fields(*bytes);
+    QString value;
+    while (fields.readField(&value) && !value.isEmpty())
+        out.classi << value;
+    FieldReader lines(*bytes);
+    while (lines.readLine(&value))
+        out.righe << value.trimmed();
+    return out;
+}
+
+QString Archivio::classeEsistente(const ElencoClassi &elenco, const QString &classe)
+{
+    const int i = trovaNome(elenco.righe, classe);
+    return i < 0 ? QString() : elenco.righe.at(i);
+}
+
+bool Archivio::creaClassi(QString *errore)
+{
+    return LineWriter().line(QString()).save(fileClassi(), errore);
+}
+
+bool Archivio::scriviClassi(const QStringList &classi, QString *errore)
+{
+    LineWriter w;
+    for (const QString &c : classi)
+        w.line(c);
+    return w.save(fileClassi(), errore);
+}

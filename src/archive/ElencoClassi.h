@@ -1,0 +1,22 @@
+#pragma once
+#include "archive/StatoFile.h"
+
+#include <QStringList>
+
+// Classi.dat in the program folder: one class name per line.
+namespace Archivio {
+struct ElencoClassi {
+    StatoFile stato = StatoFile::Mancante;
+    QStringList classi; // the listed classes: up to the end of the file or the first empty value
+    QStringList righe;  // every line, blanks around it dropped (whether a class exists)
+};
+
+QString fileClassi();
+ElencoClassi leggiClassi();
+// The listed spelling of classe among all lines of Classi.dat, without regard to case; empty when absent.
+QString classeEsistente(const ElencoClassi &elenco, const QString &classe);
+// An empty list: one empty line.
+bool creaClassi(QString *errore = nullptr);
+// Rewrites the whole file, one name per line in the given order.
+bool scriviClassi(const QStringList &classi, QString *errore = nullptr);
+} // namespace Archivio

@@ -1,0 +1,477 @@
+#include "archive/frmModifica.h"
+#include "app/CarQuad.h"
+#include "archive/CartellaClasse.h"
+#include "archive/ComboAperto.h"
+#include "archive/ConfrontoNomi.h"
+#include "archive/ElencoAlunni.h"
+#include "archive/ElencoClassi.h"
+#include "archive/EventiFuoco.h"
+#include "archive/IconaUscita.h"
+#include "platform/MsgBox.h"
+#include "platform/Paths.h"
+#include "platform/Ui.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+using namespace CarQuad;
+
+namespace {
+const QString kTitolo = QStringLiteral("Archivi");
+
+// A failed operation of this window, under its caption.
+void errore(const QString &text)
+{
+    Msg::box(text, Msg::Ok, Msg::Critical, kTitolo);
+}
+
+QString nome(const QString &path)
+{
+    return QFileInfo(path).fileName();
+}
+
+void erroreScrittura(const QString &path)
+{
+    errore(QStringLiteral("Impossibile scrivere il file %1.").arg(nome(path)));
+}
+
+void erroreLettura(const QString &path)
+{
+    errore(QStringLiteral("Impossibile leggere il file %1.").arg(nome(path)));
+}
+
+void erroreEliminazione(const QStringList &files)
+{
+    if (!files.isEmpty())
+        errore(QStringLiteral("Impossibile eliminare il file %1.").arg(files.join(QStringLiteral(", "))));
+}
+} // namespace
+
+frmModifica::frmModifica() : Form(QStringLiteral("frmModifica"))
+{
+    setWindowTitle(kTitolo);
+    Ui::setBackground(this, Ui::kAzzurro);
+    resize(Ui::px(9600), Ui::px(7800));
+    creaControlli();
+    collegaEventi();
+    setCentredFrames({Frame1, Frame3});
+}
+
+void frmModifica::creaControlli()
+{
+    Frame3 = Ui::frame(this, QStringLiteral("Frame3"), Ui::twips(1005, 1110, 7620, 5625));
+    Frame1 = Ui::frame(this, QStringLiteral("Frame1"), Ui::twips(1125, 1230, 7365, 5340));
+    Frame1->setFrameShadow(QFrame::Raised);
+
+    const QFont testo = Ui::font(QStringLiteral("Arial"), 10);
+    const QFont titolo = Ui::font(QStringLiteral("Arial"), 11, true);
+    Label1 = Ui::label(Frame1, QStringLiteral("Label1"), QStringLiteral("Classi"));
+    Label1->setGeometry(Ui::twips(240, 180, 1335, 330));
+    Label2 = Ui::label(Frame1, QStringLiteral("Label2"), QStringLiteral("Alunni"));
+    Label2->setGeometry(Ui::twips(1815, 180, 3495, 330));
+    for (QLabel *l : {Label1, Label2})
+        l->setFont(titolo);
+
+    cmbClassi = new ComboAperto(Frame1, QStringLiteral("cmbClassi"));
+    cmbClassi->setGeometry(Ui::twips(240, 540, 1335, 4500));
+    cmbAlunni = new ComboAperto(Frame1, QStringLiteral("cmbAlunni"));
+    cmbAlunni->setGeometry(Ui::twips(1815, 540, 3495, 4500));
+
+    Image1 = Ui::label(Frame1, QStringLiteral("Image1"), QString());
+    Image1->setGeometry(Ui::twips(5970, 540, 720, 720));
+    Image1->setPixmap(QApplication::windowIcon().pixmap(48, 48));
+
+    Frame2 = Ui::frame(Frame1, QStringLiteral("Frame2"), Ui::twips(5550, 1680, 1575, 1095));
+    optMaschio = new QRadioButton(QStringLiteral("&Maschio"), Frame2);
+    optMaschio->setObjectName(QStringLiteral("optMaschio"));
+    optMaschio->setGeometry(Ui::twips(180, 150, 1275, 360));
+    optFemmina = new QRadioButton(QStringLiteral("&Femmina"), Frame2);
+    optFemmina->setObjectName(QStringLiteral("optFemmina"));
+    optFemmina->setGeometry(Ui::twips(180, 570, 1275, 360));
+    for (QWidget *w : {static_cast<QWidget *>(cmbClassi), static_cast<QWidget *>(cmbAlunni),
+                       static_cast<QWidget *>(optMaschio), static_cast<QWidget *>(optFemmina)})
+        w->setFont(testo);
+
+    cmdFine = Ui::button(Frame1, QStringLiteral("cmdFine"), QString(), QStringLiteral("Esci dal modulo Archivi"));
+    cmdFine->setGeometry(Ui::twips(5887, 4140, 900, 900));
+    cmdFine->setIcon(iconaUscita());
+    cmdFine->setIconSize(QSize(40, 40));
+
+    QWidget::setTabOrder(cmbClassi, cmbAlunni);
+    QWidget::setTabOrder(cmbAlunni, optMaschio);
+    QWidget::setTabOrder(optMaschio, optFemmina);
+    QWidget::setTabOrder(optFemmina, cmdFine);
+}
+
+void frmModifica::collegaEventi()
+{
+    auto *fuoco = new EventiFuoco(this);
+    fuoco->add(cmbClassi, [this] { cmbClassi_GotFocus(); }, [this] { cmbClassi_LostFocus(); });
+    fuoco->add(cmbAlunni, [this] { cmbAlunni_GotFocus(); });
+    fuoco->add(optMaschio, {});
+    fuoco->add(optFemmina, {});
+    fuoco->add(cmdFine, {});
+    connect(cmbClassi, &ComboAperto::keyDown, this, &frmModifica::cmbClassi_KeyDown);
+    connect(cmbClassi, &ComboAperto::clicked, this, &frmModifica::cmbClassi_Click);
+    connect(cmbAlunni, &ComboAperto::keyDown, this, &frmModifica::cmbAlunni_KeyDown);
+    connect(cmbAlunni, &ComboAperto::clicked, this, &frmModifica::cmbAlunni_Click);
+    connect(optMaschio, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            optMaschio_Click();
+    });
+    connect(optFemmina, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            optFemmina_Click();
+    });
+    connect(cmdFine, &QPushButton::clicked, this, &frmModifica::cmdFine_Click);
+}
+
+void frmModifica::Form_Load()
+{
+    RicaricaClassi = true;
+    show();
+    raise();
+    activateWindow();
+    cmbClassi->setFocus();
+}
+
+void frmModifica::cmdFine_Click()
+{
+    if (Form *menu = Forms::get(QStringLiteral("frmSplash"))) {
+        menu->show();
+        menu->activateWindow();
+    }
+    Forms::unload(QStringLiteral("frmModifica"));
+}
+
+// --- Class box ---
+
+void frmModifica::cmbClassi_GotFocus()
+{
+    cmbAlunni->clear();
+    if (!RicaricaClassi)
+        return;
+    cmbClassi->clear();
+    Archivio::ElencoClassi elenco = Archivio::leggiClassi();
+    if (elenco.stato == Archivio::StatoFile::Mancante) {
+        CreaClassi();
+        elenco = Archivio::leggiClassi();
+    }
+    if (elenco.stato == Archivio::StatoFile::Illeggibile)
+        erroreLettura(Archivio::fileClassi());
+    for (const QString &classe : elenco.classi)
+        cmbClassi->addItem(classe);
+    RicaricaClassi = false;
+}
+
+void frmModifica::cmbClassi_KeyDown(int key)
+{
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && !cmbClassi->text().isEmpty())
+        AggiungiClasse();
+}
+
+void frmModifica::cmbClassi_LostFocus()
+{
+    RicaricaAlunni = true;
+    const QString esistente = classeNota(Archivio::leggiClassi());
+    if (esistente.isEmpty())
+        AggiungiClasse();
+    else
+        cmbClassi->setText(esistente); // the class as listed, whatever case was typed
+}
+
+// The listed spelling of the class box text, in Classi.dat or in the box; empty when it is new.
+QString frmModifica::classeNota(const Archivio::ElencoClassi &elenco) const
+{
+    const QString classe = cmbClassi->text();
+    if (classe.isEmpty())
+        return QString();
+    const int row = Archivio::trovaNome(cmbClassi->items(), classe);
+    return row >= 0 ? cmbClassi->itemText(row) : Archivio::classeEsistente(elenco, classe);
+}
+
+void frmModifica::cmbClassi_Click()
+{
+    cmbAlunni->setText(QString());
+    EliminaClasse();
+    if (!cmbClassi->text().isEmpty()) {
+        cmbAlunni_GotFocus();
+        cmbAlunni->setFocus();
+    }
+}
+
+void frmModifica::CreaClassi()
+{
+    QString why;
+    if (!Archivio::creaClassi(&why))
+        erroreScrittura(Archivio::fileClassi());
+}
+
+void frmModifica::AggiungiClasse()
+{
+    RicaricaAlunni = true;
+    const QString classe = cmbClassi->text();
+    if (classe.isEmpty())
+        return;
+    const Archivio::ElencoClassi elenco = Archivio::leggiClassi();
+    if (elenco.stato == Archivio::StatoFile::Illeggibile) {
+        erroreLettura(Archivio::fileClassi());
+        return;
+    }
+    // An existing class, in whatever case it was typed, is never made again.
+    if (!classeNota(elenco).isEmpty()) {
+        cmbClassi->setFocus();
+        cmbClassi->setText(QString());
+        return;
+    }
+    if (const QString problem = Paths::nameProblem(classe); !problem.isEmpty()) {
+        rifiutaNome(cmbClassi, problem);
+        return;
+    }
+    const QString cartella = Archivio::cartellaClasse(classe);
+    const bool cartellaNuova = !QFileInfo::exists(cartella);
+    if (cartellaNuova ? !QDir().mkdir(cartella) : !QFileInfo(cartella).isDir()) {
+        errore(QStringLiteral("Impossibile creare la cartella %1.").arg(classe));
+        return;
+    }
+    const bool fileNuovo = !QFileInfo::exists(Archivio::fileAlunni(classe));
+    const int row = cmbClassi->addItem(classe);
+    if (!CreaAlunni()) {
+        annullaClasse(row, cartella, cartellaNuova, false);
+        return;
+    }
+    QString why;
+    if (!Archivio::scriviClassi(cmbClassi->items(), &why)) {
+        erroreScrittura(Archivio::fileClassi());
+        annullaClasse(row, cartella, cartellaNuova, fileNuovo);
+    }
+}
+
+// Takes back a class that could not be recorded: nothing made for it stays behind.
+void frmModifica::annullaClasse(int row, const QString &cartella, bool cartellaNuova, bool fileNuovo)
+{
+    cmbClassi->removeItem(row);
+    if (fileNuovo)
+        QFile::remove(FileAlunni);
+    if (cartellaNuova)
+        QDir().rmdir(cartella);
+    cmbClassi->setFocus();
+    cmbClassi->selectText();
+}
+
+bool frmModifica::CreaAlunni()
+{
+    const QString classe = cmbClassi->text();
+    FileAlunni = Archivio::fileAlunni(classe);
+    Paths::setCurrentFolder(Archivio::cartellaClasse(classe));
+    // A folder that already holds a pupil list keeps it: those pupils are not thrown away.
+    if (QFileInfo(FileAlunni).isFile())
+        return true;
+    QString why;
+    if (Archivio::creaAlunni(FileAlunni, &why))
+        return true;
+    erroreScrittura(FileAlunni);
+    return false;
+}
+
+void frmModifica::EliminaClasse()
+{
+    if (!Msg::askYesNo(QStringLiteral("Vuoi eliminare la classe dall'elenco ?"), QStringLiteral("Eliminazione classe"),
+                       Msg::Question, Msg::ResNo))
+        return;
+    if (!Msg::askYesNo(QStringLiteral("Sei proprio sicuro ?"), QStringLiteral("Conferma eliminazione"), Msg::Critical,
+                       Msg::ResNo))
+        return;
+    const QString classe = cmbClassi->text();
+    const int row = sceltaIn(cmbClassi);
+    if (row < 0)
+        return;
+    CartellaClasse = Paths::join(Paths::programFolder(), classe);
+    QStringList rest = cmbClassi->items();
+    rest.removeAt(row);
+    // The list is rewritten first: if that fails, nothing is deleted and the class stays.
+    QString why;
+    if (!Archivio::scriviClassi(rest, &why)) {
+        erroreScrittura(Archivio::fileClassi());
+        return;
+    }
+    erroreEliminazione(Archivio::eliminaFileClasse(classe).nonEliminati);
+    cmbClassi->removeItem(row);
+    cmbClassi->setText(QString());
+}
+
+// --- Pupil box ---
+
+void frmModifica::spegniOpzioni()
+{
+    for (QRadioButton *o : {optMaschio, optFemmina}) {
+        o->setAutoExclusive(false);
+        o->setChecked(false);
+        o->setAutoExclusive(true);
+    }
+}
+
+void frmModifica::cmbAlunni_GotFocus()
+{
+    spegniOpzioni();
+    const QString classe = cmbClassi->text();
+    if (classe.isEmpty()) {
+        Msg::warn(QStringLiteral("Quale classe ? "), Msg::Question);
+        cmbClassi->setFocus();
+        return;
+    }
+    if (!RicaricaAlunni)
+        return;
+    cmbAlunni->clear();
+    FileAlunni = Archivio::fileAlunni(classe);
+    const Archivio::ElencoAlunni elenco = Archivio::leggiAlunni(FileAlunni);
+    if (elenco.stato == Archivio::StatoFile::Illeggibile)
+        erroreLettura(FileAlunni);
+    for (const Archivio::Alunno &a : elenco.alunni) {
+        Sesso = a.sesso;
+        cmbAlunni->addItem(a.nome, a.sesso);
+    }
+    RicaricaAlunni = false;
+}
+
+void frmModifica::cmbAlunni_KeyDown(int key)
+{
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && !cmbAlunni->text().isEmpty())
+        AggiungiAlunno();
+}
+
+void frmModifica::cmbAlunni_Click()
+{
+    EliminaAlunno();
+}
+
+void frmModifica::optMaschio_Click()
+{
+    if (!cmbAlunni->text().isEmpty()) {
+        Sesso = 1;
+        AggiungiAlunno();
+    } else {
+        Msg::warn(QStringLiteral("Quale alunno ? "), Msg::Question);
+        cmbAlunni->setFocus();
+    }
+}
+
+void frmModifica::optFemmina_Click()
+{
+    if (!cmbAlunni->text().isEmpty()) {
+        Sesso = 0;
+        AggiungiAlunno();
+    } else {
+        Msg::warn(QStringLiteral("Quale alunna ? "), Msg::Question);
+        cmbAlunni->setFocus();
+    }
+}
+
+void frmModifica::AggiungiAlunno()
+{
+    const QString alunno = cmbAlunni->text();
+    if (const QString problem = Paths::nameProblem(alunno); !problem.isEmpty()) {
+        rifiutaNome(cmbAlunni, problem);
+        return;
+    }
+    if (!optMaschio->isChecked() && !optFemmina->isChecked()) {
+        Msg::warn(QStringLiteral("Maschio o Femmina ? "), Msg::Question);
+        return;
+    }
+    const QString classe = cmbClassi->text();
+    FileAlunni = Archivio::fileAlunni(classe);
+    if (!QFileInfo(Archivio::cartellaClasse(classe)).isDir()) {
+        Msg::box(QStringLiteral("Impossibile eseguire l'operazione.") + QStringLiteral("\n\r") +
+                     QStringLiteral(" La cartella non esiste."),
+                 Msg::Ok, Msg::Critical, kTitolo);
+        cmbAlunni->setText(QString());
+        return;
+    }
+    // A missing list is an empty one; an unreadable one is never replaced.
+    const Archivio::ElencoAlunni elenco = Archivio::leggiAlunni(FileAlunni);
+    if (elenco.stato == Archivio::StatoFile::Illeggibile) {
+        erroreLettura(FileAlunni);
+        return;
+    }
+    QStringList listed = cmbAlunni->items();
+    for (const Archivio::Alunno &a : elenco.alunni)
+        listed << a.nome;
+    if (Archivio::trovaNome(listed, alunno) >= 0) {
+        cmbAlunni->setText(QString());
+        return;
+    }
+    const int row = cmbAlunni->addItem(alunno, Sesso);
+    if (!scriviElencoAlunni(FileAlunni)) {
+        cmbAlunni->removeItem(row);
+        cmbAlunni->setFocus();
+        return;
+    }
+    cmbAlunni->setText(QString());
+    cmbAlunni->setFocus();
+}
+
+// Writes the pupil list from the pupil box, leaving out the entry senza; reports a failure.
+bool frmModifica::scriviElencoAlunni(const QString &path, int senza)
+{
+    QList<Archivio::Alunno> alunni;
+    for (int i = 0; i < cmbAlunni->count(); ++i)
+        if (i != senza)
+            alunni << Archivio::Alunno{cmbAlunni->itemText(i), cmbAlunni->itemData(i)};
+    QString why;
+    if (Archivio::scriviAlunni(path, alunni, &why))
+        return true;
+    erroreScrittura(path);
+    return false;
+}
+
+void frmModifica::EliminaAlunno()
+{
+    if (!Msg::askYesNo(QStringLiteral("Vuoi eliminare l'alunno dall'elenco ?"), QStringLiteral("Eliminazione alunno"),
+                       Msg::Question, Msg::ResNo)) {
+        cmbAlunni->setText(QString());
+        return;
+    }
+    const QString classe = cmbClassi->text();
+    const QString cartella = Archivio::cartellaClasse(classe);
+    Paths::setCurrentFolder(cartella);
+    NomeFile();
+    const int row = sceltaIn(cmbAlunni);
+    FileAlunni = Archivio::nomeFileAlunni(classe);
+    // The list is rewritten first: if that fails, the pupil and the files stay.
+    if (row < 0 || !scriviElencoAlunni(Paths::resolve(cartella, FileAlunni), row))
+        return;
+    erroreEliminazione(Archivio::eliminaFileAlunno(cartella, FileAlunno));
+    cmbAlunni->removeItem(row);
+    cmbAlunni->setFocus();
+}
+
+void frmModifica::NomeFile()
+{
+    if (!cmbClassi->text().isEmpty() && !cmbAlunni->text().isEmpty())
+        FileAlunno = cmbAlunni->text();
+}
+
+// --- Helpers ---
+
+// A name that cannot become a folder or file: said plainly, nothing made, the text kept for correction.
+void frmModifica::rifiutaNome(ComboAperto *box, const QString &problem)
+{
+    Msg::warn(problem);
+    box->setFocus();
+    box->selectText();
+}
+
+// The entry chosen in the box's list: the one its text names.
+int frmModifica::sceltaIn(ComboAperto *box) const
+{
+    const int row = box->listIndex();
+    if (row >= 0 && box->itemText(row) == box->text())
+        return row;
+    return box->items().indexOf(box->text());
+}
