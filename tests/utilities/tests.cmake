@@ -1,1 +1,2 @@
 quaderlo_test(tst_nuovoanno utilities/tst_NuovoAnno.cpp)
+quaderlo_test(tst_frmpersonalizza utilities/tst_frmPersonalizza.cpp)

@@ -1,0 +1,270 @@
+#include "TestSupport.h"
+
+#include "app/CarQuad.h"
+#include "platform/Form.h"
+#include "platform/MsgBox.h"
+#include "platform/Ui.h"
+#include "utilities/TitoliQuadri.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+
+namespace {
+const QByteArray kPredefiniti = ansi("Sit. Iniziale\r\nFinalità\r\nVal. 1° Q.\r\nVal. 2° Q.\r\n");
+
+Form *openTitles()
+{
+    Form *f = Forms::get(QStringLiteral("frmPersonalizza"));
+    f->Form_Load();
+    return f;
+}
+QLineEdit *box(int n)
+{
+    return control<QLineEdit>(window("frmPersonalizza"), QStringLiteral("txtTitoloQuadro%1").arg(n));
+}
+QPushButton *button(const char *form, const char *name)
+{
+    return control<QPushButton>(window(QLatin1String(form)), QLatin1String(name));
+}
+void setTitles(const QStringList &titles)
+{
+    for (int n = 1; n <= 4; ++n)
+        box(n)->setText(titles[n - 1]);
+}
+QStringList shared()
+{
+    return {CarQuad::TitoloQuadro1, CarQuad::TitoloQuadro2, CarQuad::TitoloQuadro3, CarQuad::TitoloQuadro4};
+}
+void started(const ProgramFolder &dir, const QByteArray &quaInf = "Quaderlo\r\n\r\n")
+{
+    dir.write("Anno.dat", "2026/27\r\n");
+    dir.write("Qua.inf", quaInf);
+    dir.write("Titoli.dat", kPredefiniti);
+}
+} // namespace
+
+class TestFrmPersonalizza : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init() { Msg::resetRecord(); }
+    void cleanup() { VERIFY_NO_UNANSWERED(); }
+
+    void titlesThatCannotBeUsed()
+    {
+        for (const char *good : {"Sit. Iniziale", "Val. 2° Q.", "Finalità", "12345678901234567890", "L'anno è"})
+            QVERIFY2(TitoliQuadri::problema(QString::fromUtf8(good)).isEmpty(), good);
+        const struct {
+            const char *title, *problem;
+        } bad[] = {
+            {"", "non può essere vuoto."},
+            {"a,b", "non può contenere la virgola."},
+            {" a", "non può iniziare o terminare con uno spazio."},
+            {"a ", "non può iniziare o terminare con uno spazio."},
+            {"\"a", "non può contenere i caratteri \\ / : * ? \" < > |"},
+            {"1/2", "non può contenere i caratteri \\ / : * ? \" < > |"},
+            {"a\\b", "non può contenere i caratteri \\ / : * ? \" < > |"},
+            {"Val?", "non può contenere i caratteri \\ / : * ? \" < > |"},
+            {"a\tb", "non può contenere caratteri di controllo."},
+            {"123456789012345678901", "non può superare 20 caratteri."},
+            {"Ж", "contiene caratteri non ammessi: Ж"},
+        };
+        for (const auto &b : bad)
+            QCOMPARE(TitoliQuadri::problema(QString::fromUtf8(b.title)), QString::fromUtf8(b.problem));
+        QString message;
+        QCOMPARE(TitoliQuadri::primoProblema({"A", "B", "C", "D"}, &message), 0);
+        QCOMPARE(TitoliQuadri::primoProblema({"A", "B", "a", "D:"}, &message), 3);
+        QCOMPARE(message, QStringLiteral("Il titolo del Quadro 3 è uguale a quello del Quadro 1."));
+        QCOMPARE(TitoliQuadri::primoProblema({"A", "B", "C", "D:"}, &message), 4);
+        QCOMPARE(message, QStringLiteral("Il titolo del Quadro 4 non può contenere i caratteri \\ / : * ? \" < > |"));
+    }
+
+    void theWindowShowsTheTitles()
+    {
+        ProgramFolder dir;
+        started(dir);
+        startProgram();
+        Form *f = openTitles();
+        QVERIFY(f->isVisible());
+        QCOMPARE(f->windowTitle(), QStringLiteral("Personalizza"));
+        QCOMPARE(f->palette().color(QPalette::Window), Ui::kAzzurro);
+        for (int n = 1; n <= 4; ++n) {
+            QCOMPARE(control<QLabel>(f, QStringLiteral("lblPers_Quadro%1").arg(n))->text(),
+                     QStringLiteral("Quadro %1            =").arg(n));
+            QCOMPARE(box(n)->maxLength(), 20);
+            QCOMPARE(box(n)->text(), CarQuad::TitoloQuadro(n));
+        }
+        QCOMPARE(box(2)->text(), QString::fromUtf8("Finalità"));
+        QCOMPARE(control<QLabel>(f, "lblPersonalizza")->text(),
+                 QString::fromUtf8("Lunghezza massima 20 caratteri. Se l'effetto grafico non è soddisfacente "
+                                   "inserisci un'etichetta più corta."));
+        QCOMPARE(button("frmPersonalizza", "cmdOkPersomalizza")->text(), QStringLiteral("OK"));
+        QCOMPARE(button("frmPersonalizza", "cmdOkPersomalizza")->toolTip(), QStringLiteral("Salva le modifiche"));
+        QCOMPARE(button("frmPersonalizza", "cmdEsciPersonalizza")->text(), QStringLiteral("Annulla"));
+        QCOMPARE(button("frmPersonalizza", "cmdEsciPersonalizza")->toolTip(), QStringLiteral("Esci senza modificare"));
+
+        // Twenty characters go in; the twenty-first cannot be typed.
+        box(1)->clear();
+        QTest::keyClicks(box(1), QStringLiteral("Situazione iniziale!X"));
+        QCOMPARE(box(1)->text(), QStringLiteral("Situazione iniziale!"));
+
+        auto *frame = control<QFrame>(f, "Frame1");
+        f->resize(900, 700);
+        QTRY_COMPARE(frame->geometry().center(), f->rect().center());
+        f->resize(200, 150);
+        QTRY_VERIFY(frame->x() < 0 && frame->y() < 0);
+    }
+
+    void okRewritesTitoliDatAndReloadsTheMenu()
+    {
+        ProgramFolder dir;
+        started(dir);
+        QPointer<Form> menu = startProgram();
+        menu->hide(); // as behind the utilities window
+        QPointer<Form> f = openTitles();
+        const QStringList titles = {"Situazione iniziale!", QString::fromUtf8("Finalità educative"),
+                                    QString::fromUtf8("Val. 1° Quadrimestre"), QString::fromUtf8("Val. 2° Q.")};
+        setTitles(titles);
+        QTest::mouseClick(button("frmPersonalizza", "cmdOkPersomalizza"), Qt::LeftButton);
+        QCOMPARE(Msg::shown().size(), 0);
+        QCOMPARE(dir.read("Titoli.dat"),
+                 ansi("Situazione iniziale!\r\nFinalità educative\r\nVal. 1° Quadrimestre\r\nVal. 2° Q.\r\n"));
+        QCOMPARE(shared(), titles);
+        QTRY_VERIFY(f.isNull());
+        QTRY_VERIFY(menu.isNull());
+        QVERIFY(window("frmSplash")->isVisible());
+        QVERIFY(window("frmSplash")->isEnabled());
+        QVERIFY(!window("frmLogin"));
+
+        // The next start reads them back.
+        Forms::resetAll();
+        CarQuad::reset();
+        startProgram();
+        QCOMPARE(shared(), titles);
+        QCOMPARE(openTitles()->findChild<QLineEdit *>("txtTitoloQuadro3")->text(), titles[2]);
+    }
+
+    void annullaChangesNothing()
+    {
+        for (bool titleBar : {false, true}) {
+            ProgramFolder dir;
+            started(dir);
+            startProgram()->hide();
+            QPointer<Form> f = openTitles();
+            setTitles({"Uno", "Due", "Tre", "Quattro"});
+            if (titleBar)
+                f->close();
+            else
+                QTest::mouseClick(button("frmPersonalizza", "cmdEsciPersonalizza"), Qt::LeftButton);
+            QTRY_VERIFY(f.isNull());
+            QCOMPARE(dir.read("Titoli.dat"), kPredefiniti);
+            QCOMPARE(CarQuad::TitoloQuadro2, QString::fromUtf8("Finalità"));
+            const char *back = Forms::isRegistered(QString::fromUtf8("frmUtilità")) ? "frmUtilità" : "frmSplash";
+            QVERIFY(window(QString::fromUtf8(back))->isVisible());
+            QVERIFY(window(QString::fromUtf8(back))->isEnabled());
+            QCOMPARE(Msg::shown().size(), 0);
+        }
+    }
+
+    void refusedTitlesWriteNothing()
+    {
+        ProgramFolder dir;
+        started(dir);
+        QPointer<Form> menu = startProgram();
+        Form *f = openTitles();
+        const struct {
+            int n;
+            const char *title, *message;
+        } cases[] = {
+            {2, "", "Il titolo del Quadro 2 non può essere vuoto."},
+            {1, "Sit, Iniziale", "Il titolo del Quadro 1 non può contenere la virgola."},
+            {4, "Val. 2/Q.", "Il titolo del Quadro 4 non può contenere i caratteri \\ / : * ? \" < > |"},
+            {3, " Val.", "Il titolo del Quadro 3 non può iniziare o terminare con uno spazio."},
+            {3, "finalità", "Il titolo del Quadro 3 è uguale a quello del Quadro 2."},
+        };
+        for (const auto &c : cases) {
+            Msg::resetRecord();
+            setTitles({"Sit. Iniziale", QString::fromUtf8("Finalità"), "Val. 1", "Val. 2"});
+            box(c.n)->setText(QString::fromUtf8(c.title));
+            Msg::queueAnswer(Msg::ResOk);
+            QTest::mouseClick(button("frmPersonalizza", "cmdOkPersomalizza"), Qt::LeftButton);
+            QCOMPARE(Msg::shown().size(), 1);
+            QCOMPARE(Msg::shown()[0].text, QString::fromUtf8(c.message));
+            QCOMPARE(Msg::shown()[0].title, QStringLiteral("Attenzione"));
+            QCOMPARE(Msg::shown()[0].icon, Msg::Exclamation);
+            QCOMPARE(Msg::beeps(), 1);
+            QTRY_COMPARE(f->focusWidget(), box(c.n));
+            QCOMPARE(dir.read("Titoli.dat"), kPredefiniti);
+            QCOMPARE(CarQuad::TitoloQuadro3, QString::fromUtf8("Val. 1° Q."));
+            QVERIFY(f->isVisible());
+            QCOMPARE(window("frmSplash"), menu.data());
+        }
+    }
+
+    void anUnwritableTitoliDatIsReported()
+    {
+        ProgramFolder dir;
+        started(dir);
+        QPointer<Form> menu = startProgram();
+        Form *f = openTitles();
+        setTitles({"Uno", "Due", "Tre", "Quattro"});
+        Msg::queueAnswer(Msg::ResOk);
+        {
+            ReadOnlyFolder lock(dir.path());
+            QTest::mouseClick(button("frmPersonalizza", "cmdOkPersomalizza"), Qt::LeftButton);
+        }
+        QCOMPARE(Msg::shown().size(), 1);
+        QVERIFY(Msg::shown()[0].text.startsWith(QStringLiteral("Impossibile salvare i titoli.\n\r Titoli.dat: ")));
+        QCOMPARE(Msg::shown()[0].title, QStringLiteral("Personalizza"));
+        QCOMPARE(Msg::shown()[0].icon, Msg::Critical);
+        QCOMPARE(dir.read("Titoli.dat"), kPredefiniti);
+        QCOMPARE(shared(), (QStringList{"Sit. Iniziale", QString::fromUtf8("Finalità"), QString::fromUtf8("Val. 1° Q."),
+                                        QString::fromUtf8("Val. 2° Q.")}));
+        QVERIFY(f->isVisible());
+        QCOMPARE(window("frmSplash"), menu.data());
+    }
+
+    void afterAPasswordChangeSavingAsksThePasswordFirst()
+    {
+        ProgramFolder dir;
+        started(dir);
+        startProgram();
+        // The password set through "Cambia password": the window stays loaded in change mode.
+        CarQuad::ModoPassword = 1;
+        Form *login = Forms::get(QStringLiteral("frmLogin"));
+        login->Form_Load();
+        login->findChild<QLineEdit *>("txtPassword")->setText(QStringLiteral("Segreto"));
+        QTest::mouseClick(button("frmLogin", "cmdOK"), Qt::LeftButton);
+        QCOMPARE(dir.read("Qua.inf"), QByteArray("Quaderlo\r\nSegreto\r\n"));
+
+        openTitles();
+        setTitles({"Uno", "Due", "Tre", "Quattro"});
+        QTest::mouseClick(button("frmPersonalizza", "cmdOkPersomalizza"), Qt::LeftButton);
+        QCOMPARE(dir.read("Titoli.dat"), QByteArray("Uno\r\nDue\r\nTre\r\nQuattro\r\n"));
+        QCOMPARE(window("frmLogin"), login);
+        QVERIFY(login->isVisible());
+        QCOMPARE(login->windowTitle(), QStringLiteral("Accesso"));
+        QCOMPARE(button("frmLogin", "cmdOK")->text(), QStringLiteral("OK"));
+        auto *password = login->findChild<QLineEdit *>("txtPassword");
+        QCOMPARE(password->text(), QString());
+        QTest::keyClicks(password, QStringLiteral("abc"));
+        QCOMPARE(password->displayText(), QStringLiteral("***"));
+        // The reloaded menu stays disabled until the password is accepted.
+        Form *menu = window("frmSplash");
+        QVERIFY(menu->isVisible());
+        QVERIFY(!menu->isEnabled());
+        Msg::queueAnswer(Msg::ResOk);
+        QTest::mouseClick(button("frmLogin", "cmdOK"), Qt::LeftButton);
+        QVERIFY(!menu->isEnabled());
+        password->setText(QStringLiteral("Segreto"));
+        QTest::mouseClick(button("frmLogin", "cmdOK"), Qt::LeftButton);
+        QVERIFY(menu->isEnabled());
+        QVERIFY(!login->isVisible());
+    }
+};
+
+QUADERLO_TEST_MAIN(TestFrmPersonalizza)
+#include "tst_frmPersonalizza.moc"
