@@ -1,0 +1,1 @@
+quaderlo_test(tst_elencoarchivio archive/tst_ElencoArchivio.cpp)

@@ -1,0 +1,152 @@
+#include "TestSupport.h"
+
+#include "archive/CartellaClasse.h"
+#include "archive/ConfrontoNomi.h"
+#include "archive/ElencoAlunni.h"
+#include "archive/ElencoClassi.h"
+#include "platform/Paths.h"
+
+#include <QDir>
+#include <QFile>
+
+using namespace Archivio;
+
+class TestElencoArchivio : public QObject
+{
+    Q_OBJECT
+private slots:
+    void classListStopsAtTheFirstEmptyValue()
+    {
+        ProgramFolder dir;
+        QCOMPARE(leggiClassi().stato, StatoFile::Mancante);
+        QVERIFY(creaClassi());
+        QCOMPARE(dir.read("Classi.dat"), QByteArray("\r\n"));
+        QCOMPARE(leggiClassi().stato, StatoFile::Letto);
+        QVERIFY(leggiClassi().classi.isEmpty());
+
+        dir.write("Classi.dat", "3A\r\n\r\n3B\r\n");
+        const ElencoClassi elenco = leggiClassi();
+        QCOMPARE(elenco.classi, QStringList{"3A"});
+        // Whether a class exists is decided on every line, without regard to case.
+        QCOMPARE(classeEsistente(elenco, "3b"), QStringLiteral("3B"));
+        QCOMPARE(classeEsistente(elenco, "3C"), QString());
+
+        QVERIFY(scriviClassi({"1A", QString::fromUtf8("5ª B")}));
+        QCOMPARE(dir.read("Classi.dat"), ansi("1A\r\n5ª B\r\n"));
+        // The file is found whatever the case of its name.
+        QFile::rename(dir.file("Classi.dat"), dir.file("CLASSI.DAT"));
+        QCOMPARE(leggiClassi().classi, (QStringList{"1A", QString::fromUtf8("5ª B")}));
+        QVERIFY(scriviClassi({}));
+        QCOMPARE(dir.read("CLASSI.DAT"), QByteArray());
+        QVERIFY(!dir.exists("Classi.dat"));
+    }
+
+    void pupilListRecordsNameAndCode()
+    {
+        ProgramFolder dir;
+        dir.mkdir("3A");
+        const QString path = dir.file("3A/ALUNNI.3A");
+        QVERIFY(creaAlunni(path));
+        QCOMPARE(dir.read("3A/ALUNNI.3A"), QByteArray("\r\n\r\n"));
+        QVERIFY(leggiAlunni(path).alunni.isEmpty());
+
+        QVERIFY(scriviAlunni(path, {{"Bianchi Anna", 0}, {"Rossi Mario", 1}}));
+        QCOMPARE(dir.read("3A/ALUNNI.3A"), QByteArray("Bianchi Anna\r\n 0 \r\nRossi Mario\r\n 1 \r\n"));
+        QCOMPARE(leggiAlunni(path).alunni, (QList<Alunno>{{"Bianchi Anna", 0}, {"Rossi Mario", 1}}));
+
+        // The list ends at the first empty name; a code that is not a number counts as 0.
+        dir.write("3A/ALUNNI.3A", ansi("Niccolò Verdi\r\n 1 \r\nNeri Ada\r\nx\r\n\r\n 1 \r\nDopo\r\n 1 \r\n"));
+        QCOMPARE(leggiAlunni(path).alunni, (QList<Alunno>{{QString::fromUtf8("Niccolò Verdi"), 1}, {"Neri Ada", 0}}));
+        QCOMPARE(leggiAlunni(dir.file("3A/none")).stato, StatoFile::Mancante);
+        dir.mkdir("3A/ALUNNI.dir");
+        QCOMPARE(leggiAlunni(dir.file("3A/ALUNNI.dir")).stato, StatoFile::Illeggibile);
+    }
+
+    void namesSortAndMatchWithoutCase()
+    {
+        QVERIFY(confrontaNomi("bianchi", "Rossi") < 0);
+        QVERIFY(confrontaNomi("Rossi", "bianchi") > 0);
+        QVERIFY(confrontaNomi("Rossi Mario", "Rossini Anna") < 0);
+        QVERIFY(confrontaNomi(QString::fromUtf8("Èrica"), "Franco") < 0);
+        QVERIFY(confrontaNomi("3A", "3a") != 0); // a fixed order, never "equal"
+        QVERIFY(stessoNome(QString::fromUtf8("NICOLÒ"), QString::fromUtf8("nicolò")));
+        QCOMPARE(trovaNome({"1A", "3B"}, "3b"), 1);
+        QCOMPARE(trovaNome({"1A", "3B"}, "3"), -1);
+    }
+
+    void classFoldersStayInsideTheProgramFolder()
+    {
+        ProgramFolder dir;
+        dir.mkdir("3A");
+        QCOMPARE(cartellaClasse("3a"), dir.file("3A"));
+        QCOMPARE(cartellaClasse("4C"), dir.file("4C"));
+        QCOMPARE(fileAlunni("3a"), dir.file("3A/ALUNNI.3a"));
+        dir.write("3A/Alunni.3a", "");
+        QCOMPARE(fileAlunni("3A"), dir.file("3A/Alunni.3a"));
+        for (const char *bad : {"", ".", "..", "../x", "a/b", "a\\b", "/tmp"})
+            QVERIFY2(cartellaClasse(bad).isEmpty(), bad);
+        QVERIFY(cartellaInterna(dir.file("3A")));
+        QVERIFY(!cartellaInterna(dir.file("4C")));
+        QVERIFY(!cartellaInterna(QFileInfo(dir.path()).absolutePath()));
+        QVERIFY(QFile::link(QDir::tempPath(), dir.file("link")));
+        QVERIFY(!cartellaInterna(dir.file("link")));
+    }
+
+    void deletingAClassFollowsItsListFile()
+    {
+        ProgramFolder dir;
+        for (const char *f : {"3A/ALUNNI.3A", "3A/Rossi.q1", "3A/Rossi.Q4", "3A/Rossi.dat", "3A/3A_Finalità.txt"})
+            dir.write(QString::fromUtf8(f), "x");
+        EsitoEliminazione esito = eliminaFileClasse("3a");
+        QVERIFY(!esito.cartellaRimossa);
+        QVERIFY(esito.nonEliminati.isEmpty());
+        QCOMPARE(QDir(dir.file("3A")).entryList(QDir::Files), QStringList{QString::fromUtf8("3A_Finalità.txt")});
+
+        // Without a pupil list nothing else is deleted; an empty folder goes.
+        dir.write("4B/Bianchi.q1", "x");
+        QVERIFY(!eliminaFileClasse("4B").cartellaRimossa);
+        QVERIFY(dir.exists("4B/Bianchi.q1"));
+        dir.write("5C/alunni.5c", "x");
+        QVERIFY(eliminaFileClasse("5C").cartellaRimossa);
+        QVERIFY(!dir.exists("5C"));
+    }
+
+    void deletingNeverLeavesTheProgramFolder()
+    {
+        QTemporaryDir outside;
+        QFile(outside.filePath("ALUNNI.x")).open(QIODevice::WriteOnly);
+        QFile(outside.filePath("keep.dat")).open(QIODevice::WriteOnly);
+        ProgramFolder dir;
+        dir.write("sub/ALUNNI.sub", "x");
+        dir.write("sub/inner/ALUNNI.inner", "x");
+        dir.write("sub/inner/a.dat", "x");
+        QVERIFY(QFile::link(outside.path(), dir.file("link")));
+        const QString up = QStringLiteral("../") + QFileInfo(outside.path()).fileName();
+        for (const QString &bad : {up, outside.path(), QStringLiteral(".."), QStringLiteral("."),
+                                   QStringLiteral("sub/inner"), QStringLiteral("link")})
+            QVERIFY(!eliminaFileClasse(bad).cartellaRimossa);
+        QVERIFY(QFileInfo::exists(outside.filePath("ALUNNI.x")));
+        QVERIFY(QFileInfo::exists(outside.filePath("keep.dat")));
+        QVERIFY(dir.exists("sub/ALUNNI.sub"));
+        QVERIFY(dir.exists("sub/inner/a.dat"));
+        QVERIFY(dir.exists("link"));
+
+        dir.write("sub/x.dat", "x");
+        QVERIFY(eliminaFileAlunno(dir.file("sub"), "../sub/x").isEmpty());
+        QVERIFY(dir.exists("sub/x.dat"));
+    }
+
+    void deletingAPupilDeletesItsFiveFiles()
+    {
+        ProgramFolder dir;
+        for (const char *f : {"3A/Rossi Mario.q1", "3A/Rossi Mario.q2", "3A/rossi mario.Q3", "3A/Rossi Mario.dat",
+                              "3A/Rossi Mario.txt", "3A/Rossi Marioa.q1", "3A/ALUNNI.3A"})
+            dir.write(f, "x");
+        QVERIFY(eliminaFileAlunno(dir.file("3A"), "Rossi Mario").isEmpty());
+        QCOMPARE(QDir(dir.file("3A")).entryList(QDir::Files),
+                 (QStringList{"ALUNNI.3A", "Rossi Mario.txt", "Rossi Marioa.q1"}));
+    }
+};
+
+QUADERLO_TEST_MAIN(TestElencoArchivio)
+#include "tst_ElencoArchivio.moc"
