@@ -1,1 +1,2 @@
 quaderlo_test(tst_blocchetto printing/tst_Blocchetto.cpp)
+quaderlo_test(tst_stampapdf printing/tst_StampaPdf.cpp)
