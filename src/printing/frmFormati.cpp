@@ -5,6 +5,7 @@
 
 #include <QComboBox>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QFormLayout>
 #include <QFrame>
 #include <QGridLayout>
@@ -14,6 +15,13 @@
 #include <QPushButton>
 
 namespace {
+// Coming back to the window, or from the box's own list, is not a new focus.
+bool nuovoFuoco(QEvent *event)
+{
+    const Qt::FocusReason r = static_cast<QFocusEvent *>(event)->reason();
+    return r != Qt::ActiveWindowFocusReason && r != Qt::PopupFocusReason;
+}
+
 QLineEdit *testo(QWidget *parent, const QString &name)
 {
     auto *t = new QLineEdit(parent);
@@ -91,7 +99,7 @@ void frmFormati::Form_Load()
 
 bool frmFormati::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::FocusIn)
+    if (event->type() == QEvent::FocusIn && nuovoFuoco(event))
         for (int i = 0; i < 4; ++i)
             if (watched == cmbFontFormati[i])
                 cmbFontFormati_GotFocus(i);

@@ -10,6 +10,7 @@
 
 #include <QComboBox>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -21,6 +22,13 @@
 using namespace CarQuad;
 
 namespace {
+// Coming back to the window, or from the box's own list, is not a new focus.
+bool nuovoFuoco(QEvent *event)
+{
+    const Qt::FocusReason r = static_cast<QFocusEvent *>(event)->reason();
+    return r != Qt::ActiveWindowFocusReason && r != Qt::PopupFocusReason;
+}
+
 // A 58 x 58 page with its text lines running across (orizzontali) or down it.
 QPixmap pagina(bool orizzontali)
 {
@@ -126,7 +134,7 @@ QWidget *FrameImpostazioniStampa::creaOrientamento()
 
 bool FrameImpostazioniStampa::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == cmbFont && event->type() == QEvent::FocusIn)
+    if (watched == cmbFont && event->type() == QEvent::FocusIn && nuovoFuoco(event))
         cmbFont_GotFocus();
     return QGroupBox::eventFilter(watched, event);
 }

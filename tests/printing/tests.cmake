@@ -1,2 +1,3 @@
 quaderlo_test(tst_blocchetto printing/tst_Blocchetto.cpp)
 quaderlo_test(tst_stampapdf printing/tst_StampaPdf.cpp)
+quaderlo_test(tst_frmformati printing/tst_frmFormati.cpp)
