@@ -1,2 +1,4 @@
 quaderlo_test(tst_nuovoanno utilities/tst_NuovoAnno.cpp)
 quaderlo_test(tst_frmpersonalizza utilities/tst_frmPersonalizza.cpp)
+quaderlo_test(tst_strumentiutilita utilities/tst_StrumentiUtilita.cpp)
+target_compile_definitions(tst_strumentiutilita PRIVATE QUADERLO_DATA_DIR="${CMAKE_SOURCE_DIR}/data")

@@ -1,0 +1,181 @@
+#include "TestSupport.h"
+
+#include "app/CarQuad.h"
+#include "platform/Form.h"
+#include "platform/MsgBox.h"
+#include "utilities/frmUtilita.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTabWidget>
+
+namespace {
+const QByteArray kPredefiniti = ansi("Sit. Iniziale\r\nFinalità\r\nVal. 1° Q.\r\nVal. 2° Q.\r\n");
+
+void archivio(const ProgramFolder &dir)
+{
+    dir.write("Anno.dat", "2026/27\r\n");
+    dir.write("Qua.inf", "Quaderlo\r\n\r\n");
+    dir.write("Titoli.dat", kPredefiniti);
+    QFile cfg(QStringLiteral(QUADERLO_DATA_DIR "/Quaderlo.cfg"));
+    QVERIFY(cfg.open(QIODevice::ReadOnly));
+    dir.write("Quaderlo.cfg", cfg.readAll());
+    dir.write("Classi.dat", "3A\r\n");
+    dir.write("3A/ALUNNI.3A", "Rossi Mario\r\n 1 \r\n");
+    dir.write("3A/Rossi Mario.q2", "Testo due.\r\n");
+    dir.write("3A/Rossi Mario.q3", "Testo tre.\r\n");
+}
+QPushButton *button(const char *form, const QString &name)
+{
+    QPushButton *b = control<QPushButton>(window(QString::fromUtf8(form)), name);
+    if (!b)
+        qFatal("no button %s in %s", qPrintable(name), form);
+    return b;
+}
+void click(const char *form, const QString &name)
+{
+    QTest::mouseClick(button(form, name), Qt::LeftButton);
+}
+// From the main menu into the utilities window.
+frmUtilita *utilita()
+{
+    click("frmSplash", QString::fromUtf8("cmdUtilità"));
+    auto *u = qobject_cast<frmUtilita *>(window(QString::fromUtf8("frmUtilità")));
+    if (!u || !u->isVisible())
+        qFatal("the utilities window did not open");
+    return u;
+}
+} // namespace
+
+class TestStrumentiUtilita : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init() { Msg::resetRecord(); }
+    void cleanup() { VERIFY_NO_UNANSWERED(); }
+
+    void newTitlesReachEveryReader()
+    {
+        ProgramFolder dir;
+        archivio(dir);
+        QPointer<Form> menu = startProgram();
+        utilita();
+        QVERIFY(!menu->isVisible());
+        click("frmUtilità", "cmdPersonalizza");
+        QTRY_VERIFY(!window(QString::fromUtf8("frmUtilità")));
+        Form *titoli = window("frmPersonalizza");
+        QVERIFY(titoli && titoli->isVisible());
+        const QStringList t = {"Ingresso", "Obiettivi", QString::fromUtf8("1° quadrimestre"), "Secondo quadr."};
+        for (int n = 1; n <= 4; ++n)
+            control<QLineEdit>(titoli, QStringLiteral("txtTitoloQuadro%1").arg(n))->setText(t[n - 1]);
+        click("frmPersonalizza", "cmdOkPersomalizza");
+        QCOMPARE(dir.read("Titoli.dat"), ansi("Ingresso\r\nObiettivi\r\n1° quadrimestre\r\nSecondo quadr.\r\n"));
+        QTRY_VERIFY(menu.isNull());
+        QVERIFY(window("frmSplash")->isVisible() && window("frmSplash")->isEnabled());
+
+        // Merge buttons and the merged file's name.
+        frmUtilita *u = utilita();
+        for (int n = 1; n <= 4; ++n) {
+            QCOMPARE(button("frmUtilità", QStringLiteral("cmdUnisciQ%1").arg(n))->text(), t[n - 1]);
+        }
+        u->cmbClasse_Click();
+        auto *classe = control<QComboBox>(u, "cmbClasse");
+        classe->setCurrentIndex(classe->findText(QStringLiteral("3A")));
+        Msg::queueAnswer(Msg::ResOk);
+        click("frmUtilità", "cmdUnisciQ2");
+        QCOMPARE(Msg::shown().last().text, QStringLiteral("Operazione eseguita."));
+        QCOMPARE(dir.read("3A/3A_Obiettivi.txt"), QByteArray("Rossi Mario\r\nTesto due.\r\n\r\n"));
+        click("frmUtilità", QString::fromUtf8("cmdEsciUtilità"));
+
+        // The composition window's tabs and the preview's caption.
+        click("frmSplash", "cmdCompila");
+        Form *compila = window("frmCompila");
+        QVERIFY(compila && compila->isVisible());
+        for (const char *tabs : {"ssTabQuadri", "SSTabGiudizi"}) {
+            auto *tw = control<QTabWidget>(compila, QLatin1String(tabs));
+            for (int i = 0; i < 4; ++i)
+                QCOMPARE(tw->tabText(i), t[i]);
+        }
+        CarQuad::FileAlunno = QStringLiteral("Rossi Mario");
+        button("frmCompila", "cmdAnteprimaQ3")->click();
+        QVERIFY(window("frmAnteprima"));
+        QCOMPARE(window("frmAnteprima")->windowTitle(), QString::fromUtf8("Rossi Mario - 1° quadrimestre"));
+    }
+
+    void annullaGoesBackToAFreshUtilitiesWindow()
+    {
+        ProgramFolder dir;
+        archivio(dir);
+        startProgram();
+        QPointer<frmUtilita> first = utilita();
+        click("frmUtilità", "cmdPersonalizza");
+        QTRY_VERIFY(first.isNull());
+        control<QLineEdit>(window("frmPersonalizza"), "txtTitoloQuadro1")->setText("Altro");
+        click("frmPersonalizza", "cmdEsciPersonalizza");
+        QTRY_VERIFY(!window("frmPersonalizza"));
+        Form *u = window(QString::fromUtf8("frmUtilità"));
+        QVERIFY(u && u->isVisible() && u->isEnabled());
+        QCOMPARE(button("frmUtilità", "cmdUnisciQ1")->text(), QStringLiteral("Sit. Iniziale"));
+        QCOMPARE(dir.read("Titoli.dat"), kPredefiniti);
+        QCOMPARE(Msg::shown().size(), 0);
+    }
+
+    void passwordChangedFromTheUtilitiesWindow()
+    {
+        ProgramFolder dir;
+        archivio(dir);
+        Form *menu = startProgram();
+        frmUtilita *u = utilita();
+        click("frmUtilità", "cmdPassword");
+        Form *login = window("frmLogin");
+        QVERIFY(login && login->isVisible());
+        QCOMPARE(login->windowTitle(), QStringLiteral("Cambia password"));
+        QVERIFY(!u->isEnabled());
+        QVERIFY(!menu->isEnabled());
+        control<QLineEdit>(login, "txtPassword")->setText(QStringLiteral("Segreto"));
+        click("frmLogin", "cmdOK");
+        QCOMPARE(dir.read("Qua.inf"), QByteArray("Quaderlo\r\nSegreto\r\n"));
+        QVERIFY(!login->isVisible());
+        QVERIFY(u->isVisible() && u->isEnabled());
+        QVERIFY(!menu->isEnabled()); // until the utilities window is left
+
+        // Annulla: nothing written, the utilities window back.
+        click("frmUtilità", "cmdPassword");
+        QVERIFY(!u->isEnabled());
+        control<QLineEdit>(login, "txtPassword")->setText(QStringLiteral("Altro"));
+        click("frmLogin", "cmdCancel");
+        QCOMPARE(dir.read("Qua.inf"), QByteArray("Quaderlo\r\nSegreto\r\n"));
+        QVERIFY(u->isEnabled());
+        QCOMPARE(CarQuad::ModoPassword, 0);
+        click("frmUtilità", QString::fromUtf8("cmdEsciUtilità"));
+        QVERIFY(menu->isVisible() && menu->isEnabled());
+        QCOMPARE(Msg::shown().size(), 0);
+    }
+
+    void newYearFromTheUtilitiesWindow()
+    {
+        ProgramFolder dir;
+        archivio(dir);
+        QPointer<Form> menu = startProgram();
+        QPointer<frmUtilita> u = utilita();
+        Msg::queueAnswer(Msg::ResYes);
+        Msg::queueAnswer(Msg::ResYes);
+        Msg::queueInput(QStringLiteral("2027/28"));
+        click("frmUtilità", "cmdNuovoAnno");
+        QCOMPARE(Msg::shown().size(), 3);
+        QTRY_VERIFY(u.isNull());
+        QTRY_VERIFY(menu.isNull());
+        QVERIFY(window("frmSplash")->isVisible() && window("frmSplash")->isEnabled());
+        QVERIFY(!dir.exists("3A"));
+        QCOMPARE(dir.read("Classi.dat"), QByteArray("\r\n"));
+        QCOMPARE(dir.read("Anno.dat"), QByteArray("2027/28\r\n"));
+        QCOMPARE(dir.read("Titoli.dat"), kPredefiniti);
+    }
+};
+
+QUADERLO_TEST_MAIN(TestStrumentiUtilita)
+#include "tst_StrumentiUtilita.moc"
