@@ -6,6 +6,7 @@
 #include "platform/MsgBox.h"
 #include "platform/Paths.h"
 #include "platform/Ui.h"
+#include "printing/StampaQuadro.h"
 #include "utilities/ConfigStampa.h"
 
 #include <QFrame>
@@ -193,6 +194,7 @@ void frmCompila::collega()
     connect(cmdSalvaTestoModificato, &QPushButton::clicked, this, &frmCompila::cmdSalvaTestoModificato_Click);
     connect(cmdFineStampa, &QPushButton::clicked, this, &frmCompila::cmdFineStampa_Click);
     connect(cmdFineLavoro, &QPushButton::clicked, this, &frmCompila::cmdFineLavoro_Click);
+    StampaQuadro::collega(this);
 }
 
 bool frmCompila::eventFilter(QObject *watched, QEvent *event)
@@ -209,8 +211,6 @@ void frmCompila::Form_Load()
 {
     UsaFormato = 0;
     show();
-    raise();
-    activateWindow();
     mostraVista(false);
     cmdOkTestoGiudizio->setEnabled(false);
     cmdSalvaTesto->setEnabled(false);

@@ -1,0 +1,154 @@
+#pragma once
+// Helpers of the composition window's tests: an archive on disk and a teacher's gestures.
+#include "TestSupport.h"
+
+#include "app/CarQuad.h"
+#include "composition/frmCompila.h"
+#include "platform/Form.h"
+#include "platform/MsgBox.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+
+namespace Compila {
+// Classes 3A (Bianchi Anna, female; Rossi Mario, male) and 4B (Verdi Luca), the worked example
+// as section 1, and short phrase files for the other sections.
+inline void preparaArchivio(const ProgramFolder &dir)
+{
+    dir.write("Anno.dat", "2026/27\r\n");
+    dir.write("Quaderlo.cfg", "Arial\r\n12\r\n190\r\n 1 \r\n40\r\n105\r\n170\r\n235\r\n 20 \r\n");
+    dir.write("Classi.dat", "3A\r\n4B\r\n");
+    dir.write("3A/ALUNNI.3A", "Bianchi Anna\r\n 0 \r\nRossi Mario\r\n 1 \r\n");
+    dir.write("4B/ALUNNI.4B", "Verdi Luca\r\n 1 \r\n");
+    dir.write("quadro1.txt", ansi("1=CognomeNome si è mostrat§ attent§\r\n2=, partecipe\r\n"
+                                  "3<=Ha lavorato con impegno \r\n4=e con costanza.\r\n"));
+    dir.write("quadro2.txt", ansi("Obiettivo=Favorire la socializzazione\r\nMetodo=attraverso il gioco.\r\n"
+                                  "Altro<=CognomeNome sarà seguit§ con attenzione.\r\n"));
+    dir.write("quadro3.txt", ansi("Sì=CognomeNome ha raggiunto gli obiettivi\r\nNo=CognomeNome non è ancora pront§\r\n"
+                                  "Fine=.\r\n"));
+    dir.write("quadro4.txt", ansi("A=Ottimo il percorso di CognomeNome\r\nB=, sempre sereno\r\n"));
+}
+
+inline frmCompila *finestra()
+{
+    return qobject_cast<frmCompila *>(Forms::find(QStringLiteral("frmCompila")));
+}
+
+template <class T> T *c(const char *name)
+{
+    T *w = control<T>(finestra(), QString::fromLatin1(name));
+    if (!w)
+        qWarning("control %s not found", name);
+    return w;
+}
+
+inline QComboBox *classe() { return c<QComboBox>("cmbClasse"); }
+inline QComboBox *alunno() { return c<QComboBox>("cmbAlunno"); }
+inline QTabWidget *schedeGiudizi() { return c<QTabWidget>("SSTabGiudizi"); }
+inline QTabWidget *schedeQuadri() { return c<QTabWidget>("ssTabQuadri"); }
+inline QListWidget *lista(int i) { return control<QListWidget>(finestra(), QStringLiteral("lstLista%1").arg(i)); }
+inline QPlainTextEdit *testo() { return c<QPlainTextEdit>("txtTesto"); }
+inline QPlainTextEdit *txtQ(int n) { return control<QPlainTextEdit>(finestra(), QStringLiteral("txtQ%1").arg(n)); }
+inline QPushButton *pulsante(const char *name) { return c<QPushButton>(name); }
+
+// Main menu, "Giudizi".
+inline frmCompila *apriDalMenu()
+{
+    Form *menu = startProgram();
+    QTest::mouseClick(control<QPushButton>(menu, QStringLiteral("cmdCompila")), Qt::LeftButton);
+    return finestra();
+}
+
+// Opens the list (the DropDown event) and, when it opened, chooses the entry as a user does.
+inline bool scegli(QComboBox *box, const QString &voce)
+{
+    box->showPopup();
+    if (!box->view()->isVisible())
+        return false;
+    const int i = box->findText(voce);
+    if (i < 0) {
+        box->hidePopup();
+        return false;
+    }
+    box->view()->setCurrentIndex(box->model()->index(i, 0));
+    QTest::keyClick(box->view(), Qt::Key_Return);
+    return box->currentText() == voce;
+}
+
+// Opens the list and closes it again without choosing.
+inline void apriEChiudi(QComboBox *box)
+{
+    box->showPopup();
+    if (box->view()->isVisible())
+        QTest::keyClick(box->view(), Qt::Key_Escape);
+}
+
+inline QStringList voci(QComboBox *box)
+{
+    QStringList out;
+    for (int i = 0; i < box->count(); ++i)
+        out << box->itemText(i);
+    return out;
+}
+
+inline void clicScheda(QTabWidget *tabs, int i)
+{
+    QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(i).center());
+}
+
+// A click on a phrase ticks or unticks it.
+inline void spunta(QListWidget *l, int riga)
+{
+    QListWidgetItem *it = l->item(riga);
+    l->scrollToItem(it);
+    QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(it).center());
+}
+
+inline QList<int> spuntate(QListWidget *l)
+{
+    QList<int> out;
+    for (int i = 0; i < l->count(); ++i)
+        if (l->item(i)->isSelected())
+            out << i;
+    return out;
+}
+
+inline void clic(QPushButton *b)
+{
+    QTest::mouseClick(b, Qt::LeftButton);
+}
+
+// Typing (or pasting) at the end of a text box.
+inline void aggiungi(QPlainTextEdit *t, const QString &s)
+{
+    t->setFocus();
+    t->moveCursor(QTextCursor::End);
+    t->insertPlainText(s);
+}
+
+// The box's text with its line breaks as the file has them.
+inline QString testoDi(QPlainTextEdit *t)
+{
+    return t->toPlainText();
+}
+
+inline int quanteDomande()
+{
+    int n = 0;
+    for (const Msg::Shown &s : Msg::shown())
+        if (s.title == QLatin1String("Salva le modifiche"))
+            ++n;
+    return n;
+}
+
+inline Msg::Shown ultimo()
+{
+    return Msg::shown().isEmpty() ? Msg::Shown{} : Msg::shown().last();
+}
+} // namespace Compila

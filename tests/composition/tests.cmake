@@ -1,0 +1,3 @@
+quaderlo_test(tst_compila_listafrasi composition/tst_ListaFrasi.cpp)
+quaderlo_test(tst_compila_file composition/tst_FileGiudizio.cpp)
+quaderlo_test(tst_compila_finestra composition/tst_frmCompila.cpp)
