@@ -2,10 +2,19 @@
 list(APPEND CORE_SOURCES
     src/utilities/ConfigStampa.cpp
     src/utilities/SvuotaArchivio.cpp
+    src/utilities/EsportaImporta.cpp
+    src/utilities/UnioneGiudizi.cpp
+    src/platform/Drives.cpp
     src/utilities/TitoliQuadri.cpp
 )
 list(APPEND GUI_SOURCES
+    src/utilities/FrameImpostazioniStampa.cpp
     src/utilities/NuovoAnno.cpp
     src/utilities/RicaricaMenu.cpp
+    src/utilities/frmUtilita.cpp
+    src/utilities/frmUtilitaEsporta.cpp
+    src/utilities/frmUtilitaUnione.cpp
+    src/utilities/IconeUtilita.cpp
+    src/utilities/ListaCartelle.cpp
     src/utilities/frmPersonalizza.cpp
 )

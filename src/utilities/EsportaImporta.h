@@ -1,0 +1,33 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+
+// Export and import of a class folder: the copy and the class list.
+namespace EsportaImporta {
+struct Esito {
+    bool ok = true;
+    QString errore;
+    int copiati = 0;
+};
+
+// Files of a class folder that a replacing import or export deletes before the copy.
+const QStringList &modelliDaSostituire();
+
+// The class name of a clicked folder: what follows the shown folder's path (a leading separator included).
+QString classeScelta(const QString &cartellaMostrata, const QString &cartellaCliccata);
+// Drops one leading separator.
+QString senzaSeparatore(const QString &classe);
+// True when the two paths name the same existing folder.
+bool stessaCartella(const QString &a, const QString &b);
+
+// CopiaCartella: copies the ordinary files of origine into the existing folder destinazione.
+// Every file is first copied whole beside the others in a hidden staging folder; only when all of them
+// are there are the files matching daEliminare deleted and the copies moved in. On a failure before
+// that point destinazione is left as it was.
+Esito copiaCartella(const QString &origine, const QString &destinazione, const QStringList &daEliminare = {});
+
+// True when Classi.dat lists the class (without regard to case).
+bool classeElencata(const QString &classe);
+// Appends an imported class to Classi.dat, keeping every listed name and dropping empty lines.
+bool aggiungiClasse(const QString &classe, QString *errore = nullptr);
+} // namespace EsportaImporta

@@ -1,0 +1,67 @@
+#include "utilities/UnioneGiudizi.h"
+#include "platform/Ansi.h"
+#include "platform/Paths.h"
+#include "platform/TextFile.h"
+
+#include <QFileInfo>
+
+namespace UnioneGiudizi {
+
+std::optional<QStringList> leggiClassi()
+{
+    FieldReader in;
+    if (!in.open(Paths::inProgram(QStringLiteral("Classi.dat"))))
+        return std::nullopt;
+    QStringList classi;
+    QString nome;
+    while (in.readField(&nome) && !nome.isEmpty())
+        classi << nome;
+    return classi;
+}
+
+QString nomeFile(const QString &classe, const QString &suffisso)
+{
+    return classe + suffisso + QStringLiteral(".txt");
+}
+
+QByteArray contenuto(const QString &cartella, const QByteArray &elenco, const QString &estensione)
+{
+    FieldReader in(elenco);
+    QByteArray out;
+    QString nome, sesso;
+    // The list ends at its end or at the first empty name; every read moves on, so this ends.
+    while (in.readField(&nome) && !nome.isEmpty()) {
+        in.readField(&sesso);
+        const QString quadro = Paths::resolve(cartella, nome + QLatin1Char('.') + estensione);
+        out += Ansi::encode(nome) + "\r\n";
+        out += TextFile::readBytes(quadro).value_or(QByteArray()) + "\r\n";
+    }
+    return out;
+}
+
+Risultato unisci(const QString &classe, const QString &estensione, const QString &suffisso)
+{
+    const bool nomeSemplice = !classe.contains(QLatin1Char('/')) && !classe.contains(QLatin1Char('\\'))
+                              && classe != QLatin1String(".") && classe != QLatin1String("..");
+    const QString cartella = Paths::inProgram(classe);
+    if (!nomeSemplice || !QFileInfo(cartella).isDir())
+        return {Esito::ClasseMancante, QString(), QString()};
+    Paths::setCurrentFolder(cartella);
+
+    const QString nome = nomeFile(classe, suffisso);
+    const QString problema = Paths::nameProblem(nome);
+    if (!problema.isEmpty())
+        return {Esito::NomeNonValido, nome, problema};
+
+    const auto elenco = TextFile::readBytes(Paths::resolve(cartella, QStringLiteral("Alunni.") + classe));
+    if (!elenco)
+        return {Esito::ElencoMancante, QString(), QString()};
+
+    const QString file = Paths::resolve(cartella, nome);
+    QString errore;
+    if (!TextFile::writeBytes(file, contenuto(cartella, *elenco, estensione), &errore))
+        return {Esito::ScritturaFallita, file, errore};
+    return {Esito::Fatto, file, QString()};
+}
+
+} // namespace UnioneGiudizi

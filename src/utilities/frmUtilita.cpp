@@ -1,0 +1,210 @@
+#include "utilities/frmUtilita.h"
+#include "app/CarQuad.h"
+#include "platform/MsgBox.h"
+#include "platform/Ui.h"
+#include "utilities/IconeUtilita.h"
+#include "utilities/ListaCartelle.h"
+#include "utilities/NuovoAnno.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+using namespace CarQuad;
+
+namespace {
+const QString kNome = QStringLiteral("frmUtilità");
+
+QPushButton *pulsanteIcona(QWidget *parent, const QString &name, const QIcon &icon, const QString &toolTip)
+{
+    auto *b = Ui::button(parent, name, QString(), toolTip);
+    b->setIcon(icon);
+    b->setIconSize(QSize(40, 40));
+    b->setFixedSize(64, 56);
+    return b;
+}
+} // namespace
+
+frmUtilita::frmUtilita() : Form(kNome)
+{
+    setWindowTitle(QStringLiteral("Utilità"));
+    Frame2 = new QFrame(this);
+    Frame2->setObjectName(QStringLiteral("Frame2"));
+    Frame2->setFrameShape(QFrame::StyledPanel);
+    Frame2->setFrameShadow(QFrame::Raised);
+
+    auto *grid = new QGridLayout(Frame2);
+    grid->setContentsMargins(14, 12, 14, 12);
+    grid->setHorizontalSpacing(14);
+    grid->setVerticalSpacing(10);
+    grid->addWidget(creaEsportaImporta(), 0, 0, 2, 1, Qt::AlignTop);
+    grid->addWidget(creaUnione(), 0, 1, Qt::AlignTop);
+
+    auto *blocco = new QGroupBox(QStringLiteral("Apri Blocco Note"), Frame2);
+    blocco->setObjectName(QStringLiteral("Frame3"));
+    cmdNotepad = Ui::button(blocco, QStringLiteral("cmdNotepad"), QStringLiteral("Apri Blocco Note per modifica Quadri e ..."));
+    cmdNotepad->setMinimumHeight(32);
+    (new QVBoxLayout(blocco))->addWidget(cmdNotepad);
+    grid->addWidget(blocco, 1, 1, Qt::AlignTop);
+    grid->addWidget(creaImpostazioniStampa(), 0, 2, 2, 1, Qt::AlignTop);
+
+    auto *strumenti = new QHBoxLayout;
+    strumenti->setSpacing(10);
+    strumenti->addWidget(creaStrumento(QStringLiteral("FramePersonalizza"), QStringLiteral("Personalizza"),
+                                       QStringLiteral("cmdPersonalizza"), IconeUtilita::personalizza(),
+                                       &frmUtilita::cmdPersonalizza_Click));
+    strumenti->addWidget(creaStrumento(QStringLiteral("FramePassword"), QStringLiteral("Password"),
+                                       QStringLiteral("cmdPassword"), IconeUtilita::password(), &frmUtilita::cmdPassword_Click));
+    strumenti->addWidget(creaStrumento(QStringLiteral("FrameNuovoAnno"), QStringLiteral("Nuovo Anno"),
+                                       QStringLiteral("cmdNuovoAnno"), IconeUtilita::nuovoAnno(),
+                                       &frmUtilita::cmdNuovoAnno_Click));
+    strumenti->addWidget(creaStrumento(QStringLiteral("FramePreselezione"), QStringLiteral("Preselezione"),
+                                       QStringLiteral("cmdPreselezione"), IconeUtilita::preselezione(),
+                                       &frmUtilita::cmdPreselezione_Click));
+    strumenti->addWidget(creaStrumento(QStringLiteral("Frame1"), QStringLiteral("Formati di stampa"),
+                                       QStringLiteral("cmdFormati"), IconeUtilita::formati(), &frmUtilita::cmdFormati_Click));
+    strumenti->addStretch(1);
+    cmdEsciUtilita = pulsanteIcona(Frame2, QStringLiteral("cmdEsciUtilità"), IconeUtilita::esci(),
+                                   QStringLiteral("Esci dal modulo Utilità"));
+    strumenti->addWidget(cmdEsciUtilita, 0, Qt::AlignBottom);
+    grid->addLayout(strumenti, 2, 0, 1, 3);
+    grid->setRowStretch(1, 1);
+
+    connect(cmdNotepad, &QPushButton::clicked, this, &frmUtilita::cmdNotepad_Click);
+    connect(cmdEsciUtilita, &QPushButton::clicked, this, &frmUtilita::cmdEsciUtilita_Click);
+
+    // Windows of other parts of the program: their buttons are offered only where the window exists.
+    findChild<QWidget *>(QStringLiteral("FramePersonalizza"))->setVisible(Forms::isRegistered(QStringLiteral("frmPersonalizza")));
+    findChild<QWidget *>(QStringLiteral("FramePassword"))->setVisible(Forms::isRegistered(QStringLiteral("frmLogin")));
+    findChild<QWidget *>(QStringLiteral("FramePreselezione"))->setVisible(Forms::isRegistered(QStringLiteral("frmCompila")));
+    findChild<QWidget *>(QStringLiteral("Frame1"))->setVisible(Forms::isRegistered(QStringLiteral("frmFormati")));
+    // Gap: the text editor starter is not in the tree yet.
+    blocco->setVisible(false);
+
+    Frame2->adjustSize();
+    Frame2->setFixedSize(Frame2->sizeHint());
+    resize(Frame2->width() + 48, Frame2->height() + 48);
+    setCentredFrames({Frame2});
+}
+
+QGroupBox *frmUtilita::creaStrumento(const QString &frame, const QString &caption, const QString &button,
+                                     const QIcon &icon, void (frmUtilita::*handler)())
+{
+    auto *box = new QGroupBox(caption, Frame2);
+    box->setObjectName(frame);
+    auto *b = pulsanteIcona(box, button, icon, QString());
+    auto *l = new QVBoxLayout(box);
+    l->setContentsMargins(10, 6, 10, 8);
+    l->addWidget(b, 0, Qt::AlignCenter);
+    box->setMinimumWidth(118);
+    connect(b, &QPushButton::clicked, this, handler);
+    return box;
+}
+
+QWidget *frmUtilita::creaImpostazioniStampa()
+{
+    // Gap: the print settings frame is built elsewhere; its place is kept here.
+    auto *posto = new QWidget(Frame2);
+    posto->setMinimumSize(330, 10);
+    return posto;
+}
+
+void frmUtilita::Form_Load()
+{
+    show();
+    RicaricaClassi = true;
+    for (int n = 1; n <= 4; ++n)
+        cmdUnisciQ[n - 1]->setText(TitoloQuadro(n));
+}
+
+bool frmUtilita::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::FocusIn) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        // Coming back to the window, or from a list that dropped down, is not a new focus.
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+            if (watched == cmbClasse)
+                cmbClasse_GotFocus();
+            else if (watched == drive)
+                drive_GotFocus();
+            else if (watched == DriveImporta)
+                DriveImporta_GotFocus();
+        }
+    } else if (watched == cmbClasse && event->type() == QEvent::DragEnter) {
+        event->accept();
+        return true;
+    } else if (watched == cmbClasse && event->type() == QEvent::Drop) {
+        event->accept();
+        cmbClasse_DragDrop();
+        return true;
+    }
+    return Form::eventFilter(watched, event);
+}
+
+void frmUtilita::leaveFor(const QString &form)
+{
+    Form *f = Forms::get(form);
+    if (!f)
+        return;
+    f->Form_Load();
+    f->show();
+    Forms::unload(kNome);
+}
+
+void frmUtilita::cmdFormati_Click()
+{
+    leaveFor(QStringLiteral("frmFormati"));
+}
+
+void frmUtilita::cmdPersonalizza_Click()
+{
+    leaveFor(QStringLiteral("frmPersonalizza"));
+}
+
+void frmUtilita::cmdPreselezione_Click()
+{
+    Form *compila = Forms::get(QStringLiteral("frmCompila"));
+    if (!compila)
+        return;
+    Forms::unload(kNome);
+    ModoPreselezione = 1;
+    compila->Form_Load();
+    RicaricaClassi = true;
+    RicaricaAlunni = true;
+}
+
+void frmUtilita::cmdEsciUtilita_Click()
+{
+    ModoImporta = 0;
+    if (Form *menu = Forms::find(QStringLiteral("frmSplash"))) {
+        menu->show();
+        menu->setEnabled(true);
+    } else if (Form *nuovo = Forms::get(QStringLiteral("frmSplash"))) {
+        nuovo->Form_Load(); // a menu not yet loaded goes through its start-up, access check included
+    }
+    Forms::unload(kNome);
+}
+
+void frmUtilita::cmdPassword_Click()
+{
+    Form *login = Forms::get(QStringLiteral("frmLogin"));
+    if (!login)
+        return;
+    ModoPassword = 1;
+    login->Form_Load();
+    login->show();
+}
+
+void frmUtilita::cmdNotepad_Click()
+{
+    // Gap: starts the system's text editor once its starter is in the tree.
+}
+
+void frmUtilita::cmdNuovoAnno_Click()
+{
+    NuovoAnno();
+}
