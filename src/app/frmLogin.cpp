@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QWindow>
 
 using namespace CarQuad;
 
@@ -129,6 +130,10 @@ void frmLogin::centraSulMenu()
         area = QGuiApplication::primaryScreen()->availableGeometry();
     if (area.isValid())
         move(area.center() - QPoint(width() / 2, height() / 2));
+    // Kept above the window it works on, without being its child (the menu may be unloaded).
+    create();
+    if (windowHandle())
+        windowHandle()->setTransientParent(sotto ? sotto->windowHandle() : nullptr);
 }
 
 bool frmLogin::valoriRileggibili()
