@@ -69,13 +69,24 @@ private slots:
         QTRY_VERIFY(!window(QString::fromUtf8("frmUtilità")));
         Form *titoli = window("frmPersonalizza");
         QVERIFY(titoli && titoli->isVisible());
-        const QStringList t = {"Ingresso", "Obiettivi", QString::fromUtf8("1° quadrimestre"), "Secondo quadr."};
+        const QStringList t = {"Situazione iniziale!", "Obiettivi", QString::fromUtf8("1° quadrimestre"),
+                               QString::fromUtf8("Finalità educative")};
         for (int n = 1; n <= 4; ++n)
             control<QLineEdit>(titoli, QStringLiteral("txtTitoloQuadro%1").arg(n))->setText(t[n - 1]);
         click("frmPersonalizza", "cmdOkPersomalizza");
-        QCOMPARE(dir.read("Titoli.dat"), ansi("Ingresso\r\nObiettivi\r\n1° quadrimestre\r\nSecondo quadr.\r\n"));
+        QCOMPARE(dir.read("Titoli.dat"),
+                 ansi("Situazione iniziale!\r\nObiettivi\r\n1° quadrimestre\r\nFinalità educative\r\n"));
         QTRY_VERIFY(menu.isNull());
+        QTRY_VERIFY(!window("frmPersonalizza"));
         QVERIFY(window("frmSplash")->isVisible() && window("frmSplash")->isEnabled());
+        QVERIFY(!window("frmLogin"));
+        // Read back as they were typed at the next start.
+        Forms::resetAll();
+        CarQuad::reset();
+        startProgram();
+        QCOMPARE((QStringList{CarQuad::TitoloQuadro1, CarQuad::TitoloQuadro2, CarQuad::TitoloQuadro3,
+                              CarQuad::TitoloQuadro4}),
+                 t);
 
         // Merge buttons and the merged file's name.
         frmUtilita *u = utilita();

@@ -118,35 +118,6 @@ private slots:
         QTRY_VERIFY(frame->x() < 0 && frame->y() < 0);
     }
 
-    void okRewritesTitoliDatAndReloadsTheMenu()
-    {
-        ProgramFolder dir;
-        started(dir);
-        QPointer<Form> menu = startProgram();
-        menu->hide(); // as behind the utilities window
-        QPointer<Form> f = openTitles();
-        const QStringList titles = {"Situazione iniziale!", QString::fromUtf8("Finalità educative"),
-                                    QString::fromUtf8("Val. 1° Quadrimestre"), QString::fromUtf8("Val. 2° Q.")};
-        setTitles(titles);
-        QTest::mouseClick(button("frmPersonalizza", "cmdOkPersomalizza"), Qt::LeftButton);
-        QCOMPARE(Msg::shown().size(), 0);
-        QCOMPARE(dir.read("Titoli.dat"),
-                 ansi("Situazione iniziale!\r\nFinalità educative\r\nVal. 1° Quadrimestre\r\nVal. 2° Q.\r\n"));
-        QCOMPARE(shared(), titles);
-        QTRY_VERIFY(f.isNull());
-        QTRY_VERIFY(menu.isNull());
-        QVERIFY(window("frmSplash")->isVisible());
-        QVERIFY(window("frmSplash")->isEnabled());
-        QVERIFY(!window("frmLogin"));
-
-        // The next start reads them back.
-        Forms::resetAll();
-        CarQuad::reset();
-        startProgram();
-        QCOMPARE(shared(), titles);
-        QCOMPARE(openTitles()->findChild<QLineEdit *>("txtTitoloQuadro3")->text(), titles[2]);
-    }
-
     void annullaChangesNothing()
     {
         for (bool titleBar : {false, true}) {
