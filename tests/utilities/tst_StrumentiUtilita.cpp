@@ -88,10 +88,13 @@ private slots:
                               CarQuad::TitoloQuadro4}),
                  t);
 
-        // Merge buttons and the merged file's name.
+        // Merge buttons, margin labels and the merged file's name.
         frmUtilita *u = utilita();
         for (int n = 1; n <= 4; ++n) {
             QCOMPARE(button("frmUtilità", QStringLiteral("cmdUnisciQ%1").arg(n))->text(), t[n - 1]);
+            const auto *margine = control<QLabel>(u, QStringLiteral("LblMargineSupQ%1").arg(n));
+            QVERIFY(margine);
+            QCOMPARE(margine->text(), QStringLiteral("Margine superiore ") + t[n - 1]);
         }
         u->cmbClasse_Click();
         auto *classe = control<QComboBox>(u, "cmbClasse");
