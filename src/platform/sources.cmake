@@ -3,6 +3,7 @@ list(APPEND CORE_SOURCES
     src/platform/Ansi.cpp
     src/platform/CartellaProgramma.cpp
     src/platform/Conversions.cpp
+    src/platform/Drives.cpp
     src/platform/Editor.cpp
     src/platform/Paths.cpp
     src/platform/TextFile.cpp

@@ -1,7 +1,9 @@
 #include "utilities/frmUtilita.h"
 #include "app/CarQuad.h"
+#include "platform/Editor.h"
 #include "platform/MsgBox.h"
 #include "platform/Ui.h"
+#include "utilities/FrameImpostazioniStampa.h"
 #include "utilities/IconeUtilita.h"
 #include "utilities/ListaCartelle.h"
 #include "utilities/NuovoAnno.h"
@@ -82,8 +84,6 @@ frmUtilita::frmUtilita() : Form(kNome)
     findChild<QWidget *>(QStringLiteral("FramePassword"))->setVisible(Forms::isRegistered(QStringLiteral("frmLogin")));
     findChild<QWidget *>(QStringLiteral("FramePreselezione"))->setVisible(Forms::isRegistered(QStringLiteral("frmCompila")));
     findChild<QWidget *>(QStringLiteral("Frame1"))->setVisible(Forms::isRegistered(QStringLiteral("frmFormati")));
-    // Gap: the text editor starter is not in the tree yet.
-    blocco->setVisible(false);
 
     Frame2->adjustSize();
     Frame2->setFixedSize(Frame2->sizeHint());
@@ -107,16 +107,15 @@ QGroupBox *frmUtilita::creaStrumento(const QString &frame, const QString &captio
 
 QWidget *frmUtilita::creaImpostazioniStampa()
 {
-    // Gap: the print settings frame is built elsewhere; its place is kept here.
-    auto *posto = new QWidget(Frame2);
-    posto->setMinimumSize(330, 10);
-    return posto;
+    frameStampa = new FrameImpostazioniStampa(Frame2);
+    return frameStampa;
 }
 
 void frmUtilita::Form_Load()
 {
     show();
     RicaricaClassi = true;
+    frameStampa->riempi();
     for (int n = 1; n <= 4; ++n)
         cmdUnisciQ[n - 1]->setText(TitoloQuadro(n));
 }
@@ -201,7 +200,10 @@ void frmUtilita::cmdPassword_Click()
 
 void frmUtilita::cmdNotepad_Click()
 {
-    // Gap: starts the system's text editor once its starter is in the tree.
+    QString why;
+    if (!Editor::apriEditorTesti(&why))
+        Msg::box(QStringLiteral("Impossibile aprire il Blocco Note.\n\r") + why, Msg::Ok, Msg::Exclamation,
+                 QStringLiteral("Utilità"));
 }
 
 void frmUtilita::cmdNuovoAnno_Click()

@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/Form.h"
 
+class FrameImpostazioniStampa;
 class QComboBox;
 class QFrame;
 class QGroupBox;
@@ -64,7 +65,7 @@ private:
     void leaveFor(const QString &form);
 
     QFrame *Frame2;
-    QWidget *FrameImpostazioniStampa = nullptr;
+    FrameImpostazioniStampa *frameStampa = nullptr; // "FrameImpostazioniStampa"
     QPushButton *cmdNotepad, *cmdPersonalizza, *cmdPassword, *cmdNuovoAnno, *cmdPreselezione, *cmdFormati;
     QPushButton *cmdEsciUtilita;
     QComboBox *cmbClasse;

@@ -4,7 +4,6 @@ list(APPEND CORE_SOURCES
     src/utilities/SvuotaArchivio.cpp
     src/utilities/EsportaImporta.cpp
     src/utilities/UnioneGiudizi.cpp
-    src/platform/Drives.cpp
     src/utilities/TitoliQuadri.cpp
 )
 list(APPEND GUI_SOURCES
