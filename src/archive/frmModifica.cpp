@@ -25,31 +25,9 @@ using namespace CarQuad;
 namespace {
 const QString kTitolo = QStringLiteral("Archivi");
 
-// A failed operation of this window, under its caption.
-void errore(const QString &text)
-{
-    Msg::box(text, Msg::Ok, Msg::Critical, kTitolo);
-}
-
 QString nome(const QString &path)
 {
     return QFileInfo(path).fileName();
-}
-
-void erroreScrittura(const QString &path)
-{
-    errore(QStringLiteral("Impossibile scrivere il file %1.").arg(nome(path)));
-}
-
-void erroreLettura(const QString &path)
-{
-    errore(QStringLiteral("Impossibile leggere il file %1.").arg(nome(path)));
-}
-
-void erroreEliminazione(const QStringList &files)
-{
-    if (!files.isEmpty())
-        errore(QStringLiteral("Impossibile eliminare il file %1.").arg(files.join(QStringLiteral(", "))));
 }
 } // namespace
 
@@ -136,7 +114,6 @@ void frmModifica::Form_Load()
 {
     RicaricaClassi = true;
     show();
-    raise();
     activateWindow();
     cmbClassi->setFocus();
 }
@@ -282,11 +259,10 @@ bool frmModifica::CreaAlunni()
 
 void frmModifica::EliminaClasse()
 {
-    if (!Msg::askYesNo(QStringLiteral("Vuoi eliminare la classe dall'elenco ?"), QStringLiteral("Eliminazione classe"),
-                       Msg::Question, Msg::ResNo))
+    if (!chiedi(QStringLiteral("Vuoi eliminare la classe dall'elenco ?"), QStringLiteral("Eliminazione classe"),
+                Msg::Question))
         return;
-    if (!Msg::askYesNo(QStringLiteral("Sei proprio sicuro ?"), QStringLiteral("Conferma eliminazione"), Msg::Critical,
-                       Msg::ResNo))
+    if (!chiedi(QStringLiteral("Sei proprio sicuro ?"), QStringLiteral("Conferma eliminazione"), Msg::Critical))
         return;
     const QString classe = cmbClassi->text();
     const int row = sceltaIn(cmbClassi);
@@ -322,7 +298,7 @@ void frmModifica::cmbAlunni_GotFocus()
     spegniOpzioni();
     const QString classe = cmbClassi->text();
     if (classe.isEmpty()) {
-        Msg::warn(QStringLiteral("Quale classe ? "), Msg::Question);
+        avviso(QStringLiteral("Quale classe ? "), Msg::Question);
         cmbClassi->setFocus();
         return;
     }
@@ -357,7 +333,7 @@ void frmModifica::optMaschio_Click()
         Sesso = 1;
         AggiungiAlunno();
     } else {
-        Msg::warn(QStringLiteral("Quale alunno ? "), Msg::Question);
+        avviso(QStringLiteral("Quale alunno ? "), Msg::Question);
         cmbAlunni->setFocus();
     }
 }
@@ -368,7 +344,7 @@ void frmModifica::optFemmina_Click()
         Sesso = 0;
         AggiungiAlunno();
     } else {
-        Msg::warn(QStringLiteral("Quale alunna ? "), Msg::Question);
+        avviso(QStringLiteral("Quale alunna ? "), Msg::Question);
         cmbAlunni->setFocus();
     }
 }
@@ -381,15 +357,14 @@ void frmModifica::AggiungiAlunno()
         return;
     }
     if (!optMaschio->isChecked() && !optFemmina->isChecked()) {
-        Msg::warn(QStringLiteral("Maschio o Femmina ? "), Msg::Question);
+        avviso(QStringLiteral("Maschio o Femmina ? "), Msg::Question);
         return;
     }
     const QString classe = cmbClassi->text();
     FileAlunni = Archivio::fileAlunni(classe);
     if (!QFileInfo(Archivio::cartellaClasse(classe)).isDir()) {
-        Msg::box(QStringLiteral("Impossibile eseguire l'operazione.") + QStringLiteral("\n\r") +
-                     QStringLiteral(" La cartella non esiste."),
-                 Msg::Ok, Msg::Critical, kTitolo);
+        errore(QStringLiteral("Impossibile eseguire l'operazione.") + QStringLiteral("\n\r") +
+               QStringLiteral(" La cartella non esiste."));
         cmbAlunni->setText(QString());
         return;
     }
@@ -432,8 +407,8 @@ bool frmModifica::scriviElencoAlunni(const QString &path, int senza)
 
 void frmModifica::EliminaAlunno()
 {
-    if (!Msg::askYesNo(QStringLiteral("Vuoi eliminare l'alunno dall'elenco ?"), QStringLiteral("Eliminazione alunno"),
-                       Msg::Question, Msg::ResNo)) {
+    if (!chiedi(QStringLiteral("Vuoi eliminare l'alunno dall'elenco ?"), QStringLiteral("Eliminazione alunno"),
+                Msg::Question)) {
         cmbAlunni->setText(QString());
         return;
     }
@@ -462,7 +437,7 @@ void frmModifica::NomeFile()
 // A name that cannot become a folder or file: said plainly, nothing made, the text kept for correction.
 void frmModifica::rifiutaNome(ComboAperto *box, const QString &problem)
 {
-    Msg::warn(problem);
+    avviso(problem);
     box->setFocus();
     box->selectText();
 }
@@ -474,4 +449,52 @@ int frmModifica::sceltaIn(ComboAperto *box) const
     if (row >= 0 && box->itemText(row) == box->text())
         return row;
     return box->items().indexOf(box->text());
+}
+
+// --- Messages ---
+
+void frmModifica::avviso(const QString &text, Msg::Icon icon)
+{
+    Msg::warn(text, icon);
+    riattiva();
+}
+
+// A failed operation of this window, under its caption.
+void frmModifica::errore(const QString &text)
+{
+    Msg::box(text, Msg::Ok, Msg::Critical, kTitolo);
+    riattiva();
+}
+
+bool frmModifica::chiedi(const QString &text, const QString &title, Msg::Icon icon)
+{
+    const bool yes = Msg::askYesNo(text, title, icon, Msg::ResNo);
+    riattiva();
+    return yes;
+}
+
+void frmModifica::erroreScrittura(const QString &path)
+{
+    errore(QStringLiteral("Impossibile scrivere il file %1.").arg(nome(path)));
+}
+
+void frmModifica::erroreLettura(const QString &path)
+{
+    errore(QStringLiteral("Impossibile leggere il file %1.").arg(nome(path)));
+}
+
+void frmModifica::erroreEliminazione(const QStringList &files)
+{
+    if (!files.isEmpty())
+        errore(QStringLiteral("Impossibile eliminare il file %1.").arg(files.join(QStringLiteral(", "))));
+}
+
+// Once a message box is gone this window is the active one again, its focus where it was, whether or
+// not the window system gives the activation back: its controls' focus events depend on it.
+void frmModifica::riattiva()
+{
+    if (!isVisible() || isActiveWindow())
+        return;
+    activateWindow();
+    QApplication::setActiveWindow(this);
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/Form.h"
+#include "platform/MsgBox.h"
 
 class ComboAperto;
 namespace Archivio {
@@ -46,6 +47,13 @@ private:
     void spegniOpzioni();
     void rifiutaNome(ComboAperto *box, const QString &problem);
     int sceltaIn(ComboAperto *box) const;
+    void avviso(const QString &text, Msg::Icon icon = Msg::Exclamation);
+    void errore(const QString &text);
+    bool chiedi(const QString &text, const QString &title, Msg::Icon icon);
+    void erroreScrittura(const QString &path);
+    void erroreLettura(const QString &path);
+    void erroreEliminazione(const QStringList &files);
+    void riattiva();
     QString classeNota(const Archivio::ElencoClassi &elenco) const;
     bool scriviElencoAlunni(const QString &path, int senza = -1);
     void annullaClasse(int row, const QString &cartella, bool cartellaNuova, bool fileNuovo);

@@ -1,1 +1,2 @@
 quaderlo_test(tst_elencoarchivio archive/tst_ElencoArchivio.cpp)
+quaderlo_test(tst_frmmodifica archive/tst_frmModifica.cpp archive/Archivi.cpp)
