@@ -1,6 +1,7 @@
 #include "app/frmSplash.h"
 #include "app/CarQuad.h"
 #include "app/FileImpostazioni.h"
+#include "platform/Help.h"
 #include "platform/MsgBox.h"
 #include "platform/Paths.h"
 #include "platform/Ui.h"
@@ -46,6 +47,7 @@ frmSplash::frmSplash() : Form(QStringLiteral("frmSplash"))
     }
 
     auto *label1 = Ui::label(Frame1, QStringLiteral("Label1"), QStringLiteral("Per la Guida premi F1 o apri Aiuto.chm"));
+    Help::rendiCliccabile(label1);
     auto *lblCrediti = Ui::label(Frame1, QStringLiteral("lblCrediti"),
                                  QStringLiteral("Quaderlo, i giudizi della scuola primaria.\n"
                                                 "Programma libero, distribuito senza alcuna garanzia."));

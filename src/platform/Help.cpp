@@ -7,6 +7,7 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QProcess>
 #include <QPushButton>
@@ -66,6 +67,22 @@ QWidget *creaFinestra()
     layout->addWidget(browser, 1);
     return w;
 }
+
+// Opens the guide on a left click of the widget it watches.
+class ApriAlClic : public QObject
+{
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::MouseButtonRelease
+            && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+            Help::open();
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
 
 bool apriFinestra()
 {
@@ -133,6 +150,13 @@ QString Help::visualizzatoreChm()
 QWidget *Help::finestra()
 {
     return g_finestra;
+}
+
+void Help::rendiCliccabile(QWidget *label)
+{
+    label->setCursor(Qt::PointingHandCursor);
+    label->setToolTip(QStringLiteral("Apri la Guida"));
+    label->installEventFilter(new ApriAlClic(label));
 }
 
 void Help::setSoloFinestraInterna(bool on)

@@ -8,6 +8,8 @@ class QWidget;
 // otherwise the same pages (the "Guida" folder beside it) in a help window of the program's own.
 namespace Help {
 void open();
+// Makes a label open the guide when clicked (the main menu's "Per la Guida premi F1 o apri Aiuto.chm").
+void rendiCliccabile(QWidget *label);
 
 // Folders searched for the guide, in order: the program folder, then the installed data folder
 // and the executable's folder.

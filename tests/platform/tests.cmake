@@ -1,1 +1,5 @@
 quaderlo_test(tst_textfile platform/tst_TextFile.cpp)
+quaderlo_test(tst_cartellaprogramma platform/tst_CartellaProgramma.cpp)
+quaderlo_test(tst_guida platform/tst_Guida.cpp)
+target_compile_definitions(tst_guida PRIVATE QUADERLO_BUILD_DIR="${CMAKE_BINARY_DIR}")
+add_dependencies(tst_guida quaderlo_guida)

@@ -1,0 +1,128 @@
+#include "TestSupport.h"
+
+#include "platform/Form.h"
+#include "platform/Help.h"
+#include "platform/MsgBox.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QLabel>
+#include <QRegularExpression>
+#include <QTextBrowser>
+
+namespace {
+const QString kGuida = QStringLiteral(QUADERLO_BUILD_DIR "/Guida");
+
+QByteArray leggi(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QStringList pagine()
+{
+    return QDir(kGuida).entryList({QStringLiteral("*.html")}, QDir::Files, QDir::Name);
+}
+
+// Copies the built guide into a program folder.
+void copiaGuida(const ProgramFolder &dir)
+{
+    QDirIterator it(kGuida, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString from = it.next();
+        const QString to = dir.file(QStringLiteral("Guida/") + QDir(kGuida).relativeFilePath(from));
+        QDir().mkpath(QFileInfo(to).absolutePath());
+        QVERIFY(QFile::copy(from, to));
+    }
+}
+} // namespace
+
+class TestGuida : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        Msg::resetRecord();
+        Help::setSoloFinestraInterna(true);
+    }
+    void cleanup()
+    {
+        VERIFY_NO_UNANSWERED();
+        if (Help::finestra())
+            delete Help::finestra();
+    }
+
+    void everyLinkAndPictureOfTheGuideExists()
+    {
+        QVERIFY(pagine().size() >= 10);
+        const QRegularExpression ref(QStringLiteral("(?:href|src)=\"([^\"#]*)(#[^\"]*)?\""));
+        for (const QString &page : pagine()) {
+            const QString html = QString::fromUtf8(leggi(kGuida + QLatin1Char('/') + page));
+            QVERIFY2(html.contains(QStringLiteral("<meta charset=\"utf-8\">")), qPrintable(page));
+            for (auto m = ref.globalMatch(html); m.hasNext();) {
+                const QString target = m.next().captured(1);
+                if (target.isEmpty() || target.contains(QLatin1Char(':')))
+                    continue;
+                QVERIFY2(QFileInfo::exists(kGuida + QLatin1Char('/') + target), qPrintable(page + " -> " + target));
+            }
+        }
+    }
+
+    void everyPageIsInTheContentsAndInTheCompiledGuide()
+    {
+        const QByteArray hhp = leggi(kGuida + QStringLiteral("/Aiuto.hhp"));
+        const QByteArray hhc = leggi(kGuida + QStringLiteral("/Indice.hhc"));
+        const QByteArray chm = leggi(QStringLiteral(QUADERLO_BUILD_DIR "/Aiuto.chm"));
+        QVERIFY2(chm.startsWith("ITSF"), "Aiuto.chm missing or not a compiled help file");
+        for (const QString &page : pagine()) {
+            const QByteArray name = page.toLatin1();
+            QVERIFY2(hhp.contains("\n" + name), name.constData());
+            QVERIFY2(hhc.contains("\"" + name + "\""), name.constData());
+            QVERIFY2(chm.contains("/" + name), name.constData());
+        }
+    }
+
+    void f1AndTheMenuLabelOpenTheGuideWindow()
+    {
+        ProgramFolder dir;
+        copiaGuida(dir);
+        dir.write(QStringLiteral("Anno.dat"), "2026/2027\r\n");
+        Form *menu = startProgram();
+        menu->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(menu));
+        QTest::keyClick(menu, Qt::Key_F1);
+        QTRY_VERIFY(Help::finestra() && Help::finestra()->isVisible());
+        auto *browser = Help::finestra()->findChild<QTextBrowser *>(QStringLiteral("txtGuida"));
+        QCOMPARE(browser->source().toLocalFile(), dir.file(QStringLiteral("Guida/index.html")));
+        QVERIFY(browser->toPlainText().contains(QStringLiteral("Guida di Quaderlo")));
+        // The contents page leads to every other page.
+        for (const QString &page : pagine())
+            QVERIFY2(page == QLatin1String("index.html") || browser->toHtml().contains(page), qPrintable(page));
+
+        Help::finestra()->close();
+        QTRY_VERIFY(!Help::finestra());
+        auto *label = menu->findChild<QLabel *>(QStringLiteral("Label1"));
+        QCOMPARE(label->text(), QStringLiteral("Per la Guida premi F1 o apri Aiuto.chm"));
+        QTest::mouseClick(label, Qt::LeftButton);
+        QTRY_VERIFY(Help::finestra() && Help::finestra()->isVisible());
+        QVERIFY(Msg::shown().isEmpty());
+    }
+
+    void withoutAnyGuideTheTeacherIsTold()
+    {
+        ProgramFolder dir;
+        dir.write(QStringLiteral("Anno.dat"), "2026/2027\r\n");
+        Form *menu = startProgram();
+        menu->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(menu));
+        Msg::queueAnswer(Msg::ResOk);
+        QTest::keyClick(menu, Qt::Key_F1);
+        QCOMPARE(Msg::shown().size(), 1);
+        QCOMPARE(Msg::shown().at(0).text, QStringLiteral("Impossibile aprire la Guida \"Aiuto.chm\"."));
+        QVERIFY(!Help::finestra());
+    }
+};
+
+QUADERLO_TEST_MAIN(TestGuida)
+#include "tst_Guida.moc"
