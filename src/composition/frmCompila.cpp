@@ -12,6 +12,7 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabBar>
@@ -167,16 +168,9 @@ void frmCompila::collega()
     connect(cmbAlunno, &QComboBox::activated, this, &frmCompila::cmbAlunno_Click);
     connect(cmbAlunno, &ComboTendina::lostFocus, this, &frmCompila::cmbAlunno_LostFocus);
 
-    // A click on a tab, or reaching the tabs with the keyboard, gives the tab control the focus.
+    // A click on a tab (taken in the event filter), or reaching the tabs with the keyboard,
+    // gives the tab control the focus.
     QTabBar *schede = SSTabGiudizi->tabBar();
-    connect(schede, &QTabBar::tabBarClicked, this, [this](int i) {
-        if (i < 0)
-            return;
-        m_mostraInCorso = true;
-        SSTabGiudizi->setCurrentIndex(i);
-        m_mostraInCorso = false;
-        ssTabGiudizi_GotFocus();
-    });
     connect(SSTabGiudizi, &QTabWidget::currentChanged, this, [this, schede] {
         if (!m_mostraInCorso && schede->hasFocus())
             ssTabGiudizi_GotFocus();
@@ -199,12 +193,25 @@ void frmCompila::collega()
 
 bool frmCompila::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == SSTabGiudizi->tabBar() && event->type() == QEvent::FocusIn) {
+    QTabBar *schede = SSTabGiudizi->tabBar();
+    if (watched != schede)
+        return Form::eventFilter(watched, event);
+    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        const int i = schede->tabAt(mouse->position().toPoint());
+        if (mouse->button() != Qt::LeftButton || i < 0 || !schede->isEnabled())
+            return false;
+        // The tab is changed here, so that a section that may not be left keeps its tab in front.
+        mostraScheda(i);
+        ssTabGiudizi_GotFocus();
+        return true;
+    }
+    if (event->type() == QEvent::FocusIn) {
         const auto reason = static_cast<QFocusEvent *>(event)->reason();
         if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
             ssTabGiudizi_GotFocus();
     }
-    return Form::eventFilter(watched, event);
+    return false;
 }
 
 void frmCompila::Form_Load()
