@@ -36,6 +36,8 @@ bool stessaCartella(const QString &a, const QString &b)
 }
 
 namespace {
+int g_guasto = 0;
+
 QString descrivi(const QString &nome, const QString &errore)
 {
     return QStringLiteral("%1: %2").arg(nome, errore);
@@ -73,10 +75,12 @@ Esito copiaCartella(const QString &origine, const QString &destinazione, const Q
     QTemporaryDir appoggio(Paths::join(destinazione, QStringLiteral(".quaderlo-copia-XXXXXX")));
     if (!appoggio.isValid())
         return {false, descrivi(destinazione, appoggio.errorString()), 0};
-    for (const QString &nome : nomi) {
-        QFile file(sorgente.filePath(nome));
-        if (!file.copy(appoggio.filePath(nome)))
-            return {false, descrivi(nome, file.errorString()), 0};
+    for (int i = 0; i < nomi.size(); ++i) {
+        QFile file(sorgente.filePath(nomi[i]));
+        if (i + 1 == g_guasto)
+            return {false, descrivi(nomi[i], QStringLiteral("spazio esaurito")), 0};
+        if (!file.copy(appoggio.filePath(nomi[i])))
+            return {false, descrivi(nomi[i], file.errorString()), 0};
     }
 
     for (const QString &modello : daEliminare)
@@ -90,6 +94,11 @@ Esito copiaCartella(const QString &origine, const QString &destinazione, const Q
         ++esito.copiati;
     }
     return esito;
+}
+
+void guastoPerTest(int n)
+{
+    g_guasto = n;
 }
 
 bool classeElencata(const QString &classe)

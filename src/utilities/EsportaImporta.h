@@ -25,6 +25,8 @@ bool stessaCartella(const QString &a, const QString &b);
 // are there are the files matching daEliminare deleted and the copies moved in. On a failure before
 // that point destinazione is left as it was.
 Esito copiaCartella(const QString &origine, const QString &destinazione, const QStringList &daEliminare = {});
+// For tests: the copy of the n-th file (counting from 1) fails as a full disk would; 0 for none.
+void guastoPerTest(int n);
 
 // True when Classi.dat lists the class (without regard to case).
 bool classeElencata(const QString &classe);

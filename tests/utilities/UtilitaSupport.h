@@ -1,0 +1,62 @@
+#pragma once
+// Shared steps of the utilities window's tests.
+#include "TestSupport.h"
+
+#include "platform/Form.h"
+#include "utilities/frmUtilita.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace UtilitaTest {
+inline const QString kUtilita = QString::fromUtf8("frmUtilità");
+
+// Settings of a program already in use, so that the main menu asks nothing.
+inline void impostazioni(const ProgramFolder &dir)
+{
+    dir.write("Anno.dat", "2026/27\r\n");
+    dir.write("Qua.inf", "Quaderlo\r\n\r\n");
+    dir.write("Titoli.dat", ansi("Sit. Iniziale\r\nFinalità\r\nVal. 1° Q.\r\nVal. 2° Q.\r\n"));
+    dir.write("Quaderlo.cfg", "Arial\r\n12\r\n190\r\n 1 \r\n40\r\n105\r\n170\r\n235\r\n 20 \r\n");
+}
+
+// Starts the program and opens the utilities window from the main menu.
+inline frmUtilita *apri(const ProgramFolder &dir)
+{
+    impostazioni(dir);
+    startProgram();
+    auto *menu = window(QStringLiteral("frmSplash"));
+    QTest::mouseClick(control<QPushButton>(menu, QString::fromUtf8("cmdUtilità")), Qt::LeftButton);
+    return qobject_cast<frmUtilita *>(window(kUtilita));
+}
+
+inline QPushButton *pulsante(const QString &name)
+{
+    return control<QPushButton>(window(kUtilita), name);
+}
+
+inline void clic(const QString &name)
+{
+    QPushButton *b = pulsante(name);
+    QVERIFY2(b, qPrintable(name));
+    QTest::mouseClick(b, Qt::LeftButton);
+}
+
+// The focus arriving by a mouse click, as the window sees it.
+inline void fuoco(QWidget *w)
+{
+    QFocusEvent in(QEvent::FocusIn, Qt::MouseFocusReason);
+    QApplication::sendEvent(w, &in);
+}
+
+inline void clicVoce(QListWidget *list, int row, bool doppio = false)
+{
+    const QPoint p = list->visualItemRect(list->item(row)).center();
+    if (doppio)
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, p);
+    else
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, p);
+}
+} // namespace UtilitaTest

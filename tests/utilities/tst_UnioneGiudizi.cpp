@@ -1,0 +1,223 @@
+#include "UtilitaSupport.h"
+
+#include "app/CarQuad.h"
+#include "platform/MsgBox.h"
+#include "platform/Paths.h"
+#include "utilities/UnioneGiudizi.h"
+
+#include <QComboBox>
+
+using namespace UtilitaTest;
+
+namespace {
+// Class 3A: pupils in list order (not alphabetical), one with an accent, texts for some sections only.
+void classe3A(const ProgramFolder &dir)
+{
+    dir.write("Classi.dat", "3A\r\n5B\r\n");
+    dir.write("3A/alunni.3a", ansi("Rossi Mario\r\n 1 \r\nBianchi Niccolò\r\n 1 \r\nVerdi Anna\r\n 0 \r\n"));
+    dir.write("3A/Rossi Mario.q1", "Si inserisce bene.\r\n");
+    dir.write("3A/VERDI ANNA.Q1", ansi("Già autonoma,\r\nattenta.\r\n"));
+    dir.write("3A/Rossi Mario.q3", "Ha fatto progressi.\r\n");
+}
+
+QComboBox *classi()
+{
+    return control<QComboBox>(window(kUtilita), QStringLiteral("cmbClasse"));
+}
+
+// Chooses a class as the teacher does: the box gains the focus, then an entry is picked.
+void scegli(const QString &classe)
+{
+    fuoco(classi());
+    classi()->setCurrentIndex(classi()->findText(classe));
+    emit classi()->activated(classi()->currentIndex());
+}
+} // namespace
+
+class TestUnioneGiudizi : public QObject
+{
+    Q_OBJECT
+private slots:
+    void cleanup() { VERIFY_NO_UNANSWERED(); }
+
+    void mergedFileHoldsEveryPupilInListOrder()
+    {
+        ProgramFolder dir;
+        classe3A(dir);
+        QVERIFY(apri(dir));
+        scegli(QStringLiteral("3A"));
+        Msg::queueAnswer(Msg::ResOk);
+        clic(QStringLiteral("cmdUnisciQ1"));
+        const QByteArray atteso = ansi("Rossi Mario\r\nSi inserisce bene.\r\n\r\n"
+                                       "Bianchi Niccolò\r\n\r\n"
+                                       "Verdi Anna\r\nGià autonoma,\r\nattenta.\r\n\r\n");
+        QCOMPARE(dir.read("3A/3A_Sit. Iniziale.txt"), atteso);
+        const Msg::Shown fatto = Msg::shown().last();
+        QCOMPARE(fatto.text, QStringLiteral("Operazione eseguita."));
+        QCOMPARE(fatto.title, QStringLiteral("Fatto"));
+        QCOMPARE(fatto.icon, Msg::Information);
+        QCOMPARE(CarQuad::FileAlunni, QStringLiteral("Alunni.3A"));
+        QCOMPARE(CarQuad::SuffissoUnione, QStringLiteral("_Sit. Iniziale"));
+        QCOMPARE(CarQuad::EstensioneUnione, QStringLiteral("q1"));
+        QCOMPARE(Paths::currentFolder(), dir.file("3A"));
+
+        // A title ending with a dot gives two dots before "txt".
+        Msg::queueAnswer(Msg::ResOk);
+        clic(QStringLiteral("cmdUnisciQ3"));
+        QCOMPARE(dir.read("3A/3A_Val. 1° Q..txt"), ansi("Rossi Mario\r\nHa fatto progressi.\r\n\r\n"
+                                                       "Bianchi Niccolò\r\n\r\nVerdi Anna\r\n\r\n"));
+    }
+
+    void buttonsStayDisabledUntilTheClassBoxGainsTheFocus()
+    {
+        ProgramFolder dir;
+        classe3A(dir);
+        QVERIFY(apri(dir));
+        for (int n = 1; n <= 4; ++n)
+            QVERIFY(pulsante(QStringLiteral("cmdUnisciQ%1").arg(n))->isEnabled());
+        scegli(QStringLiteral("3A"));
+        Msg::queueAnswer(Msg::ResOk);
+        clic(QStringLiteral("cmdUnisciQ1"));
+        QVERIFY(!pulsante(QStringLiteral("cmdUnisciQ1"))->isEnabled());
+        QVERIFY(pulsante(QStringLiteral("cmdUnisciQ2"))->isEnabled());
+
+        // A changed text: the disabled button does nothing, the focus on the class box allows a new merge.
+        dir.write("3A/Rossi Mario.q1", "Nuovo testo.\r\n");
+        clic(QStringLiteral("cmdUnisciQ1"));
+        QCOMPARE(Msg::shown().size(), 1);
+        QVERIFY(dir.read("3A/3A_Sit. Iniziale.txt").startsWith("Rossi Mario\r\nSi inserisce bene."));
+        fuoco(classi());
+        QVERIFY(pulsante(QStringLiteral("cmdUnisciQ1"))->isEnabled());
+        QCOMPARE(classi()->currentText(), QStringLiteral("3A"));
+        Msg::queueAnswer(Msg::ResOk);
+        clic(QStringLiteral("cmdUnisciQ1"));
+        QVERIFY(dir.read("3A/3A_Sit. Iniziale.txt").startsWith("Rossi Mario\r\nNuovo testo.\r\n\r\nBianchi"));
+        // The button just used is disabled again.
+        QVERIFY(!pulsante(QStringLiteral("cmdUnisciQ1"))->isEnabled());
+    }
+
+    void classListIsReadOnceAndUpToTheFirstEmptyLine()
+    {
+        ProgramFolder dir;
+        dir.write("Classi.dat", "3A\r\n\r\n5B\r\n");
+        QVERIFY(apri(dir));
+        QVERIFY(CarQuad::RicaricaClassi);
+        QCOMPARE(classi()->count(), 0);
+        fuoco(classi());
+        QCOMPARE(classi()->count(), 1);
+        QCOMPARE(classi()->itemText(0), QStringLiteral("3A"));
+        QCOMPARE(classi()->currentText(), QString());
+        QVERIFY(!CarQuad::RicaricaClassi);
+        QVERIFY(CarQuad::RicaricaAlunni);
+
+        // The file changes: the list stays as read until the window is opened again.
+        dir.write("Classi.dat", "3A\r\n4C\r\n");
+        CarQuad::RicaricaAlunni = false;
+        fuoco(classi());
+        QCOMPARE(classi()->count(), 1);
+        QVERIFY(CarQuad::RicaricaAlunni);
+
+        // A drop onto the box reloads when asked to.
+        CarQuad::RicaricaClassi = true;
+        qobject_cast<frmUtilita *>(window(kUtilita))->cmbClasse_DragDrop();
+        QCOMPARE(classi()->count(), 2);
+
+        // A first empty line gives an empty box; a missing file leaves the flag up.
+        dir.write("Classi.dat", "\r\n3A\r\n");
+        CarQuad::RicaricaClassi = true;
+        fuoco(classi());
+        QCOMPARE(classi()->count(), 0);
+        QFile::remove(dir.file("Classi.dat"));
+        CarQuad::RicaricaClassi = true;
+        fuoco(classi());
+        QCOMPARE(classi()->count(), 0);
+        QVERIFY(CarQuad::RicaricaClassi);
+    }
+
+    void mergeRefusesWhatItCannotDo()
+    {
+        ProgramFolder dir;
+        classe3A(dir);
+        dir.write("Classi.dat", "3A\r\n5B\r\n4C\r\n");
+        dir.mkdir("4C");
+        dir.write("4C/Rossi Mario.q1", "x\r\n");
+        QVERIFY(apri(dir));
+
+        // No class chosen.
+        Msg::queueAnswer(Msg::ResOk);
+        clic(QStringLiteral("cmdUnisciQ2"));
+        QCOMPARE(Msg::shown().last().text, QStringLiteral("Prima devi scegliere una classe "));
+        QCOMPARE(Msg::shown().last().icon, Msg::Exclamation);
+        QCOMPARE(Msg::shown().last().title, QStringLiteral("Attenzione"));
+        QCOMPARE(Msg::beeps(), 1);
+        QVERIFY(!pulsante(QStringLiteral("cmdUnisciQ2"))->isEnabled());
+
+        // Listed, but without its folder.
+        scegli(QStringLiteral("5B"));
+        Msg::queueAnswer(Msg::ResOk);
+        clic(QStringLiteral("cmdUnisciQ2"));
+        QCOMPARE(Msg::shown().last().text, QStringLiteral("La classe non esiste"));
+        QCOMPARE(Msg::shown().last().icon, Msg::Critical);
+        QCOMPARE(Msg::shown().last().title, QStringLiteral("Attenzione"));
+        QVERIFY(!dir.exists("5B"));
+
+        // A folder without its pupil list: nothing is written, and the window says so.
+        scegli(QStringLiteral("4C"));
+        Msg::queueAnswer(Msg::ResOk);
+        clic(QStringLiteral("cmdUnisciQ1"));
+        QVERIFY(Msg::shown().last().text.contains(QStringLiteral("elenco degli alunni")));
+        QCOMPARE(QDir(dir.file("4C")).entryList(QDir::Files), QStringList{QStringLiteral("Rossi Mario.q1")});
+
+        // A section title that cannot be part of a file name (an old Titoli.dat).
+        CarQuad::TitoloQuadro4 = QStringLiteral("Val. 1/2 anno");
+        scegli(QStringLiteral("3A"));
+        Msg::queueAnswer(Msg::ResOk);
+        clic(QStringLiteral("cmdUnisciQ4"));
+        QVERIFY(Msg::shown().last().text.startsWith(QStringLiteral("Il titolo del quadro")));
+        QVERIFY(!QFileInfo(dir.file("3A/3A_Val. 1")).exists());
+        QCOMPARE(Paths::matchingFiles(dir.file("3A"), QStringLiteral("*.txt")), QStringList());
+    }
+
+    void failedWriteIsReportedNotTakenForSuccess()
+    {
+        ProgramFolder dir;
+        classe3A(dir);
+        dir.mkdir("3A/3A_Finalità.txt"); // a folder where the file should go
+        QVERIFY(apri(dir));
+        scegli(QStringLiteral("3A"));
+        Msg::queueAnswer(Msg::ResOk);
+        clic(QStringLiteral("cmdUnisciQ2"));
+        QCOMPARE(Msg::shown().size(), 1);
+        QVERIFY(Msg::shown().last().text.startsWith(QStringLiteral("Impossibile scrivere il file dell'unione.")));
+        QCOMPARE(Msg::shown().last().icon, Msg::Critical);
+        QCOMPARE(Msg::shown().last().title, QString::fromUtf8("Utilità"));
+        QVERIFY(QFileInfo(dir.file("3A/3A_Finalità.txt")).isDir());
+    }
+
+    void mergeOfListsAsTheArchiveLeavesThem()
+    {
+        ProgramFolder dir;
+        // A new class: the list is one empty record, so the merged file is empty.
+        dir.write("1A/ALUNNI.1A", "\r\n\r\n");
+        QVERIFY(Paths::setCurrentFolder(dir.path()));
+        auto r = UnioneGiudizi::unisci(QStringLiteral("1A"), QStringLiteral("q1"), QStringLiteral("_T"));
+        QCOMPARE(r.esito, UnioneGiudizi::Esito::Fatto);
+        QCOMPARE(dir.read("1A/1A_T.txt"), QByteArray());
+
+        // A list without its last line end, a section file without one, bytes kept as stored.
+        dir.write("1A/ALUNNI.1A", "Rossi Mario\r\n 1 \r\nZeta\r\n 0");
+        dir.write("1A/Rossi Mario.q2", "\x80 fine senza a capo");
+        r = UnioneGiudizi::unisci(QStringLiteral("1A"), QStringLiteral("q2"), QStringLiteral("_T"));
+        QCOMPARE(r.esito, UnioneGiudizi::Esito::Fatto);
+        QCOMPARE(dir.read("1A/1A_T.txt"), QByteArray("Rossi Mario\r\n\x80 fine senza a capo\r\nZeta\r\n\r\n"));
+
+        // Names that would leave the program folder are no class.
+        QCOMPARE(UnioneGiudizi::unisci(QStringLiteral("../1A"), QStringLiteral("q1"), QStringLiteral("_T")).esito,
+                 UnioneGiudizi::Esito::ClasseMancante);
+        QCOMPARE(UnioneGiudizi::unisci(QStringLiteral(".."), QStringLiteral("q1"), QStringLiteral("_T")).esito,
+                 UnioneGiudizi::Esito::ClasseMancante);
+    }
+};
+
+QUADERLO_TEST_MAIN(TestUnioneGiudizi)
+#include "tst_UnioneGiudizi.moc"
