@@ -33,8 +33,8 @@ QLineEdit *testo(QWidget *parent, const QString &name)
 frmFormati::frmFormati() : Form(QStringLiteral("frmFormati"))
 {
     setWindowTitle(QStringLiteral("Formati di stampa"));
-    resize(Ui::px(11400), Ui::px(6600));
-    Frame1 = Ui::frame(this, QStringLiteral("Frame1"), Ui::twips(300, 300, 10800, 6000));
+    resize(Ui::px(12900), Ui::px(6600));
+    Frame1 = Ui::frame(this, QStringLiteral("Frame1"), Ui::twips(300, 300, 12300, 6000));
     auto *griglia = new QGridLayout(Frame1);
     for (int i = 0; i < 4; ++i)
         griglia->addWidget(creaFormato(i), 0, i);
