@@ -54,9 +54,8 @@ inline void fuoco(QWidget *w)
 inline void clicVoce(QListWidget *list, int row, bool doppio = false)
 {
     const QPoint p = list->visualItemRect(list->item(row)).center();
-    if (doppio)
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, p);
+    if (doppio) // the second press of a double click
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, p);
-    else
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, p);
 }
 } // namespace UtilitaTest

@@ -1,0 +1,419 @@
+#include "UtilitaSupport.h"
+
+#include "app/CarQuad.h"
+#include "platform/Drives.h"
+#include "platform/MsgBox.h"
+#include "utilities/EsportaImporta.h"
+#include "utilities/ListaCartelle.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QMap>
+#include <QTemporaryDir>
+
+using namespace UtilitaTest;
+
+namespace {
+const QStringList kControlli{"cmdImporta", "cmdEsporta", "lblDriveImporta", "DriveImporta", "lblDriveEsporta", "drive",
+                             "txtSceltaClasse", "partenza", "cmdEsportaImporta", "Picture1"};
+
+// A class folder as the program leaves it, with a hidden file and a subfolder that are not copied.
+void classe(const QString &folder, const QString &nome)
+{
+    QDir().mkpath(folder + QStringLiteral("/vecchi"));
+    const auto scrivi = [&](const QString &name, const QByteArray &bytes) {
+        QFile f(folder + QLatin1Char('/') + name);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    };
+    scrivi(QStringLiteral("ALUNNI.") + nome, ansi("Bianchi Niccolò\r\n 1 \r\nRossi Anna\r\n 0 \r\n"));
+    scrivi(QString::fromUtf8("Bianchi Niccolò.q1"), ansi("Si è inserito bene.\r\n"));
+    scrivi(QString::fromUtf8("Bianchi Niccolò.dat"), "0 3 \r\n\r\n\r\n\r\n");
+    scrivi(QStringLiteral("Rossi Anna.q2"), "Lavora con impegno.\r\n");
+    scrivi(nome + QStringLiteral("_Sit. Iniziale.txt"), ansi("Bianchi Niccolò\r\nSi è inserito bene.\r\n\r\n"));
+    scrivi(QStringLiteral(".nascosto"), "x");
+    scrivi(QStringLiteral("vecchi/Rossi Anna.q1"), "vecchio\r\n");
+}
+
+// The ordinary files of a folder, name and bytes.
+QMap<QString, QByteArray> contenuto(const QString &folder)
+{
+    QMap<QString, QByteArray> out;
+    for (const QString &name : QDir(folder).entryList(QDir::Files)) {
+        QFile f(folder + QLatin1Char('/') + name);
+        f.open(QIODevice::ReadOnly);
+        out.insert(name, f.readAll());
+    }
+    return out;
+}
+
+QStringList visibili()
+{
+    QStringList out;
+    for (const QString &name : kControlli) {
+        auto *w = window(kUtilita)->findChild<QWidget *>(name);
+        if (w && w->isVisible())
+            out << name;
+    }
+    return out;
+}
+
+ListaCartelle *partenza()
+{
+    return control<ListaCartelle>(window(kUtilita), QStringLiteral("partenza"));
+}
+QComboBox *lista(const char *name)
+{
+    return control<QComboBox>(window(kUtilita), QLatin1String(name));
+}
+
+// Import or export through the frame: start button, drive list, class, OK.
+void scegliClasse(bool importa, const QString &classe, const QString &sottocartella = QString())
+{
+    clic(importa ? QStringLiteral("cmdImporta") : QStringLiteral("cmdEsporta"));
+    fuoco(lista(importa ? "DriveImporta" : "drive"));
+    if (!sottocartella.isEmpty())
+        clicVoce(partenza(), partenza()->rowOf(sottocartella), true);
+    const int row = partenza()->rowOf(classe);
+    QVERIFY2(row >= 0, qPrintable(classe));
+    clicVoce(partenza(), row);
+}
+
+int cartelleNascoste(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot).filter(QStringLiteral(".")).size();
+}
+} // namespace
+
+class TestEsportaImporta : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir chiavetta;
+
+private slots:
+    void init()
+    {
+        QVERIFY(QDir(chiavetta.path()).removeRecursively() && QDir().mkpath(chiavetta.path()));
+        Drives::setForTests({{QStringLiteral("CHIAVETTA"), chiavetta.path()}});
+    }
+    void cleanup()
+    {
+        VERIFY_NO_UNANSWERED();
+        Drives::setForTests({});
+        EsportaImporta::guastoPerTest(0);
+    }
+
+    void exportThenImportIntoAFreshProgramFolder()
+    {
+        const QString usb = chiavetta.path();
+        {
+            ProgramFolder dir;
+            dir.write("Classi.dat", "3A\r\n");
+            classe(dir.file("3A"), QStringLiteral("3A"));
+            QVERIFY(apri(dir));
+            scegliClasse(false, QStringLiteral("3A"));
+            QCOMPARE(CarQuad::RadiceDestinazione, usb);
+            QCOMPARE(CarQuad::CartellaOrigine, dir.file("3A"));
+            QCOMPARE(CarQuad::ClasseScelta, QStringLiteral("/3A"));
+            Msg::queueAnswer(Msg::ResOk);
+            clic(QStringLiteral("cmdEsportaImporta"));
+            QCOMPARE(Msg::shown().last().text, QStringLiteral("Operazione eseguita."));
+            QCOMPARE(Msg::shown().last().title, QStringLiteral("Fatto"));
+            QCOMPARE(CarQuad::CartellaClasse, usb + QStringLiteral("/3A"));
+            QCOMPARE(contenuto(usb + QStringLiteral("/3A")), contenuto(dir.file("3A")));
+            QCOMPARE(contenuto(usb + QStringLiteral("/3A")).size(), 5);
+            QVERIFY(!QFileInfo::exists(usb + QStringLiteral("/3A/vecchi")));
+            QCOMPARE(cartelleNascoste(usb + QStringLiteral("/3A")), 0);
+            QCOMPARE(dir.read("Classi.dat"), QByteArray("3A\r\n")); // export leaves the list alone
+        }
+        {
+            ProgramFolder fresh;
+            fresh.write("Classi.dat", "\r\n"); // as a new school year leaves it
+            QVERIFY(apri(fresh));
+            scegliClasse(true, QStringLiteral("3A"));
+            QCOMPARE(CarQuad::ModoImporta, 1);
+            QCOMPARE(CarQuad::RadiceDestinazione, fresh.path());
+            QCOMPARE(CarQuad::ClasseScelta, QStringLiteral("/3A"));
+            Msg::queueAnswer(Msg::ResOk);
+            clic(QStringLiteral("cmdEsportaImporta"));
+            QCOMPARE(Msg::shown().last().text, QStringLiteral("Operazione eseguita."));
+            QCOMPARE(contenuto(fresh.file("3A")), contenuto(usb + QStringLiteral("/3A")));
+            QCOMPARE(fresh.read("Classi.dat"), QByteArray("3A\r\n"));
+            QCOMPARE(CarQuad::ModoImporta, 0);
+            QCOMPARE(CarQuad::ErroreCopia, qint16(0));
+        }
+    }
+
+    void importFromASubfolderAppendsTheClass()
+    {
+        ProgramFolder dir;
+        dir.write("Classi.dat", "1A\r\n3A\r\n");
+        classe(chiavetta.path() + QStringLiteral("/Backup/5B"), QStringLiteral("5B"));
+        QVERIFY(apri(dir));
+        scegliClasse(true, QStringLiteral("5B"), QStringLiteral("Backup"));
+        QCOMPARE(partenza()->path(), chiavetta.path() + QStringLiteral("/Backup"));
+        QVERIFY(CarQuad::ClasseScelta.startsWith(QLatin1Char('/')));
+        Msg::queueAnswer(Msg::ResOk);
+        clic(QStringLiteral("cmdEsportaImporta"));
+        QCOMPARE(CarQuad::CartellaClasse, dir.file("5B"));
+        QCOMPARE(contenuto(dir.file("5B")), contenuto(chiavetta.path() + QStringLiteral("/Backup/5B")));
+        QCOMPARE(dir.read("Classi.dat"), QByteArray("1A\r\n3A\r\n5B\r\n"));
+    }
+
+    void replacingKeepsFilesOutsideTheSixPatterns()
+    {
+        ProgramFolder dir;
+        dir.write("Classi.dat", "3A\r\n");
+        dir.write("3A/ALUNNI.3A", "Verdi Luca\r\n 1 \r\n");
+        dir.write("3A/Verdi Luca.q1", "vecchio\r\n");
+        dir.write("3A/Verdi Luca.dat", "1 \r\n");
+        dir.write("3A/3A_Finalità.txt", "unione\r\n");
+        dir.write("3A/Rossi Anna.q2", "da sostituire\r\n");
+        classe(chiavetta.path() + QStringLiteral("/3A"), QStringLiteral("3A"));
+        const auto prima = contenuto(dir.file("3A"));
+        QVERIFY(apri(dir));
+
+        // No: nothing changes on disk.
+        scegliClasse(true, QStringLiteral("3A"));
+        Msg::queueAnswer(Msg::ResNo);
+        clic(QStringLiteral("cmdEsportaImporta"));
+        const Msg::Shown domanda = Msg::shown().last();
+        QCOMPARE(domanda.text, QString::fromUtf8("Se la cartella '3A' è già presente sarà sostituita.\n\rVuoi continuare?"));
+        QCOMPARE(domanda.buttons, Msg::YesNo);
+        QCOMPARE(domanda.defaultButton, Msg::ResNo);
+        QCOMPARE(domanda.icon, Msg::Question);
+        QCOMPARE(domanda.title, QStringLiteral("Attenzione"));
+        QCOMPARE(contenuto(dir.file("3A")), prima);
+
+        // Yes: the pupils' files are replaced, the merged files stay.
+        scegliClasse(true, QStringLiteral("3A"));
+        Msg::queueAnswer(Msg::ResYes);
+        Msg::queueAnswer(Msg::ResOk);
+        clic(QStringLiteral("cmdEsportaImporta"));
+        QCOMPARE(Msg::shown().last().text, QStringLiteral("Operazione eseguita."));
+        auto atteso = contenuto(chiavetta.path() + QStringLiteral("/3A"));
+        atteso.insert(QString::fromUtf8("3A_Finalità.txt"), "unione\r\n");
+        QCOMPARE(contenuto(dir.file("3A")), atteso);
+        QCOMPARE(dir.read("Classi.dat"), QByteArray("3A\r\n"));
+    }
+
+    void classListRules()
+    {
+        ProgramFolder dir;
+        // Already listed (another case), folder missing: copied, not listed twice.
+        dir.write("Classi.dat", "1A\r\n3a\r\n");
+        classe(chiavetta.path() + QStringLiteral("/3A"), QStringLiteral("3A"));
+        classe(chiavetta.path() + QStringLiteral("/4B"), QStringLiteral("4B"));
+        QVERIFY(apri(dir));
+        scegliClasse(true, QStringLiteral("3A"));
+        Msg::queueAnswer(Msg::ResOk);
+        clic(QStringLiteral("cmdEsportaImporta"));
+        QVERIFY(dir.exists("3A/ALUNNI.3A"));
+        QCOMPARE(dir.read("Classi.dat"), QByteArray("1A\r\n3a\r\n"));
+
+        // A folder left on disk by a deleted class: the import lists the class again.
+        dir.write("4B/4B_Finalità.txt", "unione\r\n");
+        scegliClasse(true, QStringLiteral("4B"));
+        Msg::queueAnswer(Msg::ResYes);
+        Msg::queueAnswer(Msg::ResOk);
+        clic(QStringLiteral("cmdEsportaImporta"));
+        QCOMPARE(dir.read("Classi.dat"), QByteArray("1A\r\n3a\r\n4B\r\n"));
+
+        // The core rules: an empty line drops out, every name is kept, a missing file starts a list.
+        dir.write("Classi.dat", "1A\r\n\r\n2B\r\n");
+        QVERIFY(EsportaImporta::aggiungiClasse(QStringLiteral("5C")));
+        QCOMPARE(dir.read("Classi.dat"), QByteArray("1A\r\n2B\r\n5C\r\n"));
+        QFile::remove(dir.file("Classi.dat"));
+        QVERIFY(EsportaImporta::aggiungiClasse(QString::fromUtf8("5ª C")));
+        QCOMPARE(dir.read("Classi.dat"), ansi("5ª C\r\n"));
+        QVERIFY(EsportaImporta::classeElencata(QString::fromUtf8("5ª c")));
+        QVERIFY(!EsportaImporta::classeElencata(QStringLiteral("5")));
+    }
+
+    void foldersThatCannotBeAClassAreRefused()
+    {
+        ProgramFolder dir;
+        dir.write("Classi.dat", "3A\r\n");
+        classe(dir.file("3A"), QStringLiteral("3A"));
+        QDir().mkpath(chiavetta.path() + QStringLiteral("/3A, tempo pieno"));
+        QVERIFY(apri(dir));
+
+        scegliClasse(true, QStringLiteral("3A, tempo pieno"));
+        Msg::queueAnswer(Msg::ResOk);
+        clic(QStringLiteral("cmdEsportaImporta"));
+        QVERIFY(Msg::shown().last().text.startsWith(QStringLiteral("La cartella scelta non può essere una classe.")));
+        QVERIFY(!dir.exists("3A, tempo pieno"));
+
+        // The entry above the shown folder names no class.
+        clic(QStringLiteral("cmdImporta"));
+        fuoco(lista("DriveImporta"));
+        QCOMPARE(partenza()->item(0)->text(), QStringLiteral(".."));
+        clicVoce(partenza(), 0);
+        Msg::queueAnswer(Msg::ResOk);
+        clic(QStringLiteral("cmdEsportaImporta"));
+        QCOMPARE(Msg::shown().size(), 2);
+        QCOMPARE(contenuto(dir.path()).keys(), QStringList({"Anno.dat", "Classi.dat", "Qua.inf", "Quaderlo.cfg", "Titoli.dat"}));
+
+        // The class's own folder as the source of its import: nothing is deleted.
+        const auto prima = contenuto(dir.file("3A"));
+        Drives::setForTests({{QStringLiteral("PROGRAMMA"), dir.path()}});
+        scegliClasse(true, QStringLiteral("3A"));
+        Msg::queueAnswer(Msg::ResOk);
+        clic(QStringLiteral("cmdEsportaImporta"));
+        QCOMPARE(Msg::shown().last().text, QStringLiteral("La cartella di partenza e quella di arrivo coincidono."));
+        QCOMPARE(contenuto(dir.file("3A")), prima);
+    }
+
+    void failedCopiesAreReportedAndLeaveNoTrace()
+    {
+        ProgramFolder dir;
+        dir.write("Classi.dat", "1A\r\n");
+        dir.write("3A/ALUNNI.3A", "Verdi Luca\r\n 1 \r\n");
+        dir.write("3A/Verdi Luca.q1", "vecchio\r\n");
+        classe(chiavetta.path() + QStringLiteral("/3A"), QStringLiteral("3A"));
+        classe(chiavetta.path() + QStringLiteral("/4B"), QStringLiteral("4B"));
+        QVERIFY(apri(dir));
+
+        // The drive taken away after the class was chosen.
+        scegliClasse(true, QStringLiteral("4B"));
+        QVERIFY(QDir(chiavetta.path() + QStringLiteral("/4B")).removeRecursively());
+        Msg::queueAnswer(Msg::ResOk);
+        clic(QStringLiteral("cmdEsportaImporta"));
+        const Msg::Shown errore = Msg::shown().last();
+        QCOMPARE(errore.text, QStringLiteral("Impossibile eseguire l'operazione."));
+        QCOMPARE(errore.icon, Msg::Critical);
+        QCOMPARE(errore.title, QString::fromUtf8("Utilità"));
+        QCOMPARE(Msg::shown().size(), 1);
+        QVERIFY(!dir.exists("4B"));
+        QCOMPARE(dir.read("Classi.dat"), QByteArray("1A\r\n"));
+        QCOMPARE(CarQuad::ErroreCopia, qint16(0));
+        QCOMPARE(visibili(), QStringList({"cmdImporta", "cmdEsporta"}));
+
+        // A copy that fails halfway through a replacement: the class folder is as it was.
+        const auto prima = contenuto(dir.file("3A"));
+        EsportaImporta::guastoPerTest(3);
+        scegliClasse(true, QStringLiteral("3A"));
+        Msg::queueAnswer(Msg::ResYes);
+        Msg::queueAnswer(Msg::ResOk);
+        clic(QStringLiteral("cmdEsportaImporta"));
+        QCOMPARE(Msg::shown().last().text, QStringLiteral("Impossibile eseguire l'operazione."));
+        QCOMPARE(contenuto(dir.file("3A")), prima);
+        QCOMPARE(cartelleNascoste(dir.file("3A")), 0);
+        EsportaImporta::guastoPerTest(0);
+
+        // A drive that cannot be written: the export fails and says so.
+        Drives::setForTests({{QStringLiteral("SOLA LETTURA"), QStringLiteral("/proc")}});
+        classe(dir.file("5C"), QStringLiteral("5C"));
+        scegliClasse(false, QStringLiteral("5C"));
+        Msg::queueAnswer(Msg::ResOk);
+        clic(QStringLiteral("cmdEsportaImporta"));
+        QCOMPARE(Msg::shown().last().text, QStringLiteral("Impossibile eseguire l'operazione."));
+
+        // Classi.dat that cannot be rewritten: the copy is kept, the failure is told, no success.
+        Drives::setForTests({{QStringLiteral("CHIAVETTA"), chiavetta.path()}});
+        QFile::remove(dir.file("Classi.dat"));
+        dir.mkdir("Classi.dat");
+        const int prime = Msg::shown().size();
+        scegliClasse(true, QStringLiteral("3A"));
+        Msg::queueAnswer(Msg::ResYes);
+        Msg::queueAnswer(Msg::ResOk);
+        clic(QStringLiteral("cmdEsportaImporta"));
+        QCOMPARE(Msg::shown().size(), prime + 2);
+        QVERIFY(Msg::shown().last().text.startsWith(QStringLiteral("La classe è stata copiata")));
+        QCOMPARE(Msg::shown().last().icon, Msg::Critical);
+    }
+
+    void stateTableOfTheFrame()
+    {
+        ProgramFolder dir;
+        dir.mkdir("3A");
+        classe(chiavetta.path() + QStringLiteral("/3A"), QStringLiteral("3A"));
+        QVERIFY(apri(dir));
+        QCOMPARE(visibili(), QStringList({"cmdImporta", "cmdEsporta", "Picture1"}));
+        QCOMPARE(control<QLabel>(window(kUtilita), QStringLiteral("lblDriveImporta"))->text(), QStringLiteral("Da quale Drive"));
+        QCOMPARE(control<QLabel>(window(kUtilita), QStringLiteral("lblDriveEsporta"))->text(), QStringLiteral("In quale Drive"));
+        QCOMPARE(control<QLabel>(window(kUtilita), QStringLiteral("txtSceltaClasse"))->text(), QStringLiteral("Quale classe?"));
+        QCOMPARE(pulsante(QStringLiteral("cmdImporta"))->toolTip(), QStringLiteral("Importa una classe"));
+        QCOMPARE(pulsante(QStringLiteral("cmdEsporta"))->toolTip(), QStringLiteral("Esporta una classe"));
+        QCOMPARE(pulsante(QStringLiteral("cmdEsportaImporta"))->text(), QStringLiteral("OK"));
+
+        clic(QStringLiteral("cmdImporta"));
+        QCOMPARE(visibili(), QStringList({"cmdImporta", "cmdEsporta", "lblDriveImporta", "DriveImporta"}));
+        QCOMPARE(lista("DriveImporta")->itemText(0), QStringLiteral("CHIAVETTA"));
+        fuoco(lista("DriveImporta"));
+        QCOMPARE(visibili(),
+                 QStringList({"cmdImporta", "cmdEsporta", "lblDriveImporta", "DriveImporta", "txtSceltaClasse", "partenza"}));
+        clicVoce(partenza(), partenza()->rowOf(QStringLiteral("3A")));
+        QVERIFY(visibili().contains(QStringLiteral("cmdEsportaImporta")));
+
+        // Opening a folder asks for the class again.
+        clicVoce(partenza(), partenza()->rowOf(QStringLiteral("3A")), true);
+        QVERIFY(!visibili().contains(QStringLiteral("cmdEsportaImporta")));
+        QVERIFY(CarQuad::ClasseScelta.isEmpty());
+
+        // A start button restarts the set-up in its direction.
+        clic(QStringLiteral("cmdEsporta"));
+        QCOMPARE(CarQuad::ModoImporta, 0);
+        QCOMPARE(visibili(), QStringList({"cmdImporta", "cmdEsporta", "lblDriveEsporta", "drive"}));
+        QCOMPARE(partenza()->path(), dir.path());
+        fuoco(lista("drive"));
+        QCOMPARE(visibili(), QStringList({"cmdImporta", "cmdEsporta", "lblDriveEsporta", "drive", "txtSceltaClasse",
+                                          "partenza"}));
+
+        // A drive that is not there: the folder list does not show.
+        Drives::setForTests({{QStringLiteral("VUOTA"), chiavetta.path() + QStringLiteral("/manca")}});
+        clic(QStringLiteral("cmdImporta"));
+        Msg::queueAnswer(Msg::ResOk);
+        fuoco(lista("DriveImporta"));
+        QCOMPARE(Msg::shown().last().text, QString::fromUtf8("L'unità scelta non è pronta."));
+        QCOMPARE(visibili(), QStringList({"cmdImporta", "cmdEsporta", "lblDriveImporta", "DriveImporta"}));
+
+        // Leaving during an import set-up leaves ModoImporta at 0.
+        QCOMPARE(CarQuad::ModoImporta, 1);
+        clic(QString::fromUtf8("cmdEsciUtilità"));
+        QCOMPARE(CarQuad::ModoImporta, 0);
+    }
+
+    void pictureStaysHiddenAfterACopy()
+    {
+        ProgramFolder dir;
+        classe(chiavetta.path() + QStringLiteral("/3A"), QStringLiteral("3A"));
+        QVERIFY(apri(dir));
+        scegliClasse(true, QStringLiteral("3A"));
+        Msg::queueAnswer(Msg::ResOk);
+        clic(QStringLiteral("cmdEsportaImporta"));
+        QCOMPARE(visibili(), QStringList({"cmdImporta", "cmdEsporta"}));
+        clic(QString::fromUtf8("cmdEsciUtilità"));
+        QTest::mouseClick(control<QPushButton>(window(QStringLiteral("frmSplash")), QString::fromUtf8("cmdUtilità")),
+                          Qt::LeftButton);
+        QTRY_VERIFY(window(kUtilita) && window(kUtilita)->isVisible());
+        QCOMPARE(visibili(), QStringList({"cmdImporta", "cmdEsporta", "Picture1"}));
+    }
+
+    void copyCoreCopiesOrdinaryFilesWhole()
+    {
+        QTemporaryDir a, b;
+        classe(a.path(), QStringLiteral("3A"));
+        QFile old(b.path() + QStringLiteral("/alunni.3a"));
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("vecchio");
+        old.close();
+        const auto esito = EsportaImporta::copiaCartella(a.path(), b.path(), {QStringLiteral("nessuno.*")});
+        QVERIFY(esito.ok);
+        QCOMPARE(esito.copiati, 5);
+        // A file of the same name in another case is replaced, not doubled.
+        QCOMPARE(contenuto(b.path()).value(QStringLiteral("alunni.3a")), contenuto(a.path()).value(QStringLiteral("ALUNNI.3A")));
+        QCOMPARE(contenuto(b.path()).size(), 5);
+
+        QCOMPARE(EsportaImporta::classeScelta(QStringLiteral("/media/usb"), QStringLiteral("/media/usb/3A")), QStringLiteral("/3A"));
+        QCOMPARE(EsportaImporta::classeScelta(QStringLiteral("E:/"), QStringLiteral("E:/3A")), QStringLiteral("3A"));
+        QCOMPARE(EsportaImporta::senzaSeparatore(QStringLiteral("\\3A")), QStringLiteral("3A"));
+        QCOMPARE(EsportaImporta::senzaSeparatore(QStringLiteral("3A")), QStringLiteral("3A"));
+        QVERIFY(!EsportaImporta::copiaCartella(a.path() + QStringLiteral("/manca"), b.path()).ok);
+        QVERIFY(!EsportaImporta::copiaCartella(a.path(), b.path() + QStringLiteral("/manca")).ok);
+    }
+};
+
+QUADERLO_TEST_MAIN(TestEsportaImporta)
+#include "tst_EsportaImporta.moc"
