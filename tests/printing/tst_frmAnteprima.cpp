@@ -256,6 +256,35 @@ private slots:
         QVERIFY(Msg::shown().isEmpty());
     }
 
+    void aFormatThatCannotBeReadIsReported()
+    {
+        ProgramFolder dir;
+        QByteArray formati = kFormati;
+        formati.replace("Arial\r\n12\r\n150", "Arial\r\nabc\r\n150");
+        dir.write(QStringLiteral("Formati.dat"), formati);
+        frmCompila *c = compilaPronta();
+        c->cmdAnteprima(1)->click();
+        frmAnteprima *a = anteprima();
+        pulsante(QStringLiteral("checkFormato"))->click();
+        const QString atteso =
+            QStringLiteral("Il formato scelto non è valido: correggilo in \"Formati di stampa\" nel modulo Utilità.");
+        Msg::queueAnswer(Msg::ResOk);
+        formato(0)->click();
+        QVERIFY(a->disegno().isEmpty()); // cleared, nothing drawn
+        // Printing with it: the same message, no job, the window closes as after any print.
+        Stampa::setFileDiProva(dir.file(QStringLiteral("no.pdf")));
+        const int lavori = Stampa::lavoriInviati();
+        Msg::queueAnswer(Msg::ResOk);
+        pulsante(QStringLiteral("cmdStampaQ1"))->click();
+        QCOMPARE(Msg::shown().size(), 2);
+        QCOMPARE(Msg::shown().at(0).text, atteso);
+        QCOMPARE(Msg::shown().at(1).text, atteso);
+        QCOMPARE(Stampa::lavoriInviati(), lavori);
+        QVERIFY(!a->isVisible());
+        QCOMPARE(dir.read(QStringLiteral("Formati.dat")), formati);
+        VERIFY_NO_UNANSWERED();
+    }
+
     void printingWithAFormat()
     {
         ProgramFolder dir;
