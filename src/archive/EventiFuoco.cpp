@@ -25,6 +25,9 @@ int EventiFuoco::controlOf(QWidget *w) const
 
 void EventiFuoco::dispatch()
 {
+    // A window hidden or on its way out takes no part, even where the focus lingers in it.
+    if (!m_window->isVisible())
+        return;
     if (m_busy) {
         m_pending = true;
         return;

@@ -33,7 +33,12 @@ void Archivi::scrivi(ComboAperto *box, const QString &text, Qt::Key key)
     QTest::mouseClick(edit, Qt::LeftButton);
     edit->selectAll();
     QTest::keyClick(edit, Qt::Key_Delete);
-    QTest::keyClicks(edit, text);
+    for (const QChar c : text) {
+        if (c.unicode() < 128)
+            QTest::keyClick(edit, c.toLatin1());
+        else // keys that QTest cannot name: the character alone
+            QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
     if (key != Qt::Key_unknown)
         QTest::keyClick(edit, key);
 }

@@ -339,6 +339,68 @@ private slots:
         QCOMPARE(CarQuad::Sesso, 0);
     }
 
+    void theMainMenuOpensTheArchiveAndGetsItBack()
+    {
+        ProgramFolder dir;
+        dir.write("Anno.dat", "2026/27\r\n");
+        Form *menu = startProgram();
+        QVERIFY(menu->isVisible());
+        QTest::mouseClick(control<QPushButton>(menu, "cmdModifica"), Qt::LeftButton);
+        Archivi a;
+        QVERIFY(a.trova());
+        QVERIFY(a.w->isVisible());
+        QVERIFY(!menu->isVisible());
+        QTRY_VERIFY(a.w->isActiveWindow() && a.haFuoco(a.classi));
+        QCOMPARE(dir.read("Classi.dat"), QByteArray("\r\n"));
+
+        QTest::mouseClick(a.fine, Qt::LeftButton);
+        QVERIFY(menu->isVisible());
+        QVERIFY(!Forms::isLoaded("frmModifica"));
+
+        // Closing by the title bar does what the exit button does.
+        QTest::mouseClick(control<QPushButton>(menu, "cmdModifica"), Qt::LeftButton);
+        QVERIFY(a.trova());
+        QVERIFY(!menu->isVisible());
+        a.w->close();
+        QVERIFY(menu->isVisible());
+        QVERIFY(!Forms::isLoaded("frmModifica"));
+        QVERIFY(Msg::shown().isEmpty());
+    }
+
+    void whatATeacherMakesIsFoundAfterARestart()
+    {
+        ProgramFolder dir;
+        dir.write("Anno.dat", "2026/27\r\n");
+        QTest::mouseClick(control<QPushButton>(startProgram(), "cmdModifica"), Qt::LeftButton);
+        Archivi a;
+        QVERIFY(a.trova());
+        QTRY_VERIFY(a.w->isActiveWindow() && a.haFuoco(a.classi));
+        a.scrivi(a.classi, "5B");
+        a.apriClasse(QString::fromUtf8("3ª A"));
+        a.aggiungi(QString::fromUtf8("D'Angelo Niccolò"), true);
+        a.aggiungi("Bianchi Anna", false);
+        // Typed and left for the exit button, a class is made as when leaving by Tab.
+        a.scrivi(a.classi, "1C", Qt::Key_unknown);
+        QTest::mouseClick(a.fine, Qt::LeftButton);
+        QVERIFY(!Forms::isLoaded("frmModifica"));
+        QCOMPARE(dir.read("Classi.dat"), ansi("1C\r\n3ª A\r\n5B\r\n"));
+        QCOMPARE(dir.read(QString::fromUtf8("3ª A/ALUNNI.3ª A")), ansi("Bianchi Anna\r\n 0 \r\nD'Angelo Niccolò\r\n 1 \r\n"));
+
+        Forms::resetAll();
+        CarQuad::reset();
+        QTest::mouseClick(control<QPushButton>(startProgram(), "cmdModifica"), Qt::LeftButton);
+        QVERIFY(a.trova());
+        QTRY_VERIFY(a.w->isActiveWindow() && a.haFuoco(a.classi));
+        QCOMPARE(a.classi->items(), (QStringList{"1C", QString::fromUtf8("3ª A"), "5B"}));
+        Msg::queueAnswer(Msg::ResNo);
+        QVERIFY(a.scegli(a.classi, QString::fromUtf8("3ª A")));
+        QVERIFY(a.haFuoco(a.alunni));
+        QCOMPARE(a.alunni->items(), (QStringList{"Bianchi Anna", QString::fromUtf8("D'Angelo Niccolò")}));
+        QCOMPARE(a.alunni->itemData(0), 0);
+        QCOMPARE(a.alunni->itemData(1), 1);
+        VERIFY_NO_UNANSWERED();
+    }
+
     void windowLayoutAndFocusOrder()
     {
         ProgramFolder dir;
