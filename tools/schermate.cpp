@@ -1,0 +1,258 @@
+// Pictures of the program's windows for the guide and the README: opens each window with sample data
+// in a temporary program folder, as a teacher would, and saves it as a PNG with a plain title bar.
+// Usage: schermate <output folder>   (run headless: QT_QPA_PLATFORM=offscreen)
+#include "Archivi.h"
+#include "CompilaSupport.h"
+
+#include "app/Avvio.h"
+#include "platform/Drives.h"
+#include "platform/Help.h"
+#include "platform/Paths.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QPainter>
+#include <QRadioButton>
+#include <cstdio>
+
+namespace {
+QString g_out;
+
+// The window as the desktop shows it: a title bar with icon and caption above the window's own picture.
+QImage conCornice(QWidget *w)
+{
+    const QPixmap content = w->grab();
+    const int bar = 30;
+    QImage img(content.width() + 2, content.height() + bar + 1, QImage::Format_ARGB32);
+    img.fill(QColor(72, 80, 110));
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient g(0, 0, 0, bar);
+    g.setColorAt(0, QColor(96, 108, 150));
+    g.setColorAt(1, QColor(64, 74, 112));
+    p.fillRect(QRect(1, 1, content.width(), bar - 1), g);
+    p.drawPixmap(9, 6, QApplication::windowIcon().pixmap(18, 18));
+    QFont f(QStringLiteral("Liberation Sans"), 10, QFont::Bold);
+    p.setFont(f);
+    p.setPen(Qt::white);
+    p.drawText(QRect(34, 1, content.width() - 120, bar - 1), Qt::AlignVCenter | Qt::AlignLeft, w->windowTitle());
+    p.setPen(QPen(QColor(230, 232, 240), 1.6));
+    const int x = content.width() - 20, y = bar / 2;
+    p.drawLine(x - 5, y - 5, x + 5, y + 5);
+    p.drawLine(x - 5, y + 5, x + 5, y - 5);
+    p.drawRect(QRect(x - 35, y - 5, 10, 10));
+    p.drawLine(x - 65, y + 5, x - 55, y + 5);
+    p.drawPixmap(1, bar, content);
+    return img;
+}
+
+void salva(const QImage &img, const QString &name)
+{
+    const QString path = QDir(g_out).filePath(name + QStringLiteral(".png"));
+    if (img.save(path))
+        std::printf("%s\n", qPrintable(path));
+    else
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+}
+
+void finestra(const QString &form, const QString &name)
+{
+    QWidget *w = Forms::find(form);
+    if (!w || !w->isVisible()) {
+        std::fprintf(stderr, "window %s not shown: no picture %s\n", qPrintable(form), qPrintable(name));
+        return;
+    }
+    QApplication::processEvents();
+    salva(conCornice(w), name);
+}
+
+void parte(QWidget *w, const QString &name)
+{
+    if (!w) {
+        std::fprintf(stderr, "no picture %s\n", qPrintable(name));
+        return;
+    }
+    QApplication::processEvents();
+    salva(w->grab().toImage(), name);
+}
+
+QPushButton *pulsante(QWidget *top, const char *name)
+{
+    return top ? top->findChild<QPushButton *>(QString::fromUtf8(name)) : nullptr;
+}
+
+void clic(QPushButton *b)
+{
+    if (b && b->isVisible() && b->isEnabled())
+        QTest::mouseClick(b, Qt::LeftButton);
+}
+
+// A class of five pupils with their sections, another class, the sample phrase files and print settings.
+void preparaCartella(const ProgramFolder &dir)
+{
+    for (const QString &name : QDir(QStringLiteral(QUADERLO_SOURCE_DIR "/data")).entryList(QDir::Files))
+        dir.write(name, [&] {
+            QFile f(QStringLiteral(QUADERLO_SOURCE_DIR "/data/") + name);
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        }());
+    dir.write(QStringLiteral("Anno.dat"), "2026/2027\r\n");
+    dir.write(QStringLiteral("Classi.dat"), "3A\r\n4B\r\n5C\r\n");
+    dir.write(QStringLiteral("3A/ALUNNI.3A"), "Bianchi Anna\r\n 0 \r\nColombo Marco\r\n 1 \r\nEsposito Giulia\r\n 0 \r\n"
+                                              "Ferrari Luca\r\n 1 \r\nRossi Mario\r\n 1 \r\nRusso Sofia\r\n 0 \r\n");
+    dir.write(QStringLiteral("4B/ALUNNI.4B"), "Greco Paolo\r\n 1 \r\nMarino Elena\r\n 0 \r\n");
+    dir.write(QStringLiteral("5C/ALUNNI.5C"), "Conti Sara\r\n 0 \r\n");
+    dir.write(QStringLiteral("3A/Bianchi Anna.q2"),
+              ansi("Favorire l'autonomia nell'organizzazione del lavoro e la fiducia nelle proprie capacità.\r\n"));
+    dir.write(QStringLiteral("3A/Bianchi Anna.q3"),
+              ansi("Anna ha lavorato con impegno costante e ha raggiunto gli obiettivi previsti.\r\n"));
+    dir.write(QStringLiteral("Formati.dat"), "Arial\r\n 12 \r\n 190 \r\n 20 \r\n 20 \r\nArial\r\n 11 \r\n 180 \r\n 30 \r\n 40 \r\n"
+                                             "Arial\r\n 12 \r\n 190 \r\n 20 \r\n 150 \r\nArial\r\n 10 \r\n 120 \r\n 20 \r\n 20 \r\n");
+}
+
+void menu()
+{
+    Form *m = startProgram();
+    if (!QTest::qWaitForWindowExposed(m))
+        std::fprintf(stderr, "menu not exposed\n");
+    finestra(QStringLiteral("frmSplash"), QStringLiteral("menu"));
+}
+
+void archivi()
+{
+    Archivi a;
+    if (!a.apri())
+        return;
+    a.apriClasse(QStringLiteral("3A"));
+    QTest::qWait(50);
+    finestra(QStringLiteral("frmModifica"), QStringLiteral("archivi"));
+    clic(a.fine);
+}
+
+void giudizi()
+{
+    Form *m = Forms::find(QStringLiteral("frmSplash"));
+    clic(pulsante(m, "cmdCompila"));
+    frmCompila *w = Compila::finestra();
+    if (!w || !Compila::scegli(Compila::classe(), QStringLiteral("3A"))
+        || !Compila::scegli(Compila::alunno(), QStringLiteral("Bianchi Anna")))
+        return;
+    Compila::clicScheda(Compila::schedeGiudizi(), 0);
+    QListWidget *l = Compila::lista(0);
+    for (int row : {0, 2, 5, 7, 8})
+        if (l && row < l->count())
+            Compila::spunta(l, row);
+    clic(Compila::pulsante("cmdOkTestoGiudizio"));
+    finestra(QStringLiteral("frmCompila"), QStringLiteral("giudizi"));
+
+    clic(Compila::pulsante("cmdCaricaTesto"));
+    finestra(QStringLiteral("frmCompila"), QStringLiteral("correzione"));
+
+    clic(Compila::pulsante("cmdAnteprimaQ1"));
+    finestra(QStringLiteral("frmAnteprima"), QStringLiteral("anteprima"));
+    clic(pulsante(Forms::find(QStringLiteral("frmAnteprima")), "cmdEsciAnteprima"));
+    clic(Compila::pulsante("cmdFineStampa"));
+    clic(Compila::pulsante("cmdFineLavoro"));
+}
+
+Form *apriUtilita()
+{
+    clic(pulsante(Forms::find(QStringLiteral("frmSplash")), "cmdUtilità"));
+    return Forms::find(QStringLiteral("frmUtilità"));
+}
+
+void utilita(const ProgramFolder &dir)
+{
+    Form *u = apriUtilita();
+    if (!u)
+        return;
+    finestra(QStringLiteral("frmUtilità"), QStringLiteral("utilita"));
+    parte(u->findChild<QWidget *>(QStringLiteral("FrameImpostazioniStampa")), QStringLiteral("impostazioni"));
+
+    dir.mkdir(QStringLiteral("CHIAVETTA"));
+    Drives::setForTests({{QStringLiteral("CHIAVETTA (/media/maestra/CHIAVETTA)"), dir.file(QStringLiteral("CHIAVETTA"))},
+                         {QStringLiteral("/"), QStringLiteral("/")}});
+    clic(pulsante(u, "cmdEsporta"));
+    if (auto *drive = u->findChild<QComboBox *>(QStringLiteral("drive"))) {
+        drive->setFocus();
+        QApplication::processEvents();
+    }
+    if (auto *lista = u->findChild<QListWidget *>(QStringLiteral("partenza"))) {
+        const auto found = lista->findItems(QStringLiteral("3A"), Qt::MatchExactly);
+        if (!found.isEmpty())
+            QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, lista->visualItemRect(found.first()).center());
+    }
+    parte(u->findChild<QWidget *>(QStringLiteral("frameImportaEsporta")), QStringLiteral("esporta"));
+    Drives::setForTests({});
+
+    clic(pulsante(u, "cmdFormati"));
+    finestra(QStringLiteral("frmFormati"), QStringLiteral("formati"));
+    clic(pulsante(Forms::find(QStringLiteral("frmFormati")), "cmdEsciFormati"));
+
+    u = Forms::find(QStringLiteral("frmUtilità"));
+    clic(pulsante(u, "cmdPersonalizza"));
+    finestra(QStringLiteral("frmPersonalizza"), QStringLiteral("titoli"));
+    clic(pulsante(Forms::find(QStringLiteral("frmPersonalizza")), "cmdEsciPersonalizza"));
+
+    u = Forms::find(QStringLiteral("frmUtilità"));
+    clic(pulsante(u, "cmdPreselezione"));
+    if (frmCompila *c = Compila::finestra()) {
+        Compila::clicScheda(Compila::schedeGiudizi(), 0);
+        QListWidget *l = Compila::lista(0);
+        for (int row : {0, 5})
+            if (l && row < l->count())
+                Compila::spunta(l, row);
+        finestra(QStringLiteral("frmCompila"), QStringLiteral("preselezione"));
+        clic(Compila::pulsante("cmdFineLavoro"));
+    }
+}
+
+void accesso(const ProgramFolder &dir)
+{
+    Forms::resetAll();
+    dir.write(QStringLiteral("Qua.inf"), "Maestra Rossi\r\nsegreta\r\n");
+    startProgram();
+    finestra(QStringLiteral("frmLogin"), QStringLiteral("password"));
+}
+// The program's own help window, for the page that describes it.
+void guida(const ProgramFolder &dir)
+{
+    const QString built = QStringLiteral(QUADERLO_BUILD_DIR "/Guida");
+    for (const QString &name : QDir(built).entryList(QDir::Files))
+        QFile::copy(built + QLatin1Char('/') + name, dir.file(QStringLiteral("Guida/") + name));
+    dir.mkdir(QStringLiteral("Guida/img"));
+    for (const QString &name : QDir(built + QStringLiteral("/img")).entryList(QDir::Files))
+        QFile::copy(built + QStringLiteral("/img/") + name, dir.file(QStringLiteral("Guida/img/") + name));
+    Help::setSoloFinestraInterna(true);
+    Help::open();
+    QWidget *w = Help::finestra();
+    if (!w)
+        return;
+    w->resize(760, 560);
+    QTest::qWait(50);
+    salva(conCornice(w), QStringLiteral("guida"));
+    w->close();
+}
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    Avvio::prepara(app);
+    Msg::setTestMode(true);
+    g_out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
+    QDir().mkpath(g_out);
+    ProgramFolder dir;
+    preparaCartella(dir);
+    menu();
+    archivi();
+    giudizi();
+    utilita(dir);
+    accesso(dir);
+    dir.mkdir(QStringLiteral("Guida"));
+    guida(dir);
+    Forms::resetAll();
+    return 0;
+}
