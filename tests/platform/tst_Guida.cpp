@@ -73,13 +73,17 @@ private slots:
     {
         const QByteArray hhp = leggi(kGuida + QStringLiteral("/Aiuto.hhp"));
         const QByteArray hhc = leggi(kGuida + QStringLiteral("/Indice.hhc"));
+#ifdef QUADERLO_CHM_COMPILATO
         const QByteArray chm = leggi(QStringLiteral(QUADERLO_BUILD_DIR "/Aiuto.chm"));
         QVERIFY2(chm.startsWith("ITSF"), "Aiuto.chm missing or not a compiled help file");
+#else
+        const QByteArray chm;
+#endif
         for (const QString &page : pagine()) {
             const QByteArray name = page.toLatin1();
             QVERIFY2(hhp.contains("\n" + name), name.constData());
             QVERIFY2(hhc.contains("\"" + name + "\""), name.constData());
-            QVERIFY2(chm.contains("/" + name), name.constData());
+            QVERIFY2(chm.isNull() || chm.contains("/" + name), name.constData());
         }
     }
 
