@@ -1,6 +1,8 @@
 #include "CompilaSupport.h"
 
+#include <QApplication>
 #include <QFrame>
+#include <QWheelEvent>
 
 using namespace Compila;
 
@@ -34,8 +36,10 @@ private slots:
         QVERIFY(!pulsante("cmdFineStampa")->isVisible());
         QVERIFY(!schedeQuadri()->isVisible());
         for (int n = 1; n <= 4; ++n) {
-            QVERIFY(f->cmdAnteprima(n) && !f->cmdAnteprima(n)->isVisible());
-            QVERIFY(f->cmdStampaCompila(n) && !f->cmdStampaCompila(n)->isVisible());
+            QCOMPARE(f->cmdAnteprima(n)->objectName(), QStringLiteral("cmdAnteprimaQ%1").arg(n));
+            QCOMPARE(f->cmdAnteprima(n)->text(), QStringLiteral("All'anteprima e stampa"));
+            QCOMPARE(f->cmdStampaCompila(n)->objectName(), QStringLiteral("cmdStampaCompilaQ%1").arg(n));
+            QCOMPARE(f->cmdStampaCompila(n)->text(), QStringLiteral("Stampa"));
         }
 
         QVERIFY(scegli(classe(), "3A"));
@@ -271,6 +275,51 @@ private slots:
         apriEChiudi(classe());
         QCOMPARE(quanteDomande(), 8);
         QCOMPARE(Msg::pendingAnswers(), 0);
+        VERIFY_NO_UNANSWERED();
+    }
+
+    void focusAndKeysGoThroughTheDropDown()
+    {
+        ProgramFolder dir;
+        preparaArchivio(dir);
+        frmCompila *f = apriDalMenu();
+        QVERIFY(QTest::qWaitForWindowActive(f));
+        QVERIFY(scegli(classe(), "3A"));
+        QVERIFY(scegli(alunno(), "Bianchi Anna"));
+        spunta(lista(0), 0);
+        clic(pulsante("cmdOkTestoGiudizio"));
+        aggiungi(testo(), QStringLiteral(" x"));
+        QCOMPARE(f->focusWidget(), static_cast<QWidget *>(testo()));
+
+        // Keys on the closed pupil box open its list instead of changing the pupil.
+        Msg::queueAnswer(Msg::ResNo);
+        alunno()->setFocus();
+        QTest::keyClick(alunno(), Qt::Key_Down);
+        QCOMPARE(quanteDomande(), 1);
+        QTRY_VERIFY(alunno()->view()->isVisible());
+        QCOMPARE(lista(0)->count(), 0);
+        alunno()->view()->setCurrentIndex(alunno()->model()->index(0, 0));
+        QTest::keyClick(alunno()->view(), Qt::Key_Return);
+        QTRY_VERIFY(!alunno()->view()->isVisible());
+        QCOMPARE(alunno()->currentText(), QStringLiteral("Bianchi Anna"));
+        QCOMPARE(lista(0)->count(), 4);
+
+        // A click on the class box: its focus runs the drop-down, with the save question, once.
+        clic(pulsante("cmdOkTestoGiudizio"));
+        aggiungi(testo(), QStringLiteral("y"));
+        Msg::queueAnswer(Msg::ResYes);
+        QTest::mouseClick(classe(), Qt::LeftButton);
+        QCOMPARE(quanteDomande(), 2);
+        QCOMPARE(dir.read("3A/Bianchi Anna.q1"), ansi("Bianchi Anna si è mostrata attentay\r\n"));
+        QTRY_VERIFY(classe()->view()->isVisible());
+        QTest::keyClick(classe()->view(), Qt::Key_Escape);
+        QCOMPARE(alunno()->count(), 0);
+        QVERIFY(CarQuad::RicaricaAlunni);
+        // The wheel over a closed box changes nothing.
+        QWheelEvent wheel(QPointF(5, 5), classe()->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(classe(), &wheel);
+        QCOMPARE(classe()->currentText(), QStringLiteral("3A"));
         VERIFY_NO_UNANSWERED();
     }
 
