@@ -58,8 +58,7 @@ void frmCompila::creaControlli()
     Label2 = Ui::label(Frame1, QStringLiteral("Label2"), QStringLiteral("Sesso"));
     Label1 = Ui::label(Frame1, QStringLiteral("Label1"), QString());
     Label1->setMinimumWidth(90);
-    for (QWidget *w : {static_cast<QWidget *>(Label5), static_cast<QWidget *>(cmbClasse), static_cast<QWidget *>(Label7),
-                       static_cast<QWidget *>(cmbAlunno), static_cast<QWidget *>(Label2), static_cast<QWidget *>(Label1)})
+    for (QWidget *w : QList<QWidget *>{Label5, cmbClasse, Label7, cmbAlunno, Label2, Label1})
         w->setFont(arial);
     Label1->setFont(Ui::font(QStringLiteral("Arial"), 10, true));
 

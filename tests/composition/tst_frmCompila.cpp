@@ -1,4 +1,5 @@
 #include "CompilaSupport.h"
+#include "platform/Paths.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -459,6 +460,23 @@ private slots:
         f->close();
         QTRY_VERIFY(!Forms::isLoaded("frmCompila"));
         QVERIFY(window("frmSplash")->isVisible());
+        VERIFY_NO_UNANSWERED();
+    }
+
+    void programFolderThatCannotBeMadeCurrentEndsTheProgram()
+    {
+        ProgramFolder dir;
+        preparaArchivio(dir);
+        startProgram();
+        Paths::setProgramFolder(dir.file("spostata"));
+        Msg::queueAnswer(Msg::ResOk);
+        Forms::get(QStringLiteral("frmCompila"))->Form_Load();
+        const Msg::Shown m = ultimo();
+        QCOMPARE(m.text, QStringLiteral("Il programma e tutti i suoi componenti devono trovarsi nella stessa directory."));
+        QCOMPARE(m.icon, Msg::Information);
+        QCOMPARE(m.title, QStringLiteral("Quaderlo"));
+        QVERIFY(Forms::programEnded());
+        QVERIFY(!Forms::isLoaded("frmCompila"));
         VERIFY_NO_UNANSWERED();
     }
 
