@@ -86,6 +86,8 @@ private:
     void mostraScheda(int indice);
     bool controllaCaratteri(const QStringList &testi, const QStringList &nomi);
     void aggiornaTestoModificabile();
+    // Writes the composed text (pupils only) and the selection file; the files not written.
+    QStringList scriviComposizione(const QString &testo, bool *testoSalvato);
     // A box's text with "\n" line breaks, every character as typed.
     static QString testoDi(const QPlainTextEdit *box);
 

@@ -140,21 +140,8 @@ void frmCompila::cmdOKTestoGiudizio_Click()
     if (ModoPreselezione == 0 && !controllaCaratteri({testo}, {QString()}))
         return;
 
-    QStringList nonSalvati;
     bool testoSalvato = true;
-    if (ModoPreselezione == 0) {
-        const QString path = fileAlunno(EstensioneQuadro);
-        testoSalvato = !path.isEmpty() && TestoQuadro::scrivi(path, testo);
-        if (!testoSalvato)
-            nonSalvati << (path.isEmpty() ? FileAlunno + EstensioneQuadro : QFileInfo(path).fileName());
-    }
-    Selezione::Righe righe;
-    for (int k = 1; k <= 4; ++k)
-        righe[size_t(k - 1)] = Scelta(k);
-    const QString dat = fileAlunno(QStringLiteral(".dat"));
-    if (dat.isEmpty() || !Selezione::scrivi(dat, righe))
-        nonSalvati << (dat.isEmpty() ? FileAlunno + QStringLiteral(".dat") : QFileInfo(dat).fileName());
-
+    const QStringList nonSalvati = scriviComposizione(testo, &testoSalvato);
     cmdOkTestoGiudizio->setEnabled(false);
     cmdSalvaTesto->setEnabled(false);
     if (!nonSalvati.isEmpty()) {
@@ -163,4 +150,25 @@ void frmCompila::cmdOKTestoGiudizio_Click()
         cmdSalvaTesto->setEnabled(!testoSalvato);
         avvisaNonSalvato(nonSalvati);
     }
+}
+
+QStringList frmCompila::scriviComposizione(const QString &testo, bool *testoSalvato)
+{
+    QStringList nonSalvati;
+    const auto nome = [](const QString &path, const QString &estensione) {
+        return path.isEmpty() ? FileAlunno + estensione : QFileInfo(path).fileName();
+    };
+    if (ModoPreselezione == 0) {
+        const QString path = fileAlunno(EstensioneQuadro);
+        *testoSalvato = !path.isEmpty() && TestoQuadro::scrivi(path, testo);
+        if (!*testoSalvato)
+            nonSalvati << nome(path, EstensioneQuadro);
+    }
+    Selezione::Righe righe;
+    for (int k = 1; k <= 4; ++k)
+        righe[size_t(k - 1)] = Scelta(k);
+    const QString dat = fileAlunno(QStringLiteral(".dat"));
+    if (dat.isEmpty() || !Selezione::scrivi(dat, righe))
+        nonSalvati << nome(dat, QStringLiteral(".dat"));
+    return nonSalvati;
 }
