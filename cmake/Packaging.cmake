@@ -1,6 +1,11 @@
 # Installation and packaging rules: the guide built from help/, the installed layout and the Debian package.
 include(GNUInstallDirs)
-set(QUADERLO_DATA_DIR ${CMAKE_INSTALL_DATADIR}/quaderlo)
+# On Windows the data files sit beside the executable, so that the ZIP is also a portable copy.
+if(WIN32)
+    set(QUADERLO_DATA_DIR ${CMAKE_INSTALL_BINDIR})
+else()
+    set(QUADERLO_DATA_DIR ${CMAKE_INSTALL_DATADIR}/quaderlo)
+endif()
 
 # The guide: the HTML pages of help/ copied to build/Guida (the program's own help window reads them)
 # and compiled into build/Aiuto.chm beside the executable when chmcmd is available.

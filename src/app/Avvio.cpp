@@ -21,6 +21,7 @@ void Avvio::prepara(QApplication &app)
     initResources();
     QApplication::setApplicationName(QStringLiteral("Quaderlo"));
     QApplication::setApplicationDisplayName(QStringLiteral("Quaderlo"));
+    QApplication::setDesktopFileName(QStringLiteral("quaderlo")); // the installed quaderlo.desktop and its icon
     QApplication::setApplicationVersion(QStringLiteral(QUADERLO_VERSION));
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     // Beside the executable, or the user's own folder when the program is installed.
