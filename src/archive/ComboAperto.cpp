@@ -15,6 +15,9 @@ ComboAperto::ComboAperto(QWidget *parent, const QString &name)
     m_list->setFocusPolicy(Qt::NoFocus);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setUniformItemSizes(true);
+    // A name wider than the list is cut short and shown whole in its tool tip.
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_list->setTextElideMode(Qt::ElideRight);
     setFocusPolicy(Qt::StrongFocus);
     setFocusProxy(m_edit);
 
@@ -105,6 +108,7 @@ int ComboAperto::addItem(const QString &text, int data)
         ++row;
     auto *item = new QListWidgetItem(text);
     item->setData(Qt::UserRole, data);
+    item->setToolTip(text);
     m_list->insertItem(row, item);
     return row;
 }
