@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 
 QStringList CartellaProgramma::fileIniziali()
 {
@@ -51,16 +52,12 @@ QStringList CartellaProgramma::copiaMancanti(const QString &source, const QStrin
     return copied;
 }
 
-// Whether the program may create and replace files in folder (a real attempt, as permissions can deceive).
+// Whether the program may create files in folder: a real attempt, as permissions can deceive
+// (Windows folders under "Programmi" carry no read-only flag); the probe is removed at once.
 static bool scrivibile(const QString &folder)
 {
-    const QString probe = Paths::join(folder, QStringLiteral(".quaderlo-prova-scrittura"));
-    QFile f(probe);
-    if (!f.open(QIODevice::WriteOnly))
-        return false;
-    f.close();
-    f.remove();
-    return true;
+    QTemporaryFile probe(Paths::join(folder, QStringLiteral(".quaderlo-prova-XXXXXX")));
+    return probe.open();
 }
 
 QString CartellaProgramma::imposta()
