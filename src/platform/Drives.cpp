@@ -45,6 +45,13 @@ QList<Drives::Drive> machineDrives()
     QList<Drives::Drive> out;
     for (const QStorageInfo &v : volumes)
         out << Drives::Drive{displayName(v), v.rootPath()};
+#ifndef Q_OS_WIN
+    // The user's own folder, after the removable media: the one place always writable.
+    const QString casa = QDir::homePath();
+    const auto primaFissa = std::find_if(out.begin(), out.end(), [](const Drives::Drive &d) { return !removable(d.root); });
+    if (QFileInfo(casa).isDir() && casa != QLatin1String("/"))
+        out.insert(primaFissa, Drives::Drive{QStringLiteral("Cartella personale (%1)").arg(casa), casa});
+#endif
     return out;
 }
 } // namespace

@@ -5,8 +5,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QTemporaryDir>
 #include <filesystem>
+#include <vector>
 
 namespace EsportaImporta {
 
@@ -52,6 +54,38 @@ std::filesystem::path percorso(const QString &p)
 #endif
 }
 
+// Copies one file whole; false with the reason on any read or write failure.
+bool copiaFile(const QString &da, const QString &a, QString *errore)
+{
+    QFile in(da), out(a);
+    if (!in.open(QIODevice::ReadOnly)) {
+        *errore = descrivi(QFileInfo(da).fileName(), in.errorString());
+        return false;
+    }
+    if (!out.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        *errore = descrivi(QFileInfo(a).fileName(), out.errorString());
+        return false;
+    }
+    std::vector<char> blocco(1 << 16);
+    qint64 letti = 0;
+    while ((letti = in.read(blocco.data(), qint64(blocco.size()))) > 0) {
+        if (out.write(blocco.data(), letti) != letti) {
+            *errore = descrivi(QFileInfo(a).fileName(), out.errorString());
+            return false;
+        }
+    }
+    if (letti < 0) {
+        *errore = descrivi(QFileInfo(da).fileName(), in.errorString());
+        return false;
+    }
+    if (!out.flush()) {
+        *errore = descrivi(QFileInfo(a).fileName(), out.errorString());
+        return false;
+    }
+    out.close();
+    return true;
+}
+
 // Moves a staged copy over the destination's file, replacing it in one step.
 bool sposta(const QString &da, const QString &a, QString *errore)
 {
@@ -75,19 +109,24 @@ Esito copiaCartella(const QString &origine, const QString &destinazione, const Q
     QTemporaryDir appoggio(Paths::join(destinazione, QStringLiteral(".quaderlo-copia-XXXXXX")));
     if (!appoggio.isValid())
         return {false, descrivi(destinazione, appoggio.errorString()), 0};
+    QString errore;
     for (int i = 0; i < nomi.size(); ++i) {
-        QFile file(sorgente.filePath(nomi[i]));
         if (i + 1 == g_guasto)
             return {false, descrivi(nomi[i], QStringLiteral("spazio esaurito")), 0};
-        if (!file.copy(appoggio.filePath(nomi[i])))
-            return {false, descrivi(nomi[i], file.errorString()), 0};
+        if (!copiaFile(sorgente.filePath(nomi[i]), appoggio.filePath(nomi[i]), &errore))
+            return {false, errore, 0};
     }
 
     for (const QString &modello : daEliminare)
         Paths::removeMatching(destinazione, modello);
+    // A file of the same name in another case is replaced, as on a system that ignores case.
+    QHash<QString, QString> presenti;
+    for (const QString &nome : QDir(destinazione).entryList(QDir::Files | QDir::Hidden | QDir::System))
+        presenti.insert(nome.toCaseFolded(), nome);
     Esito esito;
     for (const QString &nome : nomi) {
-        if (!sposta(appoggio.filePath(nome), Paths::resolve(destinazione, nome), &esito.errore)) {
+        const QString arrivo = Paths::join(destinazione, presenti.value(nome.toCaseFolded(), nome));
+        if (!sposta(appoggio.filePath(nome), arrivo, &esito.errore)) {
             esito.ok = false;
             return esito;
         }
