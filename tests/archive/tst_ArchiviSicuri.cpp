@@ -2,9 +2,13 @@
 
 #include "app/CarQuad.h"
 #include "platform/Paths.h"
+#include "platform/TextFile.h"
 
 #include <QDir>
 #include <QFile>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 const QByteArray kDuePupilli("Bianchi Anna\r\n 0 \r\nRossi Mario\r\n 1 \r\n");
@@ -15,6 +19,16 @@ void raggiungibile(const ProgramFolder &dir)
     QFile::setPermissions(dir.path(), QFile::permissions(dir.path()) | QFileDevice::ReadGroup | QFileDevice::ExeGroup
                                             | QFileDevice::ReadOther | QFileDevice::ExeOther);
 }
+
+// Acts as an ordinary user for its lifetime when the tests run as root.
+struct UtenteComune {
+    bool cambiato = ::geteuid() == 0 && ::seteuid(65534) == 0;
+    ~UtenteComune()
+    {
+        if (cambiato && ::seteuid(0) != 0)
+            qFatal("cannot act as root again");
+    }
+};
 
 bool scrivibile(const QString &folder)
 {
@@ -216,6 +230,27 @@ private slots:
         QCOMPARE(dir.read("3A/ALUNNI.3A"), kDuePupilli);
         QCOMPARE(contenuto(dir.file("3A")),
                  (QStringList{"ALUNNI.3A", "Rossi Mario.dat", "Rossi Mario.q1", "Rossi Mario.q2"}));
+        VERIFY_NO_UNANSWERED();
+    }
+
+    void aClassThatCannotBeListedLeavesNothingBehind()
+    {
+        ProgramFolder dir;
+        dir.write("Classi.dat", "3A\r\n");
+        scriviClasse(dir, "3A", "\r\n\r\n");
+        Archivi a;
+        QVERIFY(a.apri());
+        // Anyone may add to the program folder, but nobody else may replace Classi.dat there.
+        QCOMPARE(::chmod(QFile::encodeName(dir.path()).constData(), 01777), 0);
+        UtenteComune utente;
+        if (TextFile::writeBytes(dir.file("Classi.dat"), "3A\r\n"))
+            QSKIP("this system lets the test replace the file");
+        Msg::queueAnswer(Msg::ResOk);
+        a.scrivi(a.classi, "4B");
+        QCOMPARE(ultimoMessaggio(), messaggio("Impossibile scrivere il file Classi.dat.", "Archivi", Msg::Critical));
+        QCOMPARE(a.classi->items(), QStringList{"3A"});
+        QCOMPARE(dir.read("Classi.dat"), QByteArray("3A\r\n"));
+        QCOMPARE(contenuto(dir.path()), (QStringList{"3A/", "Classi.dat"}));
         VERIFY_NO_UNANSWERED();
     }
 
