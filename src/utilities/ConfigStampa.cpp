@@ -9,8 +9,17 @@ using namespace CarQuad;
 bool ConfigStampa::leggi()
 {
     FieldReader in;
-    if (!in.open(Paths::inProgram(QStringLiteral("quaderlo.cfg"))))
+    if (!in.open(Paths::inProgram(QStringLiteral("quaderlo.cfg")))) {
+        // Without the file there is no configuration: printing then asks for one to be saved.
+        Carattere.clear();
+        AltezzaCarattere.clear();
+        LunghezzaRiga.clear();
+        Orientamento.clear();
+        for (int n = 1; n <= 4; ++n)
+            MargineSuperiore(n).clear();
+        MargineSinistro = 0;
         return false;
+    }
     QString v;
     QString *const texts[] = {&Carattere, &AltezzaCarattere, &LunghezzaRiga, &Orientamento,
                               &MargineSuperiore1, &MargineSuperiore2, &MargineSuperiore3, &MargineSuperiore4};

@@ -3,7 +3,8 @@
 
 // Quaderlo.cfg: the print configuration record kept in CarQuad.
 namespace ConfigStampa {
-// Reads the nine values, repeating while the file has more; false when the file is missing.
+// Reads the nine values, repeating while the file has more; when the file is missing
+// the record is emptied and the result is false.
 bool leggi();
 // CreaCfg: rewrites the file from the record.
 bool scrivi(QString *error = nullptr);

@@ -143,16 +143,6 @@ void FrameImpostazioniStampa::riempi()
 {
     Paths::setCurrentFolder(Paths::programFolder());
     const bool letto = ConfigStampa::leggi();
-    if (!letto) {
-        // Without Quaderlo.cfg there is no configuration: printing asks for one to be saved.
-        Carattere.clear();
-        AltezzaCarattere.clear();
-        LunghezzaRiga.clear();
-        Orientamento.clear();
-        for (int n = 1; n <= 4; ++n)
-            MargineSuperiore(n).clear();
-        MargineSinistro = 0;
-    }
     cmbFont->setCurrentText(Carattere);
     txtSizeFont->setText(AltezzaCarattere);
     txtLunghezzaRiga->setText(LunghezzaRiga);
