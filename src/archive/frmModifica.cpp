@@ -185,8 +185,7 @@ void frmModifica::cmbClassi_Click()
 
 void frmModifica::CreaClassi()
 {
-    QString why;
-    if (!Archivio::creaClassi(&why))
+    if (!Archivio::creaClassi())
         erroreScrittura(Archivio::fileClassi());
 }
 
@@ -223,8 +222,7 @@ void frmModifica::AggiungiClasse()
         annullaClasse(row, cartella, cartellaNuova, false);
         return;
     }
-    QString why;
-    if (!Archivio::scriviClassi(cmbClassi->items(), &why)) {
+    if (!Archivio::scriviClassi(cmbClassi->items())) {
         erroreScrittura(Archivio::fileClassi());
         annullaClasse(row, cartella, cartellaNuova, fileNuovo);
     }
@@ -250,8 +248,7 @@ bool frmModifica::CreaAlunni()
     // A folder that already holds a pupil list keeps it: those pupils are not thrown away.
     if (QFileInfo(FileAlunni).isFile())
         return true;
-    QString why;
-    if (Archivio::creaAlunni(FileAlunni, &why))
+    if (Archivio::creaAlunni(FileAlunni))
         return true;
     erroreScrittura(FileAlunni);
     return false;
@@ -268,12 +265,13 @@ void frmModifica::EliminaClasse()
     const int row = sceltaIn(cmbClassi);
     if (row < 0)
         return;
-    CartellaClasse = Paths::join(Paths::programFolder(), classe);
+    CartellaClasse = Archivio::cartellaClasse(classe);
+    if (CartellaClasse.isEmpty())
+        CartellaClasse = Paths::join(Paths::programFolder(), classe);
     QStringList rest = cmbClassi->items();
     rest.removeAt(row);
     // The list is rewritten first: if that fails, nothing is deleted and the class stays.
-    QString why;
-    if (!Archivio::scriviClassi(rest, &why)) {
+    if (!Archivio::scriviClassi(rest)) {
         erroreScrittura(Archivio::fileClassi());
         return;
     }
@@ -398,8 +396,7 @@ bool frmModifica::scriviElencoAlunni(const QString &path, int senza)
     for (int i = 0; i < cmbAlunni->count(); ++i)
         if (i != senza)
             alunni << Archivio::Alunno{cmbAlunni->itemText(i), cmbAlunni->itemData(i)};
-    QString why;
-    if (Archivio::scriviAlunni(path, alunni, &why))
+    if (Archivio::scriviAlunni(path, alunni))
         return true;
     erroreScrittura(path);
     return false;
