@@ -54,7 +54,7 @@ if(UNIX AND NOT APPLE)
     install(FILES ${CMAKE_SOURCE_DIR}/resources/icone/quaderlo.svg
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 endif()
-install(FILES ${CMAKE_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DOCDIR} OPTIONAL)
+install(FILES ${CMAKE_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/quaderlo OPTIONAL)
 
 # Packages: cpack -G DEB on Debian and Ubuntu, a ZIP elsewhere.
 set(CPACK_PACKAGE_NAME quaderlo)
@@ -62,9 +62,9 @@ set(CPACK_PACKAGE_VENDOR "Quaderlo")
 set(CPACK_PACKAGE_CONTACT "Manutentori di Quaderlo <quaderlo@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "giudizi degli alunni composti da frasi pronte, corretti e stampati")
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
-    "Quaderlo tiene l'archivio delle classi e degli alunni dell'insegnante e lo aiuta a scrivere, "
-    "per ogni alunno, un giudizio in quattro quadri composto da frasi pronte, da correggere, "
-    "vedere in anteprima e stampare.")
+    "Quaderlo tiene l'archivio delle classi e degli alunni dell'insegnante e lo aiuta\n"
+    "a scrivere, per ogni alunno, un giudizio in quattro quadri composto da frasi\n"
+    "pronte, da correggere, vedere in anteprima e stampare.")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY Quaderlo)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
