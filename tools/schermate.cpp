@@ -15,6 +15,7 @@
 #include <QGroupBox>
 #include <QPainter>
 #include <QRadioButton>
+#include <QTextBrowser>
 #include <cstdio>
 
 namespace {
@@ -230,6 +231,9 @@ void guida(const ProgramFolder &dir)
     if (!w)
         return;
     w->resize(760, 560);
+    // A page with a picture, reached from the contents as a teacher would.
+    if (auto *browser = w->findChild<QTextBrowser *>(QStringLiteral("txtGuida")))
+        browser->setSource(QUrl::fromLocalFile(dir.file(QStringLiteral("Guida/giudizi.html"))));
     QTest::qWait(50);
     salva(conCornice(w), QStringLiteral("guida"));
     w->close();

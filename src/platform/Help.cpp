@@ -7,6 +7,7 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QImage>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QProcess>
@@ -30,6 +31,26 @@ QString trovaInCartelle(const QString &relativo)
     return {};
 }
 
+// The guide's pictures are wider than its pages: they are shrunk smoothly to the width the page asks for.
+class SfogliaGuida : public QTextBrowser
+{
+public:
+    using QTextBrowser::QTextBrowser;
+    QVariant loadResource(int type, const QUrl &name) override
+    {
+        const QVariant data = QTextBrowser::loadResource(type, name);
+        if (type != QTextDocument::ImageResource)
+            return data;
+        QImage image = data.value<QImage>();
+        if (image.isNull())
+            image.loadFromData(data.toByteArray());
+        if (image.width() > kLarghezzaFigure)
+            return image.scaledToWidth(kLarghezzaFigure, Qt::SmoothTransformation);
+        return data;
+    }
+    static constexpr int kLarghezzaFigure = 640;
+};
+
 // The help window: the guide's pages with a contents link and back and forward buttons.
 QWidget *creaFinestra()
 {
@@ -38,7 +59,7 @@ QWidget *creaFinestra()
     w->setAttribute(Qt::WA_DeleteOnClose);
     w->setWindowTitle(QStringLiteral("Guida di Quaderlo"));
     w->resize(820, 640);
-    auto *browser = new QTextBrowser(w);
+    auto *browser = new SfogliaGuida(w);
     browser->setObjectName(QStringLiteral("txtGuida"));
     browser->setOpenExternalLinks(true);
     auto *indice = new QPushButton(QStringLiteral("Indice"), w);
