@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QStyle>
 
 namespace {
@@ -59,4 +60,18 @@ void ListaCartelle::open(QListWidgetItem *item)
 {
     if (item)
         setPath(item->data(kPercorso).toString());
+}
+
+void ListaCartelle::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        open(currentItem());
+        return;
+    }
+    QListWidgetItem *prima = currentItem();
+    QListWidget::keyPressEvent(event);
+    if (currentItem() && currentItem() != prima) {
+        currentItem()->setSelected(true);
+        emit itemClicked(currentItem());
+    }
 }

@@ -21,6 +21,10 @@ signals:
     // The shown folder changed.
     void pathChanged(const QString &folder);
 
+protected:
+    // Arrow keys choose an entry as a click does; Enter opens it.
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     void open(QListWidgetItem *item);
     QString m_path;

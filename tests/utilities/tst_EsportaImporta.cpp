@@ -375,6 +375,29 @@ private slots:
         QCOMPARE(CarQuad::ModoImporta, 0);
     }
 
+    void keyboardChoosesAndOpensFolders()
+    {
+        ProgramFolder dir;
+        classe(chiavetta.path() + QStringLiteral("/Backup/5B"), QStringLiteral("5B"));
+        QVERIFY(apri(dir));
+        clic(QStringLiteral("cmdImporta"));
+        fuoco(lista("DriveImporta"));
+        partenza()->setCurrentRow(0);
+        QTest::keyClick(partenza(), Qt::Key_Down);
+        QCOMPARE(CarQuad::ClasseScelta, QStringLiteral("/Backup"));
+        QVERIFY(pulsante(QStringLiteral("cmdEsportaImporta"))->isVisible());
+        QTest::keyClick(partenza(), Qt::Key_Return);
+        QCOMPARE(partenza()->path(), chiavetta.path() + QStringLiteral("/Backup"));
+        QVERIFY(!pulsante(QStringLiteral("cmdEsportaImporta"))->isVisible());
+        partenza()->setCurrentRow(0);
+        QTest::keyClick(partenza(), Qt::Key_Down);
+        QCOMPARE(CarQuad::CartellaOrigine, chiavetta.path() + QStringLiteral("/Backup/5B"));
+        Msg::queueAnswer(Msg::ResOk);
+        clic(QStringLiteral("cmdEsportaImporta"));
+        QVERIFY(dir.exists("5B/ALUNNI.5B"));
+        QCOMPARE(dir.read("Classi.dat"), QByteArray("5B\r\n"));
+    }
+
     void pictureStaysHiddenAfterACopy()
     {
         ProgramFolder dir;
