@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QMap>
 #include <QTemporaryDir>
+#include <algorithm>
 
 using namespace UtilitaTest;
 
@@ -412,6 +413,26 @@ private slots:
                           Qt::LeftButton);
         QTRY_VERIFY(window(kUtilita) && window(kUtilita)->isVisible());
         QCOMPARE(visibili(), QStringList({"cmdImporta", "cmdEsporta", "Picture1"}));
+    }
+
+    void machineDrivesAreFoldersWithRemovableMediaFirst()
+    {
+        Drives::setForTests({});
+        const QList<Drives::Drive> drives = Drives::list();
+        QVERIFY(!drives.isEmpty());
+        bool fisse = false;
+        for (const Drives::Drive &d : drives) {
+            QVERIFY2(QFileInfo(d.root).isDir(), qPrintable(d.root));
+            QVERIFY(!d.name.isEmpty());
+            const bool rimovibile = d.root.startsWith(QLatin1String("/media/")) || d.root.startsWith(QLatin1String("/run/media/"))
+                                    || d.root.startsWith(QLatin1String("/mnt/"));
+            QVERIFY2(!(rimovibile && fisse), qPrintable(d.root)); // no removable medium after a fixed volume
+            fisse = fisse || !rimovibile;
+        }
+#ifndef Q_OS_WIN
+        if (QDir::homePath() != QLatin1String("/") && QFileInfo(QDir::homePath()).isDir())
+            QVERIFY(std::any_of(drives.begin(), drives.end(), [](const Drives::Drive &d) { return d.root == QDir::homePath(); }));
+#endif
     }
 
     void copyCoreCopiesOrdinaryFilesWhole()
