@@ -10,6 +10,16 @@ QString Archivio::fileClassi()
     return Paths::inProgram(QStringLiteral("Classi.dat"));
 }
 
+QStringList Archivio::classiElencate(const QByteArray &bytes)
+{
+    QStringList out;
+    FieldReader fields(bytes);
+    QString value;
+    while (fields.readField(&value) && !value.isEmpty())
+        out << value;
+    return out;
+}
+
 Archivio::ElencoClassi Archivio::leggiClassi()
 {
     ElencoClassi out;
@@ -20,10 +30,8 @@ Archivio::ElencoClassi Archivio::leggiClassi()
         return out;
     }
     out.stato = StatoFile::Letto;
-    FieldReader fields(*bytes);
+    out.classi = classiElencate(*bytes);
     QString value;
-    while (fields.readField(&value) && !value.isEmpty())
-        out.classi << value;
     FieldReader lines(*bytes);
     while (lines.readLine(&value))
         out.righe << value.trimmed();

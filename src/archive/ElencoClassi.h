@@ -12,6 +12,8 @@ struct ElencoClassi {
 };
 
 QString fileClassi();
+// The class names of Classi.dat's bytes: up to the end or the first empty value.
+QStringList classiElencate(const QByteArray &bytes);
 ElencoClassi leggiClassi();
 // The listed spelling of classe among all lines of Classi.dat, without regard to case; empty when absent.
 QString classeEsistente(const ElencoClassi &elenco, const QString &classe);

@@ -1,14 +1,14 @@
 // frmCompila: the class and pupil boxes and where the pupil's files lie.
 #include "app/CarQuad.h"
+#include "archive/ElencoAlunni.h"
+#include "archive/ElencoClassi.h"
 #include "composition/ComboTendina.h"
 #include "composition/FileGiudizio.h"
 #include "composition/ListaSpunte.h"
 #include "composition/Selezione.h"
 #include "composition/frmCompila.h"
-#include "platform/Conversions.h"
 #include "platform/MsgBox.h"
 #include "platform/Paths.h"
-#include "platform/TextFile.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -47,12 +47,10 @@ bool frmCompila::cmbClasse_DropDown()
     aggiornaTestoModificabile();
     if (RicaricaClassi) {
         cmbClasse->clear();
-        FieldReader in;
-        if (!in.open(Paths::inProgram(QStringLiteral("Classi.dat"))))
+        const Archivio::ElencoClassi elenco = Archivio::leggiClassi();
+        if (elenco.stato != Archivio::StatoFile::Letto)
             return true;
-        QString classe;
-        while (in.readField(&classe) && !classe.isEmpty())
-            cmbClasse->addItem(classe);
+        cmbClasse->addItems(elenco.classi);
         cmbClasse->setCurrentIndex(-1);
         RicaricaClassi = false;
     }
@@ -90,17 +88,13 @@ bool frmCompila::cmbAlunno_DropDown()
         cmbAlunno->clear();
         Label1->clear();
         FileAlunni = QStringLiteral("ALUNNI.") + cmbClasse->currentText();
-        FieldReader in;
         const QString cartella = cartellaClasse();
-        if (!cartella.isEmpty() && in.open(Paths::resolve(cartella, FileAlunni))) {
-            QString nome, sesso;
-            while (!in.atEnd()) {
-                in.readField(&nome);
-                in.readField(&sesso);
-                if (nome.isEmpty())
-                    break;
-                Sesso = Conv::toInt16(sesso).value_or(0);
-                cmbAlunno->addItem(nome, Sesso);
+        const Archivio::ElencoAlunni elenco =
+            cartella.isEmpty() ? Archivio::ElencoAlunni() : Archivio::leggiAlunni(Paths::resolve(cartella, FileAlunni));
+        if (elenco.stato == Archivio::StatoFile::Letto) {
+            for (const Archivio::Alunno &a : elenco.alunni) {
+                Sesso = a.sesso;
+                cmbAlunno->addItem(a.nome, Sesso);
             }
             RicaricaAlunni = false;
         }

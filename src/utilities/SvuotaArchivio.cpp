@@ -1,4 +1,5 @@
 #include "utilities/SvuotaArchivio.h"
+#include "archive/ElencoClassi.h"
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
 
@@ -20,16 +21,6 @@ void ripristina(const QString &path, const std::optional<QByteArray> &old)
         QFile::remove(path);
 }
 } // namespace
-
-QStringList SvuotaArchivio::classiElencate(const QByteArray &classiDat)
-{
-    FieldReader in(classiDat);
-    QStringList out;
-    QString name;
-    while (!in.atEnd() && in.readField(&name) && !name.isEmpty())
-        out << name;
-    return out;
-}
 
 QString SvuotaArchivio::cartellaClasse(const QString &classe)
 {
@@ -63,7 +54,7 @@ SvuotaArchivio::Piano SvuotaArchivio::prepara()
         return piano;
     }
     QSet<QString> seen;
-    for (const QString &classe : classiElencate(bytes.value_or(QByteArray()))) {
+    for (const QString &classe : Archivio::classiElencate(bytes.value_or(QByteArray()))) {
         const QString folder = cartellaClasse(classe);
         if (folder.isEmpty() || seen.contains(QFileInfo(folder).canonicalFilePath()))
             continue;

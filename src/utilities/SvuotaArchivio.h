@@ -4,9 +4,6 @@
 
 // The work behind the new school year, apart from its window: which class folders go, and in what order.
 namespace SvuotaArchivio {
-// The class names of Classi.dat, up to the end of the file or its first empty value.
-QStringList classiElencate(const QByteArray &classiDat);
-
 // The folder of a listed class inside the program folder; empty when the name is not a class name
 // or the entry lies (or leads, through a link) outside the program folder.
 QString cartellaClasse(const QString &classe);

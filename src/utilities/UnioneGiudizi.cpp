@@ -1,4 +1,5 @@
 #include "utilities/UnioneGiudizi.h"
+#include "archive/ElencoClassi.h"
 #include "platform/Ansi.h"
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
@@ -9,14 +10,10 @@ namespace UnioneGiudizi {
 
 std::optional<QStringList> leggiClassi()
 {
-    FieldReader in;
-    if (!in.open(Paths::inProgram(QStringLiteral("Classi.dat"))))
+    const Archivio::ElencoClassi elenco = Archivio::leggiClassi();
+    if (elenco.stato != Archivio::StatoFile::Letto)
         return std::nullopt;
-    QStringList classi;
-    QString nome;
-    while (in.readField(&nome) && !nome.isEmpty())
-        classi << nome;
-    return classi;
+    return elenco.classi;
 }
 
 QString nomeFile(const QString &classe, const QString &suffisso)

@@ -1,5 +1,7 @@
 #include "TestSupport.h"
 
+#include "archive/ElencoClassi.h"
+
 #include "app/CarQuad.h"
 #include "platform/Form.h"
 #include "platform/MsgBox.h"
@@ -55,10 +57,10 @@ private slots:
 
     void readsTheListUpToItsFirstEmptyValue()
     {
-        QCOMPARE(SvuotaArchivio::classiElencate("3A\r\n4B\r\n\r\n5C\r\n"), (QStringList{"3A", "4B"}));
-        QCOMPARE(SvuotaArchivio::classiElencate("3A\r\n  4B  "), (QStringList{"3A", "4B"}));
-        QCOMPARE(SvuotaArchivio::classiElencate("\r\n3A\r\n"), QStringList());
-        QCOMPARE(SvuotaArchivio::classiElencate(""), QStringList());
+        QCOMPARE(Archivio::classiElencate("3A\r\n4B\r\n\r\n5C\r\n"), (QStringList{"3A", "4B"}));
+        QCOMPARE(Archivio::classiElencate("3A\r\n  4B  "), (QStringList{"3A", "4B"}));
+        QCOMPARE(Archivio::classiElencate("\r\n3A\r\n"), QStringList());
+        QCOMPARE(Archivio::classiElencate(""), QStringList());
     }
 
     void onlyClassFoldersOfTheProgramFolderQualify()
