@@ -173,7 +173,7 @@ void utilita(const ProgramFolder &dir)
 
     dir.mkdir(QStringLiteral("CHIAVETTA"));
     Drives::setForTests({{QStringLiteral("CHIAVETTA (/media/maestra/CHIAVETTA)"), dir.file(QStringLiteral("CHIAVETTA"))},
-                         {QStringLiteral("/"), QStringLiteral("/")}});
+                         {QStringLiteral("Cartella personale (/home/maestra)"), dir.path()}});
     clic(pulsante(u, "cmdEsporta"));
     if (auto *drive = u->findChild<QComboBox *>(QStringLiteral("drive"))) {
         drive->setFocus();
