@@ -10,7 +10,9 @@
 #include <QDir>
 #include <QFile>
 
+#ifdef Q_OS_UNIX
 #include <unistd.h>
+#endif
 
 ProgramFolder::ProgramFolder()
 {
@@ -83,14 +85,19 @@ ReadOnlyFolder::ReadOnlyFolder(const QString &path) : m_path(path)
 {
     QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup
                                     | QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther);
+#ifdef Q_OS_UNIX
+    // Root writes anywhere: act as nobody while the folder is read-only.
     if (::geteuid() == 0)
-        m_dropped = ::seteuid(65534) == 0; // nobody
+        m_dropped = ::seteuid(65534) == 0;
+#endif
 }
 
 ReadOnlyFolder::~ReadOnlyFolder()
 {
+#ifdef Q_OS_UNIX
     if (m_dropped && ::seteuid(0) != 0)
         qFatal("ReadOnlyFolder: cannot act as root again");
+#endif
     QFile::setPermissions(m_path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
