@@ -132,12 +132,6 @@ inline void aggiungi(QPlainTextEdit *t, const QString &s)
     t->insertPlainText(s);
 }
 
-// The box's text with its line breaks as the file has them.
-inline QString testoDi(QPlainTextEdit *t)
-{
-    return t->toPlainText();
-}
-
 inline int quanteDomande()
 {
     int n = 0;

@@ -27,11 +27,6 @@ private slots:
     void selectionFileReadAndWritten()
     {
         ProgramFolder dir;
-        dir.write("Rossi Mario.dat", "0 2 \r\n\r\n5 \r\n\r\n");
-        Selezione::Righe r{QStringLiteral("x"), QStringLiteral("x"), QStringLiteral("x"), QStringLiteral("x")};
-        QVERIFY(Selezione::leggiIn(dir.file("Rossi Mario.dat"), r));
-        QCOMPARE(r, (Selezione::Righe{QStringLiteral("0 2 "), QString(), QStringLiteral("5 "), QString()}));
-        QCOMPARE(Selezione::bytes(r), QByteArray("0 2 \r\n\r\n5 \r\n\r\n"));
         // A short file fills what it has; the other lines keep their values.
         dir.write("corto.dat", "7 \r\n");
         Selezione::Righe s{QString(), QStringLiteral("1 "), QStringLiteral("2 "), QStringLiteral("3 ")};
@@ -54,24 +49,6 @@ private slots:
         for (const QByteArray &b : files)
             QCOMPARE(TestoQuadro::perFile(TestoQuadro::perCasella(b)), b);
         QCOMPARE(TestoQuadro::conCrLf(QStringLiteral("a\nb")), QStringLiteral("a\r\nb"));
-    }
-
-    void sectionFileWritesAreRefusedWhole()
-    {
-        ProgramFolder dir;
-        dir.write("A.q1", "vecchio\r\n");
-        QString err;
-        QVERIFY(!TestoQuadro::scrivi(dir.file("A.q1"), QString::fromUtf8("Жизнь"), &err));
-        QVERIFY2(err.contains(QString::fromUtf8("Ж")), qPrintable(err));
-        QCOMPARE(dir.read("A.q1"), QByteArray("vecchio\r\n"));
-        // A folder in the way: the write fails and says so.
-        dir.mkdir("B.q1");
-        QVERIFY(!TestoQuadro::scrivi(dir.file("B.q1"), QStringLiteral("testo"), &err));
-        QVERIFY(err.contains(QStringLiteral("B.q1")));
-        QVERIFY(TestoQuadro::scrivi(dir.file("A.q1"), QString::fromUtf8("è\nfine"), &err));
-        QCOMPARE(dir.read("A.q1"), QByteArray("\xe8\r\nfine\r\n"));
-        QCOMPARE(TestoQuadro::leggi(dir.file("A.q1")), QString::fromUtf8("è\nfine"));
-        QCOMPARE(TestoQuadro::leggi(dir.file("manca.q1")), QString());
     }
 
     void pupilFilesStayInTheirClassFolder()

@@ -214,8 +214,7 @@ private slots:
         QCOMPARE(dir.read("3A/Bianchi Anna.q1"), ansi("Bianchi Anna si è mostrata attenta uno\r\n"));
 
         // The title bar, No: closed, nothing written.
-        QVERIFY(scegli((apriDalMenu(), classe()), "3A"));
-        QVERIFY(scegli(alunno(), "Bianchi Anna"));
+        QVERIFY(apriAlunna(dir));
         clic(pulsante("cmdCaricaTesto"));
         aggiungi(txtQ(1), QStringLiteral(" due"));
         Msg::queueAnswer(Msg::ResNo);
@@ -225,8 +224,7 @@ private slots:
         QCOMPARE(quanteDomande(), 2);
 
         // Yes and a save that fails: the window stays open with the text.
-        QVERIFY(scegli((apriDalMenu(), classe()), "3A"));
-        QVERIFY(scegli(alunno(), "Bianchi Anna"));
+        QVERIFY(apriAlunna(dir));
         clic(pulsante("cmdCaricaTesto"));
         aggiungi(txtQ(3), QStringLiteral("tre"));
         dir.mkdir("3A/Bianchi Anna.q3");
