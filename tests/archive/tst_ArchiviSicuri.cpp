@@ -14,10 +14,10 @@ namespace {
 const QByteArray kDuePupilli("Bianchi Anna\r\n 0 \r\nRossi Mario\r\n 1 \r\n");
 
 // Read-only for the test, and still reachable by the ordinary user the test then acts as.
-void raggiungibile(const ProgramFolder &dir)
+void raggiungibile(const QString &folder)
 {
-    QFile::setPermissions(dir.path(), QFile::permissions(dir.path()) | QFileDevice::ReadGroup | QFileDevice::ExeGroup
-                                            | QFileDevice::ReadOther | QFileDevice::ExeOther);
+    QFile::setPermissions(folder, QFile::permissions(folder) | QFileDevice::ReadGroup | QFileDevice::ExeGroup
+                                      | QFileDevice::ReadOther | QFileDevice::ExeOther);
 }
 
 // Acts as an ordinary user for its lifetime when the tests run as root.
@@ -157,20 +157,42 @@ private slots:
         VERIFY_NO_UNANSWERED();
     }
 
-    void failedWritesInTheProgramFolderAreReported()
+    void failedWritesAreReportedAndNothingIsLost()
     {
         ProgramFolder dir;
         dir.write("Classi.dat", "3A\r\n");
         scriviClasse(dir, "3A", kDuePupilli);
-        dir.write("3A/Rossi Mario.q1", "x");
+        for (const char *ext : {".q1", ".q2", ".dat"})
+            dir.write(QStringLiteral("3A/Rossi Mario") + QLatin1String(ext), "x");
         scriviClasse(dir, "5C", "\r\n\r\n"); // on disk, not listed
-        raggiungibile(dir);
+        raggiungibile(dir.path());
         Archivi a;
         QVERIFY(a.apri());
-        ReadOnlyFolder ro(dir.path());
-        if (scrivibile(dir.path()))
-            QSKIP("this system lets the test write into a read-only folder");
+        a.apriClasse("3A");
+        const QStringList file3A{"ALUNNI.3A", "Rossi Mario.dat", "Rossi Mario.q1", "Rossi Mario.q2"};
+        {
+            ReadOnlyFolder ro(dir.file("3A"));
+            if (scrivibile(dir.file("3A")))
+                QSKIP("this system lets the test write into a read-only folder");
+            Msg::queueAnswer(Msg::ResOk);
+            a.scrivi(a.alunni, "Verdi Luca");
+            Msg::queueAnswer(Msg::ResOk);
+            a.clicca(a.maschio);
+            QCOMPARE(ultimoMessaggio(), messaggio("Impossibile scrivere il file ALUNNI.3A.", "Archivi", Msg::Critical));
+            QCOMPARE(a.alunni->text(), QStringLiteral("Verdi Luca"));
+            QCOMPARE(a.alunni->items(), (QStringList{"Bianchi Anna", "Rossi Mario"}));
 
+            Msg::queueAnswer(Msg::ResYes);
+            Msg::queueAnswer(Msg::ResOk);
+            QVERIFY(a.scegli(a.alunni, "Rossi Mario"));
+            QCOMPARE(ultimoMessaggio(), messaggio("Impossibile scrivere il file ALUNNI.3A.", "Archivi", Msg::Critical));
+            QCOMPARE(a.alunni->items(), (QStringList{"Bianchi Anna", "Rossi Mario"}));
+            QCOMPARE(dir.read("3A/ALUNNI.3A"), kDuePupilli);
+            QCOMPARE(contenuto(dir.file("3A")), file3A);
+        }
+
+        raggiungibile(dir.file("3A"));
+        ReadOnlyFolder ro(dir.path());
         Msg::queueAnswer(Msg::ResOk);
         a.scrivi(a.classi, "4B");
         QCOMPARE(ultimoMessaggio(), messaggio("Impossibile creare la cartella 4B.", "Archivi", Msg::Critical));
@@ -191,43 +213,8 @@ private slots:
         QCOMPARE(ultimoMessaggio(), messaggio("Impossibile scrivere il file Classi.dat.", "Archivi", Msg::Critical));
         QCOMPARE(a.classi->items(), QStringList{"3A"});
         QCOMPARE(dir.read("Classi.dat"), QByteArray("3A\r\n"));
-        QCOMPARE(contenuto(dir.file("3A")), (QStringList{"ALUNNI.3A", "Rossi Mario.q1"}));
+        QCOMPARE(contenuto(dir.file("3A")), file3A);
         QCOMPARE(contenuto(dir.path()), (QStringList{"3A/", "5C/", "Classi.dat"}));
-        VERIFY_NO_UNANSWERED();
-    }
-
-    void failedWritesInAClassFolderAreReported()
-    {
-        ProgramFolder dir;
-        dir.write("Classi.dat", "3A\r\n");
-        scriviClasse(dir, "3A", kDuePupilli);
-        for (const char *ext : {".q1", ".q2", ".dat"})
-            dir.write(QStringLiteral("3A/Rossi Mario") + QLatin1String(ext), "x");
-        raggiungibile(dir);
-        Archivi a;
-        QVERIFY(a.apri());
-        a.apriClasse("3A");
-        ReadOnlyFolder ro(dir.file("3A"));
-        if (scrivibile(dir.file("3A")))
-            QSKIP("this system lets the test write into a read-only folder");
-
-        Msg::queueAnswer(Msg::ResOk);
-        a.scrivi(a.alunni, "Verdi Luca");
-        Msg::queueAnswer(Msg::ResOk);
-        a.clicca(a.maschio);
-        QCOMPARE(ultimoMessaggio(), messaggio("Impossibile scrivere il file ALUNNI.3A.", "Archivi", Msg::Critical));
-        QCOMPARE(a.alunni->items(), (QStringList{"Bianchi Anna", "Rossi Mario"}));
-        QCOMPARE(a.alunni->text(), QStringLiteral("Verdi Luca"));
-        QCOMPARE(dir.read("3A/ALUNNI.3A"), kDuePupilli);
-
-        Msg::queueAnswer(Msg::ResYes);
-        Msg::queueAnswer(Msg::ResOk);
-        QVERIFY(a.scegli(a.alunni, "Rossi Mario"));
-        QCOMPARE(ultimoMessaggio(), messaggio("Impossibile scrivere il file ALUNNI.3A.", "Archivi", Msg::Critical));
-        QCOMPARE(a.alunni->items(), (QStringList{"Bianchi Anna", "Rossi Mario"}));
-        QCOMPARE(dir.read("3A/ALUNNI.3A"), kDuePupilli);
-        QCOMPARE(contenuto(dir.file("3A")),
-                 (QStringList{"ALUNNI.3A", "Rossi Mario.dat", "Rossi Mario.q1", "Rossi Mario.q2"}));
         VERIFY_NO_UNANSWERED();
     }
 
@@ -257,7 +244,7 @@ private slots:
         ProgramFolder dir;
         dir.write("Classi.dat", "3A\r\n4B\r\n");
         QFile::setPermissions(dir.file("Classi.dat"), QFileDevice::WriteOwner);
-        raggiungibile(dir);
+        raggiungibile(dir.path());
         ReadOnlyFolder ro(dir.file("."));
         QFile probe(dir.file("Classi.dat"));
         if (probe.open(QIODevice::ReadOnly))

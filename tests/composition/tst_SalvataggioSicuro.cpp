@@ -208,8 +208,7 @@ private slots:
         aggiungi(testo(), QStringLiteral(" uno"));
         Msg::queueAnswer(Msg::ResYes);
         clic(pulsante("cmdFineLavoro"));
-        QCOMPARE(ultimo().text, QString::fromUtf8("Il testo del giudizio è stato modificato. Desideri salvarlo ?"));
-        QCOMPARE(ultimo().defaultButton, Msg::ResYes);
+        QCOMPARE(quanteDomande(), 1);
         QTRY_VERIFY(!Forms::isLoaded("frmCompila"));
         QCOMPARE(dir.read("3A/Bianchi Anna.q1"), ansi("Bianchi Anna si è mostrata attenta uno\r\n"));
 
