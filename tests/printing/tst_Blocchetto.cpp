@@ -104,27 +104,15 @@ class TestBlocchetto : public QObject
 private slots:
     void spezzaStringa()
     {
-        QString s = QStringLiteral("uno due tre");
-        QCOMPARE(SpezzaStringa(s, QStringLiteral(" ")), QStringLiteral("uno"));
-        QCOMPARE(s, QStringLiteral("due tre"));
-        s = QStringLiteral(" due");
-        QCOMPARE(SpezzaStringa(s, QStringLiteral(" ")), QString());
-        QCOMPARE(s, QStringLiteral("due"));
-        s = QStringLiteral("tre");
-        QCOMPARE(SpezzaStringa(s, QStringLiteral(" ")), QStringLiteral("tre"));
-        QCOMPARE(s, QString());
-        QCOMPARE(SpezzaStringa(s, QStringLiteral(" ")), QString());
-        QCOMPARE(s, QString());
-        s = QStringLiteral("a\r\nb");
-        QCOMPARE(SpezzaStringa(s, QStringLiteral("\r\n")), QStringLiteral("a"));
-        QCOMPARE(s, QStringLiteral("b"));
-        s = QStringLiteral("abc");
-        QCOMPARE(SpezzaStringa(s, QStringLiteral("\r\n")), QStringLiteral("abc"));
-        QCOMPARE(s, QString());
-        // Case matters.
-        s = QStringLiteral("aXbxc");
-        QCOMPARE(SpezzaStringa(s, QStringLiteral("x")), QStringLiteral("aXb"));
-        QCOMPARE(s, QStringLiteral("c"));
+        // Text, separator, the part returned, what is left; case matters.
+        const char *casi[][4] = {{"uno due tre", " ", "uno", "due tre"}, {" due", " ", "", "due"}, {"tre", " ", "tre", ""},
+                                 {"", " ", "", ""}, {"a\r\nb", "\r\n", "a", "b"}, {"abc", "\r\n", "abc", ""},
+                                 {"aXbxc", "x", "aXb", "c"}};
+        for (const auto &c : casi) {
+            QString s = QString::fromLatin1(c[0]);
+            QCOMPARE(SpezzaStringa(s, QString::fromLatin1(c[1])), QString::fromLatin1(c[2]));
+            QCOMPARE(s, QString::fromLatin1(c[3]));
+        }
     }
 
     void stretchedLinesEndAtTheRightEdge()
@@ -165,7 +153,10 @@ private slots:
 
     void paragraphsAreNotStretched()
     {
+        // An empty text: one empty line, nothing drawn.
         double y = 0;
+        QVERIFY(impagina(QString(), 50, &y).isEmpty());
+        QCOMPARE(y, kY0 + kRiga);
         auto r = impagina(QStringLiteral("uno due\r\n"), 100, &y);
         QCOMPARE(r, QList<Scritta>{at("uno due", 10, 0)});
         QCOMPARE(y, kY0 + 2 * kRiga); // followed by one empty line
@@ -187,19 +178,6 @@ private slots:
         // At a break no line starts with a blank.
         const auto b = impagina(QStringLiteral("aa bb    cc dd"), 6);
         QCOMPARE(b, (QList<Scritta>{at("aa", 10, 0), at("bb", 14, 0), at("cc", 10, 1), at("dd", 14, 1)}));
-    }
-
-    void emptyText()
-    {
-        double y = 0;
-        SuperficieRegistrata s(1, kRiga);
-        s.setCurrentY(kY0);
-        QString testo;
-        ImpaginaBlocchetto(s, testo, kX0, 50);
-        QVERIFY(s.scritte().isEmpty());
-        QCOMPARE(s.CurrentY(), kY0 + kRiga);
-        QCOMPARE(s.CurrentX(), 0.0);
-        Q_UNUSED(y);
     }
 
     void overWideWordsAndNoWidth()

@@ -3,6 +3,7 @@
 #include "TestSupport.h"
 
 #include "platform/Form.h"
+#include "platform/MsgBox.h"
 #include "utilities/frmUtilita.h"
 
 #include <QApplication>
@@ -37,11 +38,22 @@ inline QPushButton *pulsante(const QString &name)
     return control<QPushButton>(window(kUtilita), name);
 }
 
-inline void clic(const QString &name)
+// Clicks a button of the window, the answers to its messages queued first.
+inline void clic(const QString &name, std::initializer_list<Msg::Result> risposte = {})
 {
+    for (Msg::Result r : risposte)
+        Msg::queueAnswer(r);
     QPushButton *b = pulsante(name);
     QVERIFY2(b, qPrintable(name));
     QTest::mouseClick(b, Qt::LeftButton);
+}
+
+inline void ultimo(const QString &text, const QString &title, Msg::Icon icon)
+{
+    QVERIFY(!Msg::shown().isEmpty());
+    QCOMPARE(Msg::shown().last().text, text);
+    QCOMPARE(Msg::shown().last().title, title);
+    QCOMPARE(Msg::shown().last().icon, icon);
 }
 
 // The focus arriving by a mouse click, as the window sees it.

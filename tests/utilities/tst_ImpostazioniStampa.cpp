@@ -34,11 +34,16 @@ QRadioButton *opt(QWidget *f, const char *name)
     return control<QRadioButton>(f, QString::fromLatin1(name));
 }
 
-void titoli()
+// The frame shown and filled from cfg (none written when empty), with the installed titles.
+void apri(const ProgramFolder &dir, FrameImpostazioniStampa &f, const QByteArray &cfg = kInstallato)
 {
+    if (!cfg.isEmpty())
+        dir.write(QStringLiteral("Quaderlo.cfg"), cfg);
     const char *t[] = {"Sit. Iniziale", "Finalità", "Val. 1° Q.", "Val. 2° Q."};
     for (int n = 1; n <= 4; ++n)
         TitoloQuadro(n) = QString::fromUtf8(t[n - 1]);
+    f.show();
+    f.riempi();
 }
 } // namespace
 
@@ -49,52 +54,45 @@ private slots:
     void fillingFromTheFile()
     {
         ProgramFolder dir;
-        dir.write(QStringLiteral("Quaderlo.cfg"), kInstallato);
-        titoli();
         FrameImpostazioniStampa f;
-        f.show();
-        f.riempi();
-        QCOMPARE(f.objectName(), QStringLiteral("FrameImpostazioniStampa"));
-        QCOMPARE(f.title(), QStringLiteral("Impostazioni stampa"));
+        apri(dir, f);
         QCOMPARE(font(&f)->currentText(), QStringLiteral("Arial"));
         QVERIFY(font(&f)->isEditable());
-        QCOMPARE(box(&f, QStringLiteral("txtSizeFont"))->text(), QStringLiteral("12"));
-        QCOMPARE(box(&f, QStringLiteral("txtLunghezzaRiga"))->text(), QStringLiteral("190"));
-        QCOMPARE(box(&f, QStringLiteral("txtMargineSx"))->text(), QStringLiteral("20"));
-        const char *sup[] = {"40", "105", "170", "235"};
-        for (int n = 1; n <= 4; ++n)
-            QCOMPARE(box(&f, QStringLiteral("txtSup%1").arg(n))->text(), QString::fromLatin1(sup[n - 1]));
+        for (const auto &[name, valore] : {std::pair{"txtSizeFont", "12"}, {"txtLunghezzaRiga", "190"}, {"txtMargineSx", "20"},
+                                           {"txtSup1", "40"}, {"txtSup2", "105"}, {"txtSup3", "170"}, {"txtSup4", "235"}})
+            QCOMPARE(box(&f, QLatin1String(name))->text(), QLatin1String(valore));
         QCOMPARE(control<QLabel>(&f, QStringLiteral("LblMargineSupQ1"))->text(), QStringLiteral("Margine superiore Sit. Iniziale"));
         QVERIFY(opt(&f, "OptOrizzontale")->isChecked());
-        QCOMPARE(opt(&f, "OptOrizzontale")->text(), QStringLiteral("Orizzontale"));
-        QCOMPARE(opt(&f, "OptVerticale")->text(), QStringLiteral("Verticale"));
         QVERIFY(control<QLabel>(&f, QStringLiteral("Image1"))->isVisible());
         QVERIFY(!control<QLabel>(&f, QStringLiteral("Image2"))->isVisible());
         QCOMPARE(control<QLabel>(&f, QStringLiteral("Image1"))->pixmap().size(), QSize(58, 58));
-        QCOMPARE(control<QPushButton>(&f, QStringLiteral("cmdOkCfg"))->text(), QStringLiteral("Salva Configurazione"));
-        // The record was read.
-        QVERIFY(Lavori::conConfigurazione(20));
+        QVERIFY(Lavori::conConfigurazione(20)); // the record was read
         // Titles changed: the labels follow at the next filling.
         TitoloQuadro(3) = QStringLiteral("Terzo");
         f.riempi();
         QCOMPARE(control<QLabel>(&f, QStringLiteral("LblMargineSupQ3"))->text(), QStringLiteral("Margine superiore Terzo"));
+        // Each focus fills the font list afresh; the typed name stays.
+        QFocusEvent dentro(QEvent::FocusIn, Qt::MouseFocusReason);
+        QApplication::sendEvent(font(&f), &dentro);
+        const QStringList famiglie = QFontDatabase::families();
+        const int n = font(&f)->count();
+        QCOMPARE(n, int(QSet<QString>(famiglie.begin(), famiglie.end()).size()));
+        QCOMPARE(font(&f)->currentText(), QStringLiteral("Arial"));
+        QApplication::sendEvent(font(&f), &dentro);
+        QCOMPARE(font(&f)->count(), n);
     }
 
     void savingWritesNineLines()
     {
         ProgramFolder dir;
-        dir.write(QStringLiteral("Quaderlo.cfg"), kInstallato);
-        titoli();
         FrameImpostazioniStampa f;
-        f.show();
-        f.riempi();
+        apri(dir, f);
         font(&f)->setCurrentText(QStringLiteral("Liberation Serif"));
         box(&f, QStringLiteral("txtSizeFont"))->setText(QStringLiteral("11.5"));
         box(&f, QStringLiteral("txtMargineSx"))->setText(QStringLiteral("007"));
         box(&f, QStringLiteral("txtSup2"))->setText(QStringLiteral("20.5"));
         opt(&f, "OptVerticale")->click();
-        QVERIFY(!control<QLabel>(&f, QStringLiteral("Image1"))->isVisible());
-        QVERIFY(control<QLabel>(&f, QStringLiteral("Image2"))->isVisible());
+        QVERIFY(!control<QLabel>(&f, QStringLiteral("Image1"))->isVisible() && control<QLabel>(&f, QStringLiteral("Image2"))->isVisible());
         control<QPushButton>(&f, QStringLiteral("cmdOkCfg"))->click();
         QCOMPARE(dir.read(QStringLiteral("Quaderlo.cfg")),
                  QByteArray("Liberation Serif\r\n11.5\r\n190\r\n 2 \r\n40\r\n20.5\r\n170\r\n235\r\n 7 \r\n"));
@@ -103,8 +101,7 @@ private slots:
         QCOMPARE(Lavori::margineSuperiore(2), std::optional<qint16>(20)); // a half to the even neighbour
         // Opened again: 7, Verticale.
         FrameImpostazioniStampa g;
-        g.show();
-        g.riempi();
+        apri(dir, g, QByteArray());
         QCOMPARE(box(&g, QStringLiteral("txtMargineSx"))->text(), QStringLiteral("7"));
         QVERIFY(opt(&g, "OptVerticale")->isChecked());
     }
@@ -112,14 +109,9 @@ private slots:
     void anyOtherOrientationOpensAsVerticale()
     {
         ProgramFolder dir;
-        QByteArray cfg = kInstallato;
-        cfg.replace(" 1 \r\n", "5\r\n");
-        dir.write(QStringLiteral("Quaderlo.cfg"), cfg);
         FrameImpostazioniStampa f;
-        f.show();
-        f.riempi();
-        QVERIFY(opt(&f, "OptVerticale")->isChecked());
-        QVERIFY(control<QLabel>(&f, QStringLiteral("Image2"))->isVisible());
+        apri(dir, f, QByteArray(kInstallato).replace(" 1 \r\n", "5\r\n"));
+        QVERIFY(opt(&f, "OptVerticale")->isChecked() && control<QLabel>(&f, QStringLiteral("Image2"))->isVisible());
         control<QPushButton>(&f, QStringLiteral("cmdOkCfg"))->click();
         QCOMPARE(dir.read(QStringLiteral("Quaderlo.cfg")).split('\n').at(3), QByteArray(" 2 \r"));
         QCOMPARE(dir.read(QStringLiteral("Quaderlo.cfg")).count('\n'), 9);
@@ -135,8 +127,7 @@ private slots:
         Orientamento = QStringLiteral("1");
         MargineSinistro = 20;
         FrameImpostazioniStampa f;
-        f.show();
-        f.riempi();
+        apri(dir, f, QByteArray());
         QCOMPARE(font(&f)->currentText(), QString());
         for (const char *n : {"txtSizeFont", "txtLunghezzaRiga", "txtMargineSx", "txtSup1", "txtSup4"})
             QCOMPARE(box(&f, QString::fromLatin1(n))->text(), QString());
@@ -147,11 +138,8 @@ private slots:
     void badValuesAreRefused()
     {
         ProgramFolder dir;
-        dir.write(QStringLiteral("Quaderlo.cfg"), kInstallato);
-        titoli();
         FrameImpostazioniStampa f;
-        f.show();
-        f.riempi();
+        apri(dir, f);
         struct Caso {
             const char *casella;
             QString valore;
@@ -186,23 +174,6 @@ private slots:
         }
         QCOMPARE(Carattere, QStringLiteral("Arial")); // the record unchanged too
         VERIFY_NO_UNANSWERED();
-    }
-
-    void fontListOnFocus()
-    {
-        ProgramFolder dir;
-        dir.write(QStringLiteral("Quaderlo.cfg"), kInstallato);
-        FrameImpostazioniStampa f;
-        f.show();
-        f.riempi();
-        QFocusEvent dentro(QEvent::FocusIn, Qt::MouseFocusReason);
-        QApplication::sendEvent(font(&f), &dentro);
-        const QStringList famiglie = QFontDatabase::families();
-        const int n = font(&f)->count();
-        QCOMPARE(n, int(QSet<QString>(famiglie.begin(), famiglie.end()).size()));
-        QCOMPARE(font(&f)->currentText(), QStringLiteral("Arial"));
-        QApplication::sendEvent(font(&f), &dentro);
-        QCOMPARE(font(&f)->count(), n);
     }
 };
 

@@ -39,12 +39,25 @@ QString label(const char *name)
     return window("frmSplash")->findChild<QLabel *>(QLatin1String(name))->text();
 }
 
-// Both confirmations answered Yes; the reloaded menu's year question answered with year.
-void conferma(const QString &year)
+// Runs the operation with these answers queued; the reloaded menu's year question answered with year.
+void nuovoAnno(std::initializer_list<Msg::Result> risposte = {Msg::ResYes, Msg::ResYes},
+               const QString &year = QStringLiteral("2026/27"))
 {
-    Msg::queueAnswer(Msg::ResYes);
-    Msg::queueAnswer(Msg::ResYes);
-    Msg::queueInput(year);
+    Msg::resetRecord();
+    for (Msg::Result r : risposte)
+        Msg::queueAnswer(r);
+    if (!year.isNull())
+        Msg::queueInput(year, !year.isEmpty());
+    NuovoAnno();
+}
+
+// Nothing on disk changed and the menu was not reloaded.
+void invariato(const ProgramFolder &dir, const QByteArray &classi, Form *menu)
+{
+    QCOMPARE(dir.read("3A/Rossi Mario.q1"), QByteArray("Testo.\r\n"));
+    QCOMPARE(dir.read("Classi.dat"), classi);
+    QCOMPARE(dir.read("Anno.dat"), QByteArray("2025/26\r\n"));
+    QCOMPARE(window("frmSplash"), menu);
 }
 } // namespace
 
@@ -108,8 +121,7 @@ private slots:
         QCOMPARE(Msg::shown().size(), 0);
         CarQuad::ModoImporta = 1;
 
-        conferma(QStringLiteral("2026/27"));
-        NuovoAnno();
+        nuovoAnno();
         QCOMPARE(Msg::shown().size(), 3);
         const Msg::Shown first = Msg::shown()[0];
         QCOMPARE(first.text, kDomanda);
@@ -126,29 +138,29 @@ private slots:
         QVERIFY(Msg::shown()[2].isInput);
         QCOMPARE(Msg::shown()[2].text, QStringLiteral("Anno Scolastico ?"));
         QTRY_VERIFY(menu.isNull());
-        QVERIFY(window("frmSplash")->isVisible());
-        QVERIFY(window("frmSplash")->isEnabled());
+        QVERIFY(window("frmSplash")->isVisible() && window("frmSplash")->isEnabled());
         QCOMPARE(label("lblAnnoScolastico"), QStringLiteral("Anno Scolastico 2026/27"));
         QCOMPARE(CarQuad::ModoImporta, 0);
 
-        QVERIFY(!dir.exists("3A"));
-        QVERIFY(!dir.exists("4B"));
+        QVERIFY(!dir.exists("3A") && !dir.exists("4B"));
         QCOMPARE(dir.read("5C/ALUNNI.5C"), QByteArray("Verdi Luca\r\n 1 \r\n")); // listed after the empty line
         QCOMPARE(dir.read("Classi.dat"), QByteArray("\r\n"));
         QCOMPARE(dir.read("Anno.dat"), QByteArray("2026/27\r\n"));
         QVERIFY(QFile::exists(drive.path() + "/3A/ALUNNI.3A"));
 
         // Again: nothing is listed, nothing deleted, both files rewritten; the year question cancelled.
-        Msg::resetRecord();
-        Msg::queueAnswer(Msg::ResYes);
-        Msg::queueAnswer(Msg::ResYes);
-        Msg::queueInput(QString(), false);
-        NuovoAnno();
+        nuovoAnno({Msg::ResYes, Msg::ResYes}, QLatin1String(""));
         QCOMPARE(Msg::shown().size(), 3);
         QCOMPARE(dir.read("Classi.dat"), QByteArray("\r\n"));
         QCOMPARE(dir.read("Anno.dat"), QByteArray("\r\n"));
         QVERIFY(dir.exists("5C/ALUNNI.5C"));
         QCOMPARE(label("lblAnnoScolastico"), QStringLiteral("Anno Scolastico "));
+
+        // Without Classi.dat the run completes and writes it.
+        QVERIFY(QFile::remove(dir.file("Classi.dat")));
+        nuovoAnno();
+        QCOMPARE(dir.read("Classi.dat"), QByteArray("\r\n"));
+        QVERIFY(dir.exists("5C/ALUNNI.5C"));
     }
 
     void eitherNoChangesNothing()
@@ -156,18 +168,12 @@ private slots:
         ProgramFolder dir;
         archivio(dir, "3A\r\n4B\r\n");
         QPointer<Form> menu = startProgram();
-        for (int no = 0; no < 2; ++no) {
-            Msg::resetRecord();
-            if (no == 1)
-                Msg::queueAnswer(Msg::ResYes);
-            Msg::queueAnswer(Msg::ResNo);
-            NuovoAnno();
-            QCOMPARE(Msg::shown().size(), no + 1);
-            QVERIFY(dir.exists("3A/Rossi Mario.q1"));
-            QCOMPARE(dir.read("Classi.dat"), QByteArray("3A\r\n4B\r\n"));
-            QCOMPARE(dir.read("Anno.dat"), QByteArray("2025/26\r\n"));
-            QCOMPARE(window("frmSplash"), menu.data());
-        }
+        nuovoAnno({Msg::ResNo}, QString());
+        QCOMPARE(Msg::shown().size(), 1);
+        invariato(dir, "3A\r\n4B\r\n", menu);
+        nuovoAnno({Msg::ResYes, Msg::ResNo}, QString());
+        QCOMPARE(Msg::shown().size(), 2);
+        invariato(dir, "3A\r\n4B\r\n", menu);
     }
 
     void aListedClassWithoutFilesStopsBeforeDeletingAnything()
@@ -176,20 +182,14 @@ private slots:
         archivio(dir, "3A\r\n5C\r\n4B\r\n");
         dir.mkdir("5C/sotto");
         QPointer<Form> menu = startProgram();
-        Msg::queueAnswer(Msg::ResYes);
-        Msg::queueAnswer(Msg::ResYes);
-        Msg::queueAnswer(Msg::ResOk);
-        NuovoAnno();
+        nuovoAnno({Msg::ResYes, Msg::ResYes, Msg::ResOk}, QString());
         QCOMPARE(Msg::shown().size(), 3);
         QCOMPARE(Msg::shown()[2].text, kFermo);
         QCOMPARE(Msg::shown()[2].icon, Msg::Critical);
         QCOMPARE(Msg::shown()[2].title, QString::fromUtf8("Utilità"));
         QCOMPARE(Msg::shown()[2].buttons, Msg::Ok);
-        QCOMPARE(dir.read("3A/Rossi Mario.q1"), QByteArray("Testo.\r\n"));
         QVERIFY(dir.exists("4B/ALUNNI.4B"));
-        QCOMPARE(dir.read("Classi.dat"), QByteArray("3A\r\n5C\r\n4B\r\n"));
-        QCOMPARE(dir.read("Anno.dat"), QByteArray("2025/26\r\n"));
-        QCOMPARE(window("frmSplash"), menu.data());
+        invariato(dir, "3A\r\n5C\r\n4B\r\n", menu);
     }
 
     void aHandEditedListNeverDeletesOutside()
@@ -204,8 +204,7 @@ private slots:
                                                                                   "Anno.dat\r\n3A\r\n"))
                           .toUtf8());
         startProgram();
-        conferma(QStringLiteral("2026/27"));
-        NuovoAnno();
+        nuovoAnno();
         QCOMPARE(Msg::shown().size(), 3);
         QVERIFY(QFile::exists(outside.path() + "/tieni.txt"));
         QVERIFY(QFileInfo(dir.file("collegamento")).isSymLink());
@@ -223,24 +222,11 @@ private slots:
         dir.write("3A/.nascosto", "h");
         QFile::setPermissions(dir.file("4B/ALUNNI.4B"), QFileDevice::ReadOwner | QFileDevice::ReadOther);
         startProgram();
-        conferma(QStringLiteral("2026/27"));
-        NuovoAnno();
+        nuovoAnno();
         QCOMPARE(QDir(dir.file("3A")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
                  QStringList{".nascosto"});
         QVERIFY(dir.exists("4B/ALUNNI.4B"));
         QCOMPARE(dir.read("Classi.dat"), QByteArray("\r\n"));
-    }
-
-    void withoutClassiDatTheRunCompletes()
-    {
-        ProgramFolder dir;
-        archivio(dir, "");
-        QFile::remove(dir.file("Classi.dat"));
-        startProgram();
-        conferma(QStringLiteral("2026/27"));
-        NuovoAnno();
-        QCOMPARE(dir.read("Classi.dat"), QByteArray("\r\n"));
-        QVERIFY(dir.exists("3A/ALUNNI.3A"));
     }
 
     void aReadOnlyProgramFolderChangesNothing()
@@ -248,20 +234,14 @@ private slots:
         ProgramFolder dir;
         archivio(dir, "3A\r\n4B\r\n");
         QPointer<Form> menu = startProgram();
-        Msg::queueAnswer(Msg::ResYes);
-        Msg::queueAnswer(Msg::ResYes);
-        Msg::queueAnswer(Msg::ResOk);
         {
             ReadOnlyFolder lock(dir.path());
-            NuovoAnno();
+            nuovoAnno({Msg::ResYes, Msg::ResYes, Msg::ResOk}, QString());
         }
         QCOMPARE(Msg::shown().size(), 3);
         QVERIFY(Msg::shown()[2].text.startsWith(QStringLiteral("Impossibile eseguire l'operazione.\n\r Anno.dat: ")));
         QCOMPARE(Msg::shown()[2].icon, Msg::Critical);
-        QVERIFY(dir.exists("3A/Rossi Mario.q1"));
-        QCOMPARE(dir.read("Classi.dat"), QByteArray("3A\r\n4B\r\n"));
-        QCOMPARE(dir.read("Anno.dat"), QByteArray("2025/26\r\n"));
-        QCOMPARE(window("frmSplash"), menu.data());
+        invariato(dir, "3A\r\n4B\r\n", menu);
     }
 };
 
