@@ -210,13 +210,7 @@ private slots:
         QTest::mouseClick(button("cmdCancel"), Qt::LeftButton);
         QVERIFY(!login->isVisible() && CarQuad::ModoPassword == 0 && !Forms::programEnded());
         QCOMPARE(dir.read("Qua.inf"), QByteArray("Quaderlo\r\nvecchia\r\n"));
-    }
-
-    void changeModeWithoutQuaInfStartsEmpty()
-    {
-        ProgramFolder dir;
-        settings(dir, "Maestra\r\n\r\n");
-        startProgram();
+        // Change mode without Qua.inf: both boxes empty; closing by the title bar writes nothing.
         QVERIFY(QFile::remove(dir.file("Qua.inf")));
         openChange();
         QVERIFY(box("txtUserName")->text().isEmpty() && box("txtPassword")->text().isEmpty());

@@ -134,64 +134,41 @@ private slots:
         QVERIFY(qAbs(r[5].x + 3 - (kX0 + 20)) < 1e-4);
     }
 
-    void oneWordLinesAndTheLastLine()
+    void layoutCases()
     {
-        double y = 0;
-        auto r = impagina(QStringLiteral("uno due"), 100, &y);
-        QCOMPARE(r.size(), 2);
-        QCOMPARE(r[0], at("uno", 10, 0));
-        QCOMPARE(r[1], at("due", 107, 0)); // ends at x0 + W = 110
-        QCOMPARE(y, kY0 + kRiga);
-        // A single word is drawn at x0, nothing stretched.
-        r = impagina(QStringLiteral("solo"), 100, &y);
-        QCOMPARE(r, QList<Scritta>{at("solo", 10, 0)});
-        QCOMPARE(y, kY0 + kRiga);
-        // A width exactly W fits: "ab cd " is 6 wide.
-        r = impagina(QStringLiteral("ab cd ef"), 6);
-        QCOMPARE(r, (QList<Scritta>{at("ab", 10, 0), at("cd", 14, 0), at("ef", 10, 1)}));
-    }
-
-    void paragraphsAreNotStretched()
-    {
-        // An empty text: one empty line, nothing drawn.
-        double y = 0;
-        QVERIFY(impagina(QString(), 50, &y).isEmpty());
-        QCOMPARE(y, kY0 + kRiga);
-        auto r = impagina(QStringLiteral("uno due\r\n"), 100, &y);
-        QCOMPARE(r, QList<Scritta>{at("uno due", 10, 0)});
-        QCOMPARE(y, kY0 + 2 * kRiga); // followed by one empty line
-        r = impagina(QStringLiteral("a\r\n\r\nb"), 100, &y);
-        QCOMPARE(r, (QList<Scritta>{at("a", 10, 0), at("b", 10, 2)}));
-        QCOMPARE(y, kY0 + 3 * kRiga);
-        // A paragraph break inside a line: the words before it unstretched, the rest goes on.
-        r = impagina(QStringLiteral("uno due\r\ntre quattro"), 100);
-        QCOMPARE(r, (QList<Scritta>{at("uno due", 10, 0), at("tre", 10, 1), at("quattro", 103, 1)}));
-    }
-
-    void blanksBetweenAndBeforeWords()
-    {
-        QCOMPARE(impagina(QStringLiteral("uno   due"), 100), impagina(QStringLiteral("uno due"), 100));
-        double y = 0;
-        const auto r = impagina(QStringLiteral(" uno"), 100, &y);
-        QCOMPARE(r, QList<Scritta>{at("uno", 10, 1)}); // an empty line first
-        QCOMPARE(y, kY0 + 2 * kRiga);
-        // At a break no line starts with a blank.
-        const auto b = impagina(QStringLiteral("aa bb    cc dd"), 6);
-        QCOMPARE(b, (QList<Scritta>{at("aa", 10, 0), at("bb", 14, 0), at("cc", 10, 1), at("dd", 14, 1)}));
-    }
-
-    void overWideWordsAndNoWidth()
-    {
-        const auto r = impagina(QStringLiteral("aa bb larghissimaparola cc"), 6);
-        QCOMPARE(r, (QList<Scritta>{at("aa", 10, 0), at("bb", 14, 0), at("larghissimaparola", 10, 1),
-                                     at("cc", 10, 2)}));
-        for (const float W : {0.f, -5.f}) {
-            const auto w = impagina(QStringLiteral("a bb c"), W);
-            QCOMPARE(w, (QList<Scritta>{at("a", 10, 0), at("bb", 10, 1), at("c", 10, 2)}));
+        // Text, W, what is drawn, and how many lines down the layout ends (-1: not checked).
+        const struct {
+            const char *testo;
+            float W;
+            QList<Scritta> attese;
+            int righe;
+        } casi[] = {
+            {"uno due", 100, {at("uno", 10, 0), at("due", 107, 0)}, 1}, // "due" ends at x0 + W
+            {"uno   due", 100, {at("uno", 10, 0), at("due", 107, 0)}, 1},
+            {"solo", 100, {at("solo", 10, 0)}, 1}, // a single word at x0, nothing stretched
+            {"ab cd ef", 6, {at("ab", 10, 0), at("cd", 14, 0), at("ef", 10, 1)}, -1}, // "ab cd " is exactly W
+            {"", 50, {}, 1},
+            // Paragraphs are not stretched; a break inside a line ends it, the rest goes on.
+            {"uno due\r\n", 100, {at("uno due", 10, 0)}, 2},
+            {"a\r\n\r\nb", 100, {at("a", 10, 0), at("b", 10, 2)}, 3},
+            {"uno due\r\ntre quattro", 100, {at("uno due", 10, 0), at("tre", 10, 1), at("quattro", 103, 1)}, -1},
+            // A leading blank gives an empty line; at a break no line starts with a blank.
+            {" uno", 100, {at("uno", 10, 1)}, 2},
+            {"aa bb    cc dd", 6, {at("aa", 10, 0), at("bb", 14, 0), at("cc", 10, 1), at("dd", 14, 1)}, -1},
+            // Over-wide words go alone from x0; with no width every word does.
+            {"aa bb larghissimaparola cc", 6,
+             {at("aa", 10, 0), at("bb", 14, 0), at("larghissimaparola", 10, 1), at("cc", 10, 2)}, -1},
+            {"a bb c", 0, {at("a", 10, 0), at("bb", 10, 1), at("c", 10, 2)}, -1},
+            {"a bb c", -5, {at("a", 10, 0), at("bb", 10, 1), at("c", 10, 2)}, -1},
+            // A word holding a paragraph break that does not fit is drawn alone, its break kept.
+            {"ab cdefgh\r\nij", 4, {at("ab", 10, 0), at("cdefgh", 10, 1), at("ij", 0, 2)}, -1},
+        };
+        for (const auto &c : casi) {
+            double y = 0;
+            QCOMPARE(impagina(QString::fromLatin1(c.testo), c.W, &y), c.attese);
+            if (c.righe >= 0)
+                QCOMPARE(y, kY0 + c.righe * kRiga);
         }
-        // A word holding a paragraph break that does not fit is drawn alone, its break kept.
-        const auto p = impagina(QStringLiteral("ab cdefgh\r\nij"), 4);
-        QCOMPARE(p, (QList<Scritta>{at("ab", 10, 0), at("cdefgh", 10, 1), at("ij", 0, 2)}));
     }
 
     void sameAsTheWrittenAlgorithm()

@@ -163,7 +163,7 @@ private slots:
         QVERIFY(dir.exists("5C/ALUNNI.5C"));
     }
 
-    void eitherNoChangesNothing()
+    void refusedOrStoppedRunsChangeNothing()
     {
         ProgramFolder dir;
         archivio(dir, "3A\r\n4B\r\n");
@@ -174,14 +174,20 @@ private slots:
         nuovoAnno({Msg::ResYes, Msg::ResNo}, QString());
         QCOMPARE(Msg::shown().size(), 2);
         invariato(dir, "3A\r\n4B\r\n", menu);
-    }
 
-    void aListedClassWithoutFilesStopsBeforeDeletingAnything()
-    {
-        ProgramFolder dir;
-        archivio(dir, "3A\r\n5C\r\n4B\r\n");
+        // A program folder that cannot be written.
+        {
+            ReadOnlyFolder lock(dir.path());
+            nuovoAnno({Msg::ResYes, Msg::ResYes, Msg::ResOk}, QString());
+        }
+        QCOMPARE(Msg::shown().size(), 3);
+        QVERIFY(Msg::shown()[2].text.startsWith(QStringLiteral("Impossibile eseguire l'operazione.\n\r Anno.dat: ")));
+        QCOMPARE(Msg::shown()[2].icon, Msg::Critical);
+        invariato(dir, "3A\r\n4B\r\n", menu);
+
+        // A listed class without files stops the run before anything is deleted.
+        dir.write("Classi.dat", "3A\r\n5C\r\n4B\r\n");
         dir.mkdir("5C/sotto");
-        QPointer<Form> menu = startProgram();
         nuovoAnno({Msg::ResYes, Msg::ResYes, Msg::ResOk}, QString());
         QCOMPARE(Msg::shown().size(), 3);
         QCOMPARE(Msg::shown()[2].text, kFermo);
@@ -227,21 +233,6 @@ private slots:
                  QStringList{".nascosto"});
         QVERIFY(dir.exists("4B/ALUNNI.4B"));
         QCOMPARE(dir.read("Classi.dat"), QByteArray("\r\n"));
-    }
-
-    void aReadOnlyProgramFolderChangesNothing()
-    {
-        ProgramFolder dir;
-        archivio(dir, "3A\r\n4B\r\n");
-        QPointer<Form> menu = startProgram();
-        {
-            ReadOnlyFolder lock(dir.path());
-            nuovoAnno({Msg::ResYes, Msg::ResYes, Msg::ResOk}, QString());
-        }
-        QCOMPARE(Msg::shown().size(), 3);
-        QVERIFY(Msg::shown()[2].text.startsWith(QStringLiteral("Impossibile eseguire l'operazione.\n\r Anno.dat: ")));
-        QCOMPARE(Msg::shown()[2].icon, Msg::Critical);
-        invariato(dir, "3A\r\n4B\r\n", menu);
     }
 };
 

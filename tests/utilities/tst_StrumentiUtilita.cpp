@@ -111,24 +111,6 @@ private slots:
         QCOMPARE(window("frmAnteprima")->windowTitle(), QString::fromUtf8("Rossi Mario - 1° quadrimestre"));
     }
 
-    void annullaGoesBackToAFreshUtilitiesWindow()
-    {
-        ProgramFolder dir;
-        archivio(dir);
-        startProgram();
-        QPointer<frmUtilita> first = utilita();
-        click("frmUtilità", "cmdPersonalizza");
-        QTRY_VERIFY(first.isNull());
-        control<QLineEdit>(window("frmPersonalizza"), "txtTitoloQuadro1")->setText("Altro");
-        click("frmPersonalizza", "cmdEsciPersonalizza");
-        QTRY_VERIFY(!window("frmPersonalizza"));
-        Form *u = window(QString::fromUtf8("frmUtilità"));
-        QVERIFY(u && u->isVisible() && u->isEnabled());
-        QCOMPARE(button("frmUtilità", "cmdUnisciQ1")->text(), QStringLiteral("Sit. Iniziale"));
-        QCOMPARE(dir.read("Titoli.dat"), kPredefiniti);
-        QCOMPARE(Msg::shown().size(), 0);
-    }
-
     void passwordChangedFromTheUtilitiesWindow()
     {
         ProgramFolder dir;
