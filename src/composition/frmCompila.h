@@ -78,6 +78,8 @@ private:
     void svuotaListe();
     void leggiPreselezione();
     void leggiScelte();
+    // The preselection, then the pupil's own selection, read afresh before a section is shown.
+    void rileggiSelezioni();
     QString cartellaClasse() const;
     bool rendiCorrenteCartellaClasse();
     QString fileAlunno(const QString &estensione) const;

@@ -45,13 +45,7 @@ void frmCompila::ssTabGiudizi_GotFocus()
         daiFuoco(cmbAlunno);
         return;
     }
-    Paths::setCurrentFolder(Paths::programFolder());
-    leggiPreselezione();
-    for (int n = 1; n <= 4; ++n)
-        Scelta(n).clear();
-    rendiCorrenteCartellaClasse();
-    NomeFile();
-    leggiScelte();
+    rileggiSelezioni();
     MostraQuadro(SSTabGiudizi->currentIndex() + 1);
 }
 

@@ -159,6 +159,17 @@ void frmCompila::leggiPreselezione()
         Preselezione(n) = righe[size_t(n - 1)];
 }
 
+void frmCompila::rileggiSelezioni()
+{
+    Paths::setCurrentFolder(Paths::programFolder());
+    leggiPreselezione();
+    for (int n = 1; n <= 4; ++n)
+        Scelta(n).clear();
+    rendiCorrenteCartellaClasse();
+    NomeFile();
+    leggiScelte();
+}
+
 void frmCompila::leggiScelte()
 {
     Selezione::Righe righe;

@@ -47,13 +47,7 @@ void frmCompila::cmdFineStampa_Click()
     const int scheda = qBound(0, ssTabQuadri->currentIndex(), 3);
     EstensioneQuadro = QStringLiteral(".q%1").arg(scheda + 1);
     mostraScheda(scheda);
-    Paths::setCurrentFolder(Paths::programFolder());
-    leggiPreselezione();
-    for (int n = 1; n <= 4; ++n)
-        Scelta(n).clear();
-    rendiCorrenteCartellaClasse();
-    NomeFile();
-    leggiScelte();
+    rileggiSelezioni();
     mostraVista(false);
     MostraQuadro(scheda + 1);
     lstLista[QuadroCorrente]->setFocus();
