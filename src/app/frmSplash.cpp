@@ -89,6 +89,14 @@ frmSplash::frmSplash() : Form(QStringLiteral("frmSplash"))
     setCentredFrames({Frame1, Frame2});
 }
 
+// Back at the menu, the first button has the focus.
+void frmSplash::showEvent(QShowEvent *event)
+{
+    Form::showEvent(event);
+    activateWindow();
+    cmdCompila->setFocus(Qt::ActiveWindowFocusReason);
+}
+
 void frmSplash::Form_Load()
 {
     lblVersion->setText(QStringLiteral("Versione %1.%2").arg(QUADERLO_VERSION_MAJOR).arg(QUADERLO_VERSION_MINOR));

@@ -24,6 +24,7 @@ public:
 
 protected:
     void closeByTitleBar() override { cmdEsci_Click(); }
+    void showEvent(QShowEvent *event) override;
 
 private:
     void openModule(const QString &form);

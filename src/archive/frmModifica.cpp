@@ -34,6 +34,7 @@ QString nome(const QString &path)
 frmModifica::frmModifica() : Form(QStringLiteral("frmModifica"))
 {
     setWindowTitle(kTitolo);
+    setEscapeCloses(true);
     Ui::setBackground(this, Ui::kAzzurro);
     resize(Ui::px(9600), Ui::px(7800));
     creaControlli();

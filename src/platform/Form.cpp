@@ -3,9 +3,16 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QCursor>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLayout>
 #include <QMap>
 #include <QPointer>
+#include <QScreen>
+#include <QScrollArea>
 #include <QShortcut>
+#include <QWindow>
 
 namespace {
 QMap<QString, Forms::Factory> &factories()
@@ -33,8 +40,11 @@ Form::Form(const QString &name, QWidget *parent) : QWidget(parent)
 void Form::setCentredFrames(const QList<QWidget *> &frames)
 {
     m_frames = frames;
-    for (auto it = m_frames.rbegin(); it != m_frames.rend(); ++it)
-        (*it)->lower();
+    // The first frame holds the controls and lies on top; the others are borders beneath it.
+    for (QWidget *f : m_frames)
+        f->lower();
+    for (int i = 1; i < m_frames.size(); ++i)
+        m_frames[i]->setAttribute(Qt::WA_TransparentForMouseEvents);
     for (QWidget *f : m_frames)
         Forms::centre(f);
 }
@@ -52,8 +62,94 @@ void Form::closeEvent(QCloseEvent *event)
 void Form::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
+    if (m_scrolled)
+        findChild<QScrollArea *>(QStringLiteral("scrollForm"), Qt::FindDirectChildrenOnly)->setGeometry(rect());
     for (QWidget *f : m_frames)
         Forms::centre(f);
+}
+
+void Form::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!event->spontaneous())
+        fitScreen();
+}
+
+void Form::keyPressEvent(QKeyEvent *event)
+{
+    if (m_escapeCloses && event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        closeByTitleBar();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+namespace {
+QScreen *menuScreen(const QWidget *self)
+{
+    const Form *menu = Forms::find(QStringLiteral("frmSplash"));
+    if (menu && menu != self && menu->windowHandle() && menu->windowHandle()->screen())
+        return menu->windowHandle()->screen();
+    if (QScreen *s = QGuiApplication::screenAt(QCursor::pos()))
+        return s;
+    return QGuiApplication::primaryScreen();
+}
+
+// The window manager's frame; before the first mapping a usual title bar and border are assumed.
+QMargins decoration(const QWidget *w)
+{
+    const QMargins known = w->windowHandle() ? w->windowHandle()->frameMargins() : QMargins();
+    const QMargins assumed(4, 32, 4, 4);
+    return QMargins(qMax(known.left(), assumed.left()), qMax(known.top(), assumed.top()),
+                    qMax(known.right(), assumed.right()), qMax(known.bottom(), assumed.bottom()));
+}
+} // namespace
+
+// Opens centred on the main menu's screen, shrunk into its free area where it is larger.
+void Form::fitScreen()
+{
+    QScreen *screen = menuScreen(this);
+    if (!screen)
+        return;
+    const QRect available = screen->availableGeometry();
+    const QMargins deco = decoration(this);
+    const QSize room(available.width() - deco.left() - deco.right(), available.height() - deco.top() - deco.bottom());
+    if ((width() > room.width() || height() > room.height()) && minimumSize() != maximumSize()) {
+        scrollContents(size());
+        resize(size().boundedTo(room));
+    }
+    const QSize outer(width() + deco.left() + deco.right(), height() + deco.top() + deco.bottom());
+    move(Forms::placeInside(available, outer).topLeft());
+}
+
+// Moves the controls into a scroll area once, so that they keep their places when the window shrinks.
+void Form::scrollContents(const QSize &design)
+{
+    if (m_scrolled || layout())
+        return;
+    auto *area = new QScrollArea(this);
+    area->setObjectName(QStringLiteral("scrollForm"));
+    area->setFrameShape(QFrame::NoFrame);
+    area->setAlignment(Qt::AlignCenter);
+    auto *contents = new QWidget;
+    contents->setObjectName(QStringLiteral("contenutoForm"));
+    contents->setFixedSize(design);
+    contents->setPalette(palette());
+    contents->setAutoFillBackground(autoFillBackground());
+    for (QWidget *child : findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (child == area || child->isWindow())
+            continue;
+        const QRect g = child->geometry();
+        const bool visible = !child->isHidden();
+        child->setParent(contents);
+        child->setGeometry(g);
+        child->setVisible(visible);
+    }
+    area->setWidget(contents);
+    area->setPalette(palette());
+    area->setGeometry(rect());
+    area->show();
+    m_scrolled = true;
 }
 
 void Forms::registerForm(const QString &name, Factory factory)
@@ -117,6 +213,21 @@ void Forms::resetAll()
         delete f.data();
     }
     g_ended = false;
+}
+
+QRect Forms::placeInside(const QRect &available, const QSize &outer)
+{
+    QRect r(QPoint(0, 0), outer);
+    r.moveCenter(available.center());
+    if (r.right() > available.right())
+        r.moveRight(available.right());
+    if (r.bottom() > available.bottom())
+        r.moveBottom(available.bottom());
+    if (r.left() < available.left())
+        r.moveLeft(available.left());
+    if (r.top() < available.top())
+        r.moveTop(available.top());
+    return r;
 }
 
 void Forms::centre(QWidget *frame)

@@ -15,13 +15,22 @@ public:
 protected:
     // What closing by the title bar does: the window's own exit button, by default hiding.
     virtual void closeByTitleBar() { hide(); }
+    // Esc does what closing by the title bar does, in the windows that ask for it.
+    void setEscapeCloses(bool on) { m_escapeCloses = on; }
     // Frames kept centred in the window whenever it changes size (the first lies on top).
     void setCentredFrames(const QList<QWidget *> &frames);
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    void fitScreen();
+    void scrollContents(const QSize &design);
+
     QList<QWidget *> m_frames;
+    bool m_escapeCloses = false;
+    bool m_scrolled = false;
 };
 
 namespace Forms {
@@ -43,4 +52,6 @@ bool programEnded();
 void resetAll();
 // Centres frame in its parent, as left = (width - frame width) / 2, top likewise.
 void centre(QWidget *frame);
+// Where a window of that outer size opens: centred on the screen area, kept inside it.
+QRect placeInside(const QRect &available, const QSize &outer);
 } // namespace Forms

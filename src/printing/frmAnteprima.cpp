@@ -66,6 +66,7 @@ void sceltaFormato()
 frmAnteprima::frmAnteprima() : Form(QStringLiteral("frmAnteprima")), m_superficie(new SuperficieFinestra(this))
 {
     setWindowTitle(QStringLiteral("Anteprima"));
+    setEscapeCloses(true);
     Ui::setBackground(this, Qt::white);
     setFixedSize(Ui::px(11910), Ui::px(8520));
     creaFoglio();

@@ -33,6 +33,7 @@ QLineEdit *testo(QWidget *parent, const QString &name)
 frmFormati::frmFormati() : Form(QStringLiteral("frmFormati"))
 {
     setWindowTitle(QStringLiteral("Formati di stampa"));
+    setEscapeCloses(true);
     resize(Ui::px(12900), Ui::px(6600));
     Frame1 = Ui::frame(this, QStringLiteral("Frame1"), Ui::twips(300, 300, 12300, 6000));
     auto *griglia = new QGridLayout(Frame1);

@@ -14,6 +14,7 @@
 frmPersonalizza::frmPersonalizza() : Form(QStringLiteral("frmPersonalizza"))
 {
     setWindowTitle(QStringLiteral("Personalizza"));
+    setEscapeCloses(true);
     Ui::setBackground(this, Ui::kAzzurro);
     resize(Ui::px(9600), Ui::px(6600));
 

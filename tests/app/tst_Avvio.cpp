@@ -125,7 +125,7 @@ private slots:
         ProgramFolder dir;
         dir.write("Anno.dat", "2026\r\n");
         Form *menu = startProgram();
-        QTest::mouseClick(menu->findChild<QPushButton *>("cmdEsci"), Qt::LeftButton);
+        clickAt(menu->findChild<QPushButton *>("cmdEsci"));
         QVERIFY(Forms::programEnded());
         QVERIFY(!Forms::isLoaded("frmSplash"));
 

@@ -88,7 +88,7 @@ private slots:
         QCOMPARE(Msg::shown().size(), 2);
         box("txtUserName")->setText(QStringLiteral("Chiunque"));
         box("txtPassword")->setText(QStringLiteral("Segreto"));
-        QTest::mouseClick(button("cmdOK"), Qt::LeftButton);
+        clickAt(button("cmdOK"));
         QCOMPARE(Msg::shown().size(), 2);
         QVERIFY(!login->isVisible() && menu->isVisible() && menu->isEnabled());
         QCOMPARE(dir.read("Qua.inf"), QByteArray("Maestra\r\nSegreto\r\n"));
@@ -103,7 +103,7 @@ private slots:
             if (titleBar)
                 window("frmLogin")->close();
             else
-                QTest::mouseClick(button("cmdCancel"), Qt::LeftButton);
+                clickAt(button("cmdCancel"));
             QVERIFY(Forms::programEnded());
             QVERIFY(menu.isNull() || !menu->isEnabled());
             QTRY_VERIFY(menu.isNull());
@@ -125,7 +125,7 @@ private slots:
         QCOMPARE(box("txtPassword")->echoMode(), QLineEdit::Normal);
         replaceText(box("txtUserName"), QString::fromUtf8("Maestra Niccolò"));
         replaceText(box("txtPassword"), QStringLiteral("Segreto"));
-        QTest::mouseClick(button("cmdOK"), Qt::LeftButton);
+        clickAt(button("cmdOK"));
         QCOMPARE(Msg::shown().size(), 0);
         QCOMPARE(dir.read("Qua.inf"), ansi("Maestra Niccolò\r\nSegreto\r\n"));
         QVERIFY(CarQuad::ModoPassword == 0 && !login->isVisible());
@@ -144,7 +144,7 @@ private slots:
         QCOMPARE(box("txtPassword")->text(), QStringLiteral("Segreto"));
         QCOMPARE(box("txtPassword")->displayText(), QStringLiteral("Segreto"));
         box("txtPassword")->clear();
-        QTest::mouseClick(button("cmdOK"), Qt::LeftButton);
+        clickAt(button("cmdOK"));
         QCOMPARE(dir.read("Qua.inf"), ansi("Maestra Niccolò\r\n\r\n"));
         menu = restart();
         QVERIFY(!window("frmLogin") && menu->isEnabled());
@@ -173,7 +173,7 @@ private slots:
             Msg::queueAnswer(Msg::ResOk);
             box("txtUserName")->setText(QString::fromUtf8(c.user));
             box("txtPassword")->setText(QString::fromUtf8(c.password));
-            QTest::mouseClick(button("cmdOK"), Qt::LeftButton);
+            clickAt(button("cmdOK"));
             QCOMPARE(Msg::shown().size(), 1);
             QCOMPARE(Msg::shown()[0].text, QString::fromUtf8(c.message));
             QCOMPARE(Msg::shown()[0].title, QStringLiteral("Attenzione"));
@@ -196,7 +196,7 @@ private slots:
         Msg::queueAnswer(Msg::ResOk);
         {
             ReadOnlyFolder lock(dir.path());
-            QTest::mouseClick(button("cmdOK"), Qt::LeftButton);
+            clickAt(button("cmdOK"));
         }
         QCOMPARE(Msg::shown().size(), 1);
         QVERIFY(Msg::shown()[0].text.startsWith(QStringLiteral("Impossibile salvare la password.\n\r Qua.inf: ")));
@@ -207,7 +207,7 @@ private slots:
         QVERIFY(login->isVisible() && CarQuad::ModoPassword == 1);
 
         // Annulla in change mode: nothing written, back where it was, the program goes on.
-        QTest::mouseClick(button("cmdCancel"), Qt::LeftButton);
+        clickAt(button("cmdCancel"));
         QVERIFY(!login->isVisible() && CarQuad::ModoPassword == 0 && !Forms::programEnded());
         QCOMPARE(dir.read("Qua.inf"), QByteArray("Quaderlo\r\nvecchia\r\n"));
         // Change mode without Qua.inf: both boxes empty; closing by the title bar writes nothing.

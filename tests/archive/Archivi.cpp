@@ -30,7 +30,7 @@ bool Archivi::haFuoco(ComboAperto *box) const
 void Archivi::scrivi(ComboAperto *box, const QString &text, Qt::Key key)
 {
     QLineEdit *edit = box->editLine();
-    QTest::mouseClick(edit, Qt::LeftButton);
+    clickAt(edit);
     edit->selectAll();
     QTest::keyClick(edit, Qt::Key_Delete);
     for (const QChar c : text) {
@@ -50,16 +50,13 @@ bool Archivi::scegli(ComboAperto *box, const QString &text)
     if (found.isEmpty())
         return false;
     list->scrollToItem(found.first());
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(found.first()).center());
+    clickAt(list->viewport(), list->visualItemRect(found.first()).center());
     return true;
 }
 
 void Archivi::clicca(QRadioButton *option)
 {
-    QStyleOptionButton opt;
-    opt.initFrom(option);
-    const QRect indicator = option->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &opt, option);
-    QTest::mouseClick(option, Qt::LeftButton, {}, indicator.center());
+    clickOption(option);
 }
 
 void Archivi::apriClasse(const QString &classe)

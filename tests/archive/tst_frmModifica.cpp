@@ -30,7 +30,7 @@ private slots:
 
         // The pupil box asks for a class first.
         Msg::queueAnswer(Msg::ResOk);
-        QTest::mouseClick(a.alunni->editLine(), Qt::LeftButton);
+        clickAt(a.alunni->editLine());
         QCOMPARE(ultimoMessaggio(), messaggio("Quale classe ? ", "Attenzione", Msg::Question));
         QCOMPARE(Msg::beeps(), 1);
         QVERIFY(a.haFuoco(a.classi));
@@ -197,7 +197,7 @@ private slots:
         // The class box empties the pupil box.
         a.apriClasse("4B");
         QCOMPARE(a.alunni->items(), QStringList{"Neri Ada"});
-        QTest::mouseClick(a.classi->editLine(), Qt::LeftButton);
+        clickAt(a.classi->editLine());
         QCOMPARE(a.alunni->count(), 0);
         a.apriClasse("3A");
         QCOMPARE(a.alunni->count(), 3);
@@ -316,14 +316,14 @@ private slots:
         Form *menu = startProgram();
         Archivi a;
         // Closing by the title bar does what the exit button does.
-        QTest::mouseClick(archiviDelMenu(menu), Qt::LeftButton);
+        clickAt(archiviDelMenu(menu));
         QVERIFY(a.trova());
         QVERIFY(a.w->isVisible() && !menu->isVisible());
         a.w->close();
         QVERIFY(menu->isVisible());
         QVERIFY(!Forms::isLoaded("frmModifica"));
 
-        QTest::mouseClick(archiviDelMenu(menu), Qt::LeftButton);
+        clickAt(archiviDelMenu(menu));
         QVERIFY(a.trova());
         QTRY_VERIFY(a.w->isActiveWindow() && a.haFuoco(a.classi));
         a.scrivi(a.classi, "5B");
@@ -332,7 +332,7 @@ private slots:
         a.aggiungi("Bianchi Anna", false);
         // Typed and left for the exit button, a class is made as when leaving by Tab.
         a.scrivi(a.classi, "1C", Qt::Key_unknown);
-        QTest::mouseClick(a.fine, Qt::LeftButton);
+        clickAt(a.fine);
         QVERIFY(!Forms::isLoaded("frmModifica"));
         QVERIFY(menu->isVisible());
         QCOMPARE(dir.read("Classi.dat"), ansi("1C\r\n3ª A\r\n5B\r\n"));
@@ -340,7 +340,7 @@ private slots:
 
         Forms::resetAll();
         CarQuad::reset();
-        QTest::mouseClick(archiviDelMenu(startProgram()), Qt::LeftButton);
+        clickAt(archiviDelMenu(startProgram()));
         QVERIFY(a.trova());
         QTRY_VERIFY(a.w->isActiveWindow() && a.haFuoco(a.classi));
         QCOMPARE(a.classi->items(), (QStringList{"1C", QString::fromUtf8("3ª A"), "5B"}));

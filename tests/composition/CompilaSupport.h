@@ -61,30 +61,20 @@ inline QPushButton *pulsante(const char *name) { return c<QPushButton>(name); }
 inline frmCompila *apriDalMenu()
 {
     Form *menu = startProgram();
-    QTest::mouseClick(control<QPushButton>(menu, QStringLiteral("cmdCompila")), Qt::LeftButton);
+    clickAt(control<QPushButton>(menu, QStringLiteral("cmdCompila")));
     return finestra();
 }
 
 // Opens the list (the DropDown event) and, when it opened, chooses the entry as a user does.
 inline bool scegli(QComboBox *box, const QString &voce)
 {
-    box->showPopup();
-    if (!box->view()->isVisible())
-        return false;
-    const int i = box->findText(voce);
-    if (i < 0) {
-        box->hidePopup();
-        return false;
-    }
-    box->view()->setCurrentIndex(box->model()->index(i, 0));
-    QTest::keyClick(box->view(), Qt::Key_Return);
-    return box->currentText() == voce;
+    return chooseInCombo(box, voce) && box->currentText() == voce;
 }
 
 // Opens the list and closes it again without choosing.
 inline void apriEChiudi(QComboBox *box)
 {
-    box->showPopup();
+    clickAt(box);
     if (box->view()->isVisible())
         QTest::keyClick(box->view(), Qt::Key_Escape);
 }
@@ -99,7 +89,7 @@ inline QStringList voci(QComboBox *box)
 
 inline void clicScheda(QTabWidget *tabs, int i)
 {
-    QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(i).center());
+    clickTab(tabs, i);
 }
 
 // A click on a phrase ticks or unticks it.
@@ -107,7 +97,7 @@ inline void spunta(QListWidget *l, int riga)
 {
     QListWidgetItem *it = l->item(riga);
     l->scrollToItem(it);
-    QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(it).center());
+    clickAt(l->viewport(), l->visualItemRect(it).center());
 }
 
 inline QList<int> spuntate(QListWidget *l)
@@ -121,7 +111,7 @@ inline QList<int> spuntate(QListWidget *l)
 
 inline void clic(QPushButton *b)
 {
-    QTest::mouseClick(b, Qt::LeftButton);
+    clickAt(b);
 }
 
 // Typing (or pasting) at the end of a text box.

@@ -77,7 +77,7 @@ private slots:
 
         // A pupil: own choice and preselection come up ticked together; index 0 is in both.
         dir.write("3A/Bianchi Anna.dat", "0 \r\n");
-        QTest::mouseClick(control<QPushButton>(menu, QStringLiteral("cmdCompila")), Qt::LeftButton);
+        clickAt(control<QPushButton>(menu, QStringLiteral("cmdCompila")));
         QVERIFY(finestra() && classe()->isEnabled());
         QVERIFY(scegli(classe(), "3A"));
         QVERIFY(scegli(alunno(), "Bianchi Anna"));

@@ -299,7 +299,7 @@ private slots:
         clic(pulsante("cmdOkTestoGiudizio"));
         aggiungi(testo(), QStringLiteral("y"));
         Msg::queueAnswer(Msg::ResYes);
-        QTest::mouseClick(classe(), Qt::LeftButton);
+        clickAt(classe());
         QCOMPARE(quanteDomande(), 2);
         QCOMPARE(dir.read("3A/Bianchi Anna.q1"), ansi("Bianchi Anna si è mostrata attentay\r\n"));
         QTRY_VERIFY(classe()->view()->isVisible());

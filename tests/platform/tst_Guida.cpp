@@ -112,7 +112,7 @@ private slots:
         QTRY_VERIFY(!Help::finestra());
         auto *label = menu->findChild<QLabel *>(QStringLiteral("Label1"));
         QCOMPARE(label->text(), QStringLiteral("Per la Guida premi F1 o apri Aiuto.chm"));
-        QTest::mouseClick(label, Qt::LeftButton);
+        clickAt(label);
         QTRY_VERIFY(Help::finestra() && Help::finestra()->isVisible());
         QVERIFY(Msg::shown().isEmpty());
     }

@@ -47,7 +47,7 @@ private slots:
         compila->findChild<QPlainTextEdit *>(QStringLiteral("txtQ1"))->setPlainText(testo);
         const QStringList prima = QDir(out).entryList({QStringLiteral("*.pdf")}, QDir::Files);
         const int lavori = Stampa::lavoriInviati();
-        compila->cmdStampaCompila(1)->click();
+        clickAt(compila->cmdStampaCompila(1));
         QCOMPARE(Stampa::lavoriInviati(), lavori + 1);
         QVERIFY(Msg::shown().isEmpty());
 

@@ -73,7 +73,7 @@ private slots:
         auto *compila = Forms::get<frmCompila>(QStringLiteral("frmCompila"));
         setTesto(compila, 2, kTesto);
         const int prima = Stampa::lavoriInviati();
-        compila->cmdStampaCompila(2)->click();
+        clickAt(compila->cmdStampaCompila(2));
         QCOMPARE(Stampa::lavoriInviati(), prima + 1);
         QVERIFY(Msg::shown().isEmpty());
         QVERIFY(TestoStampa.isEmpty());
@@ -131,17 +131,17 @@ private slots:
         for (int i = 0; i < 4; ++i)
             Msg::queueAnswer(Msg::ResOk);
         // Nothing saved yet: empty font and orientation.
-        compila->cmdStampaCompila(3)->click();
+        clickAt(compila->cmdStampaCompila(3));
         // A font size that is not a number, an orientation other than 1 or 2, a top margin that is no number.
         configura();
         AltezzaCarattere = QStringLiteral("dodici");
-        compila->cmdStampaCompila(3)->click();
+        clickAt(compila->cmdStampaCompila(3));
         configura();
         Orientamento = QStringLiteral("3");
-        compila->cmdStampaCompila(3)->click();
+        clickAt(compila->cmdStampaCompila(3));
         configura();
         MargineSuperiore(3) = QStringLiteral("alto");
-        compila->cmdStampaCompila(3)->click();
+        clickAt(compila->cmdStampaCompila(3));
         QCOMPARE(Msg::shown().size(), 4);
         for (const Msg::Shown &s : Msg::shown()) {
             QCOMPARE(s.text, QStringLiteral("Prima devi impostare la stampa nel modulo Utilità."));
@@ -166,7 +166,7 @@ private slots:
         Stampa::setFileDiProva(pdf);
         auto *compila = Forms::get<frmCompila>(QStringLiteral("frmCompila"));
         setTesto(compila, 1, QString());
-        compila->cmdStampaCompila(1)->click();
+        clickAt(compila->cmdStampaCompila(1));
         QVERIFY(QFileInfo(pdf).size() > 0);
         QVERIFY(Msg::shown().isEmpty());
     }

@@ -91,7 +91,7 @@ private slots:
     {
         ProgramFolder dir;
         frmCompila *c = compilaPronta();
-        c->cmdAnteprima(2)->click();
+        clickAt(c->cmdAnteprima(2));
         frmAnteprima *a = anteprima();
         QVERIFY(a && a->isVisible() && !c->isVisible());
         QCOMPARE(a->windowTitle(), QStringLiteral("Rossi Mario - Titolo 2"));
@@ -106,16 +106,16 @@ private slots:
         for (int i = 0; i < 4; ++i)
             QVERIFY(!formato(i)->isVisible());
         // Esci: back to the composition window.
-        pulsante(QStringLiteral("cmdEsciAnteprima"))->click();
+        clickAt(pulsante(QStringLiteral("cmdEsciAnteprima")));
         QVERIFY(!a->isVisible() && c->isVisible());
         QVERIFY(Msg::shown().isEmpty());
 
         // Printing with no configuration saved: refused, and the window closes as after any print.
-        c->cmdAnteprima(3)->click();
+        clickAt(c->cmdAnteprima(3));
         Carattere.clear();
         Stampa::setFileDiProva(dir.file(QStringLiteral("no.pdf")));
         Msg::queueAnswer(Msg::ResOk);
-        pulsante(QStringLiteral("cmdStampaQ3"))->click();
+        clickAt(pulsante(QStringLiteral("cmdStampaQ3")));
         QCOMPARE(Msg::shown().size(), 1);
         QCOMPARE(Msg::shown().first().text, QStringLiteral("Prima devi impostare la stampa nel modulo Utilità."));
         QCOMPARE(Msg::beeps(), 1);
@@ -127,7 +127,7 @@ private slots:
     void theDrawingSurvivesRepaints()
     {
         ProgramFolder dir;
-        compilaPronta()->cmdAnteprima(1)->click();
+        clickAt(compilaPronta()->cmdAnteprima(1));
         frmAnteprima *a = anteprima();
         const QImage prima = a->grab().toImage();
         // Dark text pixels inside the sheet, above its grey middle line.
@@ -149,11 +149,11 @@ private slots:
         ProgramFolder dir;
         dir.write(QStringLiteral("Formati.dat"), kFormati);
         frmCompila *c = compilaPronta();
-        c->cmdAnteprima(2)->click();
+        clickAt(c->cmdAnteprima(2));
         frmAnteprima *a = anteprima();
         const auto conConfigurazione = a->disegno();
         QPushButton *check = pulsante(QStringLiteral("checkFormato"));
-        check->click();
+        clickOption(check);
         QVERIFY(check->isChecked());
         QCOMPARE(UsaFormato, 1);
         QCOMPARE(check->text(), QStringLiteral("Non usare formato di stampa"));
@@ -166,22 +166,22 @@ private slots:
         Stampa::setFileDiProva(dir.file(QStringLiteral("no.pdf")));
         const int lavori = Stampa::lavoriInviati();
         Msg::queueAnswer(Msg::ResOk);
-        pulsante(QStringLiteral("cmdStampaQ2"))->click();
+        clickAt(pulsante(QStringLiteral("cmdStampaQ2")));
         QCOMPARE(Msg::shown().size(), 1);
         QCOMPARE(Msg::shown().first().text, QStringLiteral("Prima devi scegliere il formato"));
         QCOMPARE(Msg::shown().first().icon, Msg::Information);
         QVERIFY(Stampa::lavoriInviati() == lavori && a->isVisible());
 
         // Formato 1: 150 / 30 / 45, cleared and redrawn.
-        formato(0)->click();
+        clickOption(formato(0));
         QCOMPARE(FormatoScelto, 0);
         QCOMPARE(a->disegno().first(), (Scritta{QStringLiteral("La"), double(float(30.0 / 3 + 36)), double(float(45.0 / 3 + 15))}));
         QVERIFY(qAbs(fineprimaRiga(a->disegno()) - (46 + 40)) < 0.01);
         // Formato 2 names Courier 30: the preview still draws Arial 5, as the configuration with the same numbers.
-        formato(1)->click();
+        clickOption(formato(1));
         QCOMPARE(a->disegno(), conConfigurazione);
         // Formato 4: line length equal to the left margin, every word alone.
-        formato(3)->click();
+        clickOption(formato(3));
         const auto soli = a->disegno();
         QCOMPARE(soli.size(), kTesto.split(QLatin1Char(' ')).size());
         for (int i = 0; i < soli.size(); ++i) {
@@ -190,14 +190,14 @@ private slots:
         }
 
         // Off again: buttons hidden, none selected, redrawn with the configuration.
-        check->click();
+        clickOption(check);
         QCOMPARE(UsaFormato, 0);
         QCOMPARE(FormatoScelto, 4);
         QCOMPARE(check->text(), QStringLiteral("Usa formato di stampa"));
         for (int i = 0; i < 4; ++i)
             QVERIFY(!formato(i)->isVisible() && !formato(i)->isChecked());
         QCOMPARE(a->disegno(), conConfigurazione);
-        check->click();
+        clickOption(check);
         for (int i = 0; i < 4; ++i)
             QVERIFY(formato(i)->isVisible() && !formato(i)->isChecked());
         VERIFY_NO_UNANSWERED();
@@ -208,21 +208,21 @@ private slots:
         ProgramFolder dir;
         dir.write(QStringLiteral("Formati.dat"), kFormati);
         frmCompila *c = compilaPronta();
-        c->cmdAnteprima(1)->click();
+        clickAt(c->cmdAnteprima(1));
         frmAnteprima *a = anteprima();
-        pulsante(QStringLiteral("checkFormato"))->click();
+        clickOption(pulsante(QStringLiteral("checkFormato")));
         // Ticked without a format, then Esci: the next preview asks for a format and draws nothing new.
-        pulsante(QStringLiteral("cmdEsciAnteprima"))->click();
+        clickAt(pulsante(QStringLiteral("cmdEsciAnteprima")));
         const auto vecchio = a->disegno();
         Msg::queueAnswer(Msg::ResOk);
-        c->cmdAnteprima(3)->click();
+        clickAt(c->cmdAnteprima(3));
         QCOMPARE(Msg::shown().size(), 1);
         QCOMPARE(Msg::shown().first().text, QStringLiteral("Prima devi scegliere il formato"));
         QVERIFY(a->disegno() == vecchio && a->isVisible());
-        formato(0)->click();
-        pulsante(QStringLiteral("cmdEsciAnteprima"))->click();
+        clickOption(formato(0));
+        clickAt(pulsante(QStringLiteral("cmdEsciAnteprima")));
         // Another section: still ticked, same format.
-        c->cmdAnteprima(4)->click();
+        clickAt(c->cmdAnteprima(4));
         QVERIFY(pulsante(QStringLiteral("checkFormato"))->isChecked() && formato(0)->isChecked());
         // Drawn over the previous preview without clearing, with format 1 again.
         const auto d = a->disegno();
@@ -236,9 +236,9 @@ private slots:
     void missingFormatsFileGetsTheDefaults()
     {
         ProgramFolder dir;
-        compilaPronta()->cmdAnteprima(1)->click();
-        pulsante(QStringLiteral("checkFormato"))->click();
-        formato(2)->click();
+        clickAt(compilaPronta()->cmdAnteprima(1));
+        clickOption(pulsante(QStringLiteral("checkFormato")));
+        clickOption(formato(2));
         QCOMPARE(dir.read(QStringLiteral("Formati.dat")), QByteArray("Arial\r\n 12 \r\n 190 \r\n 20 \r\n 20 \r\n").repeated(4));
         QCOMPARE(anteprima()->disegno().first().x, double(float(20.0 / 3 + 36)));
         QVERIFY(Msg::shown().isEmpty());
@@ -251,19 +251,19 @@ private slots:
         formati.replace("Arial\r\n12\r\n150", "Arial\r\nabc\r\n150");
         dir.write(QStringLiteral("Formati.dat"), formati);
         frmCompila *c = compilaPronta();
-        c->cmdAnteprima(1)->click();
+        clickAt(c->cmdAnteprima(1));
         frmAnteprima *a = anteprima();
-        pulsante(QStringLiteral("checkFormato"))->click();
+        clickOption(pulsante(QStringLiteral("checkFormato")));
         const QString atteso =
             QStringLiteral("Il formato scelto non è valido: correggilo in \"Formati di stampa\" nel modulo Utilità.");
         Msg::queueAnswer(Msg::ResOk);
-        formato(0)->click();
+        clickOption(formato(0));
         QVERIFY(a->disegno().isEmpty()); // cleared, nothing drawn
         // Printing with it: the same message, no job, the window closes as after any print.
         Stampa::setFileDiProva(dir.file(QStringLiteral("no.pdf")));
         const int lavori = Stampa::lavoriInviati();
         Msg::queueAnswer(Msg::ResOk);
-        pulsante(QStringLiteral("cmdStampaQ1"))->click();
+        clickAt(pulsante(QStringLiteral("cmdStampaQ1")));
         QCOMPARE(Msg::shown().size(), 2);
         QCOMPARE(Msg::shown().at(0).text, atteso);
         QCOMPARE(Msg::shown().at(1).text, atteso);
@@ -279,11 +279,11 @@ private slots:
         frmCompila *c = compilaPronta();
         const QString pdf = dir.file(QStringLiteral("formato.pdf"));
         Stampa::setFileDiProva(pdf);
-        c->cmdAnteprima(2)->click();
-        pulsante(QStringLiteral("checkFormato"))->click();
-        formato(0)->click();
+        clickAt(c->cmdAnteprima(2));
+        clickOption(pulsante(QStringLiteral("checkFormato")));
+        clickOption(formato(0));
         const int lavori = Stampa::lavoriInviati();
-        pulsante(QStringLiteral("cmdStampaQ2"))->click();
+        clickAt(pulsante(QStringLiteral("cmdStampaQ2")));
         QCOMPARE(Stampa::lavoriInviati(), lavori + 1);
         QVERIFY(!anteprima()->isVisible() && c->isVisible());
         const auto colore = [c](int n) {

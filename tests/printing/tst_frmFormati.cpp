@@ -33,7 +33,7 @@ QComboBox *font(Form *f, int i)
 
 void click(Form *f, const char *name)
 {
-    control<QPushButton>(f, QString::fromLatin1(name))->click();
+    clickAt(control<QPushButton>(f, QString::fromLatin1(name)));
 }
 } // namespace
 

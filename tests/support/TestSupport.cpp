@@ -6,9 +6,20 @@
 #include "platform/MsgBox.h"
 #include "platform/Paths.h"
 
+#include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QWindow>
 
 #ifdef Q_OS_UNIX
 #include <unistd.h>
@@ -74,6 +85,100 @@ Form *startProgram()
     return f;
 }
 
+namespace {
+QString describe(const QWidget *w)
+{
+    if (!w)
+        return QStringLiteral("(nothing)");
+    const QString name = w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className()) : w->objectName();
+    return w->parentWidget() && w->objectName().isEmpty() ? describe(w->parentWidget()) + QLatin1Char('/') + name : name;
+}
+
+// The window and the point in it where a click on w at pos lands; null when w cannot be reached.
+QWindow *target(QWidget *w, QPoint &pos)
+{
+    if (!w) {
+        QTest::qFail("click on a control that does not exist", __FILE__, __LINE__);
+        return nullptr;
+    }
+    if (pos == QPoint(-1, -1))
+        pos = w->rect().center();
+    QWidget *top = w->window();
+    if (!w->isVisible() || !top->windowHandle()) {
+        QTest::qFail(qPrintable(QStringLiteral("click on %1, which is not shown").arg(describe(w))), __FILE__, __LINE__);
+        return nullptr;
+    }
+    const QPoint inTop = w->mapTo(top, pos);
+    QWidget *hit = top->childAt(inTop);
+    if (!hit)
+        hit = top;
+    if (hit != w && !w->isAncestorOf(hit)) {
+        QTest::qFail(qPrintable(QStringLiteral("click on %1 lands on %2").arg(describe(w), describe(hit))), __FILE__,
+                     __LINE__);
+        return nullptr;
+    }
+    pos = inTop;
+    return top->windowHandle();
+}
+} // namespace
+
+void clickAt(QWidget *w, QPoint pos, Qt::MouseButton button, Qt::KeyboardModifiers modifiers)
+{
+    if (QWindow *win = target(w, pos))
+        QTest::mouseClick(win, button, modifiers, pos);
+}
+
+void doubleClickAt(QWidget *w, QPoint pos)
+{
+    if (QWindow *win = target(w, pos)) {
+        QTest::mouseClick(win, Qt::LeftButton, {}, pos);
+        QTest::mouseDClick(win, Qt::LeftButton, {}, pos);
+    }
+}
+
+void clickItem(QAbstractItemView *view, const QModelIndex &index)
+{
+    view->scrollTo(index);
+    clickAt(view->viewport(), view->visualRect(index).center());
+}
+
+void clickItem(QListWidget *list, int row)
+{
+    clickItem(list, list->model()->index(row, 0));
+}
+
+void clickTab(QTabWidget *tabs, int index)
+{
+    clickAt(tabs->tabBar(), tabs->tabBar()->tabRect(index).center());
+}
+
+void clickOption(QAbstractButton *option)
+{
+    QStyleOptionButton opt;
+    opt.initFrom(option);
+    if (qobject_cast<QRadioButton *>(option))
+        clickAt(option, option->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &opt, option).center());
+    else if (qobject_cast<QCheckBox *>(option))
+        clickAt(option, option->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &opt, option).center());
+    else
+        clickAt(option);
+}
+
+bool chooseInCombo(QComboBox *box, const QString &text)
+{
+    clickAt(box);
+    QAbstractItemView *view = box->view();
+    if (!QTest::qWaitFor([view] { return view->isVisible(); }, 2000))
+        return false;
+    const int row = box->findText(text);
+    if (row < 0) {
+        QTest::keyClick(view, Qt::Key_Escape);
+        return false;
+    }
+    clickItem(view, box->model()->index(row, box->modelColumn()));
+    return true;
+}
+
 void typeText(QWidget *w, const QString &text)
 {
     w->setFocus();
@@ -103,9 +208,30 @@ ReadOnlyFolder::~ReadOnlyFolder()
 
 int quaderloTestMain(int argc, char **argv, QObject *test)
 {
+    // A laptop's 1366x768 screen, so that windows open at the size a teacher sees.
+    QTemporaryDir config;
+    const QString screens = config.filePath(QStringLiteral("schermo.json"));
+    QFile json(screens);
+    if (json.open(QIODevice::WriteOnly))
+        json.write(R"({"screens":[{"name":"laptop","x":0,"y":0,"width":1366,"height":768,)"
+                   R"("logicalDpi":96,"logicalBaseDpi":96,"dpr":1}]})");
+    json.close();
+    QByteArray platform = "offscreen:configfile=" + QFile::encodeName(screens);
+    std::vector<char *> args;
+    for (int i = 0; i < argc; ++i) {
+        if (qstrcmp(argv[i], "-platform") == 0 && i + 1 < argc) {
+            ++i;
+            continue;
+        }
+        args.push_back(argv[i]);
+    }
+    args.push_back(const_cast<char *>("-platform"));
+    args.push_back(platform.data());
+    args.push_back(nullptr);
+    int n = int(args.size()) - 1;
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    QApplication app(n, args.data());
     Avvio::prepara(app);
     Msg::setTestMode(true);
-    return QTest::qExec(test, argc, argv);
+    return QTest::qExec(test, n, args.data());
 }

@@ -6,6 +6,12 @@
 #include <QWidget>
 
 class Form;
+class QAbstractButton;
+class QAbstractItemView;
+class QComboBox;
+class QListWidget;
+class QModelIndex;
+class QTabWidget;
 
 // A fresh program folder for one test: shared variables, windows and message record start anew.
 class ProgramFolder
@@ -38,6 +44,20 @@ template <class T> T *control(QWidget *top, const QString &name)
 Form *window(const QString &name);
 // Runs the program's start-up: the main menu's set-up.
 Form *startProgram();
+
+// Mouse clicks as a user's mouse makes them: sent to the top-level window at the control's place
+// (its centre by default), so that Qt's own hit-testing picks the widget. A control that is hidden,
+// disabled or covered by another widget fails the test with the name of what lies on top.
+void clickAt(QWidget *w, QPoint pos = QPoint(-1, -1), Qt::MouseButton button = Qt::LeftButton,
+             Qt::KeyboardModifiers modifiers = {});
+void doubleClickAt(QWidget *w, QPoint pos = QPoint(-1, -1));
+// Presses and releases the mouse on a list entry, a tab, a radio or check box's indicator.
+void clickItem(QAbstractItemView *view, const QModelIndex &index);
+void clickItem(QListWidget *list, int row);
+void clickTab(QTabWidget *tabs, int index);
+void clickOption(QAbstractButton *option);
+// Opens a combo box's list with the mouse and clicks the entry with that text; false if absent.
+bool chooseInCombo(QComboBox *box, const QString &text);
 
 // Types into the focused widget, then presses Enter, with events as a user would.
 void typeText(QWidget *w, const QString &text);

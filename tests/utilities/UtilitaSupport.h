@@ -29,7 +29,7 @@ inline frmUtilita *apri(const ProgramFolder &dir)
     impostazioni(dir);
     startProgram();
     auto *menu = window(QStringLiteral("frmSplash"));
-    QTest::mouseClick(control<QPushButton>(menu, QString::fromUtf8("cmdUtilità")), Qt::LeftButton);
+    clickAt(control<QPushButton>(menu, QString::fromUtf8("cmdUtilità")));
     return qobject_cast<frmUtilita *>(window(kUtilita));
 }
 
@@ -45,7 +45,7 @@ inline void clic(const QString &name, std::initializer_list<Msg::Result> rispost
         Msg::queueAnswer(r);
     QPushButton *b = pulsante(name);
     QVERIFY2(b, qPrintable(name));
-    QTest::mouseClick(b, Qt::LeftButton);
+    clickAt(b);
 }
 
 inline void ultimo(const QString &text, const QString &title, Msg::Icon icon)
@@ -66,8 +66,9 @@ inline void fuoco(QWidget *w)
 inline void clicVoce(QListWidget *list, int row, bool doppio = false)
 {
     const QPoint p = list->visualItemRect(list->item(row)).center();
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, p);
-    if (doppio) // the second press of a double click
-        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, p);
+    if (doppio)
+        doubleClickAt(list->viewport(), p);
+    else
+        clickAt(list->viewport(), p);
 }
 } // namespace UtilitaTest

@@ -182,8 +182,7 @@ private slots:
         // After a copy the picture stays hidden until the window is opened again.
         QCOMPARE(visibili(), QStringList({"cmdImporta", "cmdEsporta"}));
         clic(QString::fromUtf8("cmdEsciUtilità"));
-        QTest::mouseClick(control<QPushButton>(window(QStringLiteral("frmSplash")), QString::fromUtf8("cmdUtilità")),
-                          Qt::LeftButton);
+        clickAt(control<QPushButton>(window(QStringLiteral("frmSplash")), QString::fromUtf8("cmdUtilità")));
         QTRY_VERIFY(window(kUtilita) && window(kUtilita)->isVisible());
         QCOMPARE(visibili(), QStringList({"cmdImporta", "cmdEsporta", "Picture1"}));
     }

@@ -91,9 +91,9 @@ private slots:
         box(&f, QStringLiteral("txtSizeFont"))->setText(QStringLiteral("11.5"));
         box(&f, QStringLiteral("txtMargineSx"))->setText(QStringLiteral("007"));
         box(&f, QStringLiteral("txtSup2"))->setText(QStringLiteral("20.5"));
-        opt(&f, "OptVerticale")->click();
+        clickOption(opt(&f, "OptVerticale"));
         QVERIFY(!control<QLabel>(&f, QStringLiteral("Image1"))->isVisible() && control<QLabel>(&f, QStringLiteral("Image2"))->isVisible());
-        control<QPushButton>(&f, QStringLiteral("cmdOkCfg"))->click();
+        clickAt(control<QPushButton>(&f, QStringLiteral("cmdOkCfg")));
         QCOMPARE(dir.read(QStringLiteral("Quaderlo.cfg")),
                  QByteArray("Liberation Serif\r\n11.5\r\n190\r\n 2 \r\n40\r\n20.5\r\n170\r\n235\r\n 7 \r\n"));
         QVERIFY(Msg::shown().isEmpty());
@@ -112,7 +112,7 @@ private slots:
         FrameImpostazioniStampa f;
         apri(dir, f, QByteArray(kInstallato).replace(" 1 \r\n", "5\r\n"));
         QVERIFY(opt(&f, "OptVerticale")->isChecked() && control<QLabel>(&f, QStringLiteral("Image2"))->isVisible());
-        control<QPushButton>(&f, QStringLiteral("cmdOkCfg"))->click();
+        clickAt(control<QPushButton>(&f, QStringLiteral("cmdOkCfg")));
         QCOMPARE(dir.read(QStringLiteral("Quaderlo.cfg")).split('\n').at(3), QByteArray(" 2 \r"));
         QCOMPARE(dir.read(QStringLiteral("Quaderlo.cfg")).count('\n'), 9);
     }

@@ -37,7 +37,7 @@ void click(const char *form, const QString &name)
 {
     QPushButton *b = button(form, name);
     QVERIFY2(b, qPrintable(name));
-    QTest::mouseClick(b, Qt::LeftButton);
+    clickAt(b);
 }
 // From the main menu into the utilities window.
 frmUtilita *utilita()
@@ -107,7 +107,7 @@ private slots:
                 QCOMPARE(tw->tabText(i), t[i]);
         }
         CarQuad::FileAlunno = QStringLiteral("Rossi Mario");
-        button("frmCompila", "cmdAnteprimaQ3")->click();
+        clickAt(button("frmCompila", "cmdAnteprimaQ3"));
         QCOMPARE(window("frmAnteprima")->windowTitle(), QString::fromUtf8("Rossi Mario - 1° quadrimestre"));
     }
 

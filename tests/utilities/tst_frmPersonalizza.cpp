@@ -110,7 +110,7 @@ private slots:
             if (titleBar)
                 f->close();
             else
-                QTest::mouseClick(button("frmPersonalizza", "cmdEsciPersonalizza"), Qt::LeftButton);
+                clickAt(button("frmPersonalizza", "cmdEsciPersonalizza"));
             QTRY_VERIFY(f.isNull());
             QCOMPARE(dir.read("Titoli.dat"), kPredefiniti);
             QCOMPARE(CarQuad::TitoloQuadro2, QString::fromUtf8("Finalità"));
@@ -142,7 +142,7 @@ private slots:
             setTitles({"Sit. Iniziale", QString::fromUtf8("Finalità"), "Val. 1", "Val. 2"});
             box(c.n)->setText(QString::fromUtf8(c.title));
             Msg::queueAnswer(Msg::ResOk);
-            QTest::mouseClick(button("frmPersonalizza", "cmdOkPersomalizza"), Qt::LeftButton);
+            clickAt(button("frmPersonalizza", "cmdOkPersomalizza"));
             QCOMPARE(Msg::shown().size(), 1);
             QCOMPARE(Msg::shown()[0].text, QString::fromUtf8(c.message));
             QCOMPARE(Msg::shown()[0].title, QStringLiteral("Attenzione"));
@@ -160,7 +160,7 @@ private slots:
         Msg::queueAnswer(Msg::ResOk);
         {
             ReadOnlyFolder lock(dir.path());
-            QTest::mouseClick(button("frmPersonalizza", "cmdOkPersomalizza"), Qt::LeftButton);
+            clickAt(button("frmPersonalizza", "cmdOkPersomalizza"));
         }
         QCOMPARE(Msg::shown().size(), 1);
         QVERIFY(Msg::shown()[0].text.startsWith(QStringLiteral("Impossibile salvare i titoli.\n\r Titoli.dat: ")));
@@ -182,12 +182,12 @@ private slots:
         Form *login = Forms::get(QStringLiteral("frmLogin"));
         login->Form_Load();
         login->findChild<QLineEdit *>("txtPassword")->setText(QStringLiteral("Segreto"));
-        QTest::mouseClick(button("frmLogin", "cmdOK"), Qt::LeftButton);
+        clickAt(button("frmLogin", "cmdOK"));
         QCOMPARE(dir.read("Qua.inf"), QByteArray("Quaderlo\r\nSegreto\r\n"));
 
         openTitles();
         setTitles({"Uno", "Due", "Tre", "Quattro"});
-        QTest::mouseClick(button("frmPersonalizza", "cmdOkPersomalizza"), Qt::LeftButton);
+        clickAt(button("frmPersonalizza", "cmdOkPersomalizza"));
         QCOMPARE(dir.read("Titoli.dat"), QByteArray("Uno\r\nDue\r\nTre\r\nQuattro\r\n"));
         QVERIFY(window("frmLogin") == login && login->isVisible());
         QCOMPARE(login->windowTitle(), QStringLiteral("Accesso"));
@@ -200,10 +200,10 @@ private slots:
         Form *menu = window("frmSplash");
         QVERIFY(menu->isVisible() && !menu->isEnabled());
         Msg::queueAnswer(Msg::ResOk);
-        QTest::mouseClick(button("frmLogin", "cmdOK"), Qt::LeftButton);
+        clickAt(button("frmLogin", "cmdOK"));
         QVERIFY(!menu->isEnabled());
         password->setText(QStringLiteral("Segreto"));
-        QTest::mouseClick(button("frmLogin", "cmdOK"), Qt::LeftButton);
+        clickAt(button("frmLogin", "cmdOK"));
         QVERIFY(menu->isEnabled() && !login->isVisible());
     }
 };

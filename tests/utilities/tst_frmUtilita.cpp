@@ -90,7 +90,7 @@ private slots:
         clic(QString::fromUtf8("cmdEsciUtilità"));
         tornatoAlMenu();
 
-        QTest::mouseClick(control<QPushButton>(menu(), QString::fromUtf8("cmdUtilità")), Qt::LeftButton);
+        clickAt(control<QPushButton>(menu(), QString::fromUtf8("cmdUtilità")));
         clic(QStringLiteral("cmdImporta"));
         menu()->setEnabled(false);
         window(kUtilita)->close(); // the title bar's close button
@@ -105,7 +105,7 @@ private slots:
         QVERIFY(!window(kUtilita));
         Form *formati = window(QStringLiteral("frmFormati"));
         QVERIFY(formati && formati->isVisible());
-        control<QPushButton>(formati, QStringLiteral("cmdEsciFormati"))->click();
+        clickAt(control<QPushButton>(formati, QStringLiteral("cmdEsciFormati")));
 
         CarQuad::RicaricaAlunni = false;
         clic(QStringLiteral("cmdPreselezione"));
