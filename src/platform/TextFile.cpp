@@ -5,6 +5,13 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
+#include <cstring>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
 std::optional<QByteArray> TextFile::readBytes(const QString &path)
 {
     QFile f(path);
@@ -27,12 +34,35 @@ bool TextFile::writeBytes(const QString &path, const QByteArray &bytes, QString 
         f.cancelWriting();
         return false;
     };
-    if (!f.open(QIODevice::WriteOnly))
+    // Unbuffered, so that a full disk shows at the write that meets it rather than never.
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return fail(f.errorString());
-    if (f.write(bytes) != bytes.size())
+    QString why;
+    if (!writeAll(f, bytes, &why))
+        return fail(why);
+    if (!f.flush() || f.error() != QFileDevice::NoError)
         return fail(f.errorString());
+#ifdef Q_OS_UNIX
+    // Delayed allocation reports a full disk only here.
+    if (::fsync(f.handle()) != 0)
+        return fail(QString::fromLocal8Bit(strerror(errno)));
+#endif
     if (!f.commit())
         return fail(f.errorString());
+    return true;
+}
+
+bool TextFile::writeAll(QIODevice &out, const QByteArray &bytes, QString *why)
+{
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const qint64 n = out.write(bytes.constData() + done, qMin<qsizetype>(bytes.size() - done, 65536));
+        if (n <= 0) {
+            *why = out.errorString().isEmpty() ? QStringLiteral("scrittura non riuscita") : out.errorString();
+            return false;
+        }
+        done += n;
+    }
     return true;
 }
 

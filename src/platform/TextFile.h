@@ -3,6 +3,8 @@
 #include <QString>
 #include <optional>
 
+class QIODevice;
+
 // Sequential text files: Windows-1252 bytes, lines ended by CR LF.
 namespace TextFile {
 // The whole file, or nothing when it is missing or unreadable.
@@ -10,7 +12,10 @@ std::optional<QByteArray> readBytes(const QString &path);
 // The whole file decoded; empty text when it is missing or unreadable.
 QString readText(const QString &path);
 // Replaces the file atomically: the old file or the new one survives, never half of one.
+// Every write and the flush to the disk are checked; on any failure the old file stays.
 bool writeBytes(const QString &path, const QByteArray &bytes, QString *error = nullptr);
+// Writes every byte to an open device; false, with the device's reason, when any write falls short.
+bool writeAll(QIODevice &out, const QByteArray &bytes, QString *why);
 // Encodes and writes; fails without writing when the text holds characters Windows-1252 cannot store.
 bool writeText(const QString &path, const QString &text, QString *error = nullptr);
 } // namespace TextFile
