@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QTabWidget>
@@ -106,8 +107,15 @@ private slots:
             for (int i = 0; i < 4; ++i)
                 QCOMPARE(tw->tabText(i), t[i]);
         }
-        CarQuad::FileAlunno = QStringLiteral("Rossi Mario");
-        clickAt(button("frmCompila", "cmdAnteprimaQ3"));
+        // The preview of section 3, from the editing view of a chosen pupil.
+        QVERIFY(chooseInCombo(control<QComboBox>(compila, "cmbClasse"), QStringLiteral("3A")));
+        QVERIFY(chooseInCombo(control<QComboBox>(compila, "cmbAlunno"), QStringLiteral("Rossi Mario")));
+        click("frmCompila", "cmdCaricaTesto");
+        auto *quadri = control<QTabWidget>(compila, "ssTabQuadri");
+        QVERIFY(quadri->isVisible());
+        clickTab(quadri, 2);
+        QCOMPARE(control<QPlainTextEdit>(compila, "txtQ3")->toPlainText(), QStringLiteral("Testo tre."));
+        click("frmCompila", "cmdAnteprimaQ3");
         QCOMPARE(window("frmAnteprima")->windowTitle(), QString::fromUtf8("Rossi Mario - 1° quadrimestre"));
     }
 
