@@ -1,14 +1,15 @@
 #include "utilities/EsportaImporta.h"
+#include "archive/CartellaClasse.h"
+#include "archive/ConfrontoNomi.h"
+#include "archive/ElencoClassi.h"
+#include "platform/CartelleSicure.h"
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QHash>
-#include <QTemporaryDir>
-#include <filesystem>
-#include <vector>
+#include <algorithm>
 
 namespace EsportaImporta {
 
@@ -17,6 +18,21 @@ const QStringList &modelliDaSostituire()
     static const QStringList modelli{QStringLiteral("*.dat"), QStringLiteral("*.q1"), QStringLiteral("*.q2"),
                                      QStringLiteral("*.q3"), QStringLiteral("*.q4"), QStringLiteral("ALUNNI.*")};
     return modelli;
+}
+
+QStringList cartelleClassi()
+{
+    QStringList out;
+    for (const QString &classe : Archivio::leggiClassi().classi) {
+        const QString cartella = Archivio::cartellaClasse(classe);
+        if (!Archivio::cartellaInterna(cartella))
+            continue;
+        const QString nome = QFileInfo(cartella).fileName();
+        if (Archivio::trovaNome(out, nome) < 0)
+            out << nome;
+    }
+    std::sort(out.begin(), out.end(), [](const QString &a, const QString &b) { return Archivio::confrontaNomi(a, b) < 0; });
+    return out;
 }
 
 QString classeScelta(const QString &cartellaMostrata, const QString &cartellaCliccata)
@@ -37,107 +53,15 @@ bool stessaCartella(const QString &a, const QString &b)
     return !ca.isEmpty() && ca == cb;
 }
 
-namespace {
-int g_guasto = 0;
-
-QString descrivi(const QString &nome, const QString &errore)
-{
-    return QStringLiteral("%1: %2").arg(nome, errore);
-}
-
-std::filesystem::path percorso(const QString &p)
-{
-#ifdef Q_OS_WIN
-    return std::filesystem::path(p.toStdWString());
-#else
-    return std::filesystem::path(QFile::encodeName(p).toStdString());
-#endif
-}
-
-// Copies one file whole; false with the reason on any read or write failure.
-bool copiaFile(const QString &da, const QString &a, QString *errore)
-{
-    QFile in(da), out(a);
-    if (!in.open(QIODevice::ReadOnly)) {
-        *errore = descrivi(QFileInfo(da).fileName(), in.errorString());
-        return false;
-    }
-    if (!out.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-        *errore = descrivi(QFileInfo(a).fileName(), out.errorString());
-        return false;
-    }
-    std::vector<char> blocco(1 << 16);
-    qint64 letti = 0;
-    while ((letti = in.read(blocco.data(), qint64(blocco.size()))) > 0) {
-        if (out.write(blocco.data(), letti) != letti) {
-            *errore = descrivi(QFileInfo(a).fileName(), out.errorString());
-            return false;
-        }
-    }
-    if (letti < 0) {
-        *errore = descrivi(QFileInfo(da).fileName(), in.errorString());
-        return false;
-    }
-    if (!out.flush()) {
-        *errore = descrivi(QFileInfo(a).fileName(), out.errorString());
-        return false;
-    }
-    out.close();
-    return true;
-}
-
-// Moves a staged copy over the destination's file, replacing it in one step.
-bool sposta(const QString &da, const QString &a, QString *errore)
-{
-    std::error_code ec;
-    std::filesystem::rename(percorso(da), percorso(a), ec);
-    if (ec)
-        *errore = descrivi(QFileInfo(a).fileName(), QString::fromStdString(ec.message()));
-    return !ec;
-}
-} // namespace
-
 Esito copiaCartella(const QString &origine, const QString &destinazione, const QStringList &daEliminare)
 {
-    const QDir sorgente(origine);
-    if (!sorgente.exists())
-        return {false, descrivi(origine, QStringLiteral("la cartella non esiste")), 0};
-    if (!QFileInfo(destinazione).isDir())
-        return {false, descrivi(destinazione, QStringLiteral("la cartella non esiste")), 0};
-    const QStringList nomi = sorgente.entryList(QDir::Files, QDir::Name);
-
-    QTemporaryDir appoggio(Paths::join(destinazione, QStringLiteral(".quaderlo-copia-XXXXXX")));
-    if (!appoggio.isValid())
-        return {false, descrivi(destinazione, appoggio.errorString()), 0};
-    QString errore;
-    for (int i = 0; i < nomi.size(); ++i) {
-        if (i + 1 == g_guasto)
-            return {false, descrivi(nomi[i], QStringLiteral("spazio esaurito")), 0};
-        if (!copiaFile(sorgente.filePath(nomi[i]), appoggio.filePath(nomi[i]), &errore))
-            return {false, errore, 0};
-    }
-
-    for (const QString &modello : daEliminare)
-        Paths::removeMatching(destinazione, modello);
-    // A file of the same name in another case is replaced, as on a system that ignores case.
-    QHash<QString, QString> presenti;
-    for (const QString &nome : QDir(destinazione).entryList(QDir::Files | QDir::Hidden | QDir::System))
-        presenti.insert(nome.toCaseFolded(), nome);
-    Esito esito;
-    for (const QString &nome : nomi) {
-        const QString arrivo = Paths::join(destinazione, presenti.value(nome.toCaseFolded(), nome));
-        if (!sposta(appoggio.filePath(nome), arrivo, &esito.errore)) {
-            esito.ok = false;
-            return esito;
-        }
-        ++esito.copiati;
-    }
-    return esito;
+    const CartelleSicure::Esito e = CartelleSicure::sostituisci(origine, destinazione, daEliminare);
+    return {e.ok, e.errore, e.copiati};
 }
 
 void guastoPerTest(int n)
 {
-    g_guasto = n;
+    CartelleSicure::guastoPerTest(n);
 }
 
 bool classeElencata(const QString &classe)

@@ -13,6 +13,10 @@ struct Esito {
 // Files of a class folder that a replacing import or export deletes before the copy.
 const QStringList &modelliDaSostituire();
 
+// The folders of the program folder that hold a listed class, named as on disk, in alphabetical order:
+// what an export offers (other folders, such as the guide's, are no class).
+QStringList cartelleClassi();
+
 // The class name of a clicked folder: what follows the shown folder's path (a leading separator included).
 QString classeScelta(const QString &cartellaMostrata, const QString &cartellaCliccata);
 // Drops one leading separator.
@@ -20,10 +24,8 @@ QString senzaSeparatore(const QString &classe);
 // True when the two paths name the same existing folder.
 bool stessaCartella(const QString &a, const QString &b);
 
-// CopiaCartella: copies the ordinary files of origine into the existing folder destinazione.
-// Every file is first copied whole beside the others in a hidden staging folder; only when all of them
-// are there are the files matching daEliminare deleted and the copies moved in. On a failure before
-// that point destinazione is left as it was.
+// CopiaCartella: the existing folder destinazione, without its files matching daEliminare, gets the
+// ordinary files of origine; the folder is replaced whole, so it is always the old one or the new one.
 Esito copiaCartella(const QString &origine, const QString &destinazione, const QStringList &daEliminare = {});
 // For tests: the copy of the n-th file (counting from 1) fails as a full disk would; 0 for none.
 void guastoPerTest(int n);

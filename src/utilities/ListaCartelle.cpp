@@ -1,13 +1,11 @@
 #include "utilities/ListaCartelle.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QStyle>
 
 namespace {
 constexpr int kPercorso = Qt::UserRole;
-constexpr int kSopra = Qt::UserRole + 1;
 } // namespace
 
 ListaCartelle::ListaCartelle(QWidget *parent) : QListWidget(parent)
@@ -21,19 +19,24 @@ bool ListaCartelle::setPath(const QString &folder)
 {
     if (folder.isEmpty() || !QDir(folder).exists() || !QDir(folder).isReadable())
         return false;
+    return mostra(folder, QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase), true);
+}
+
+bool ListaCartelle::setPath(const QString &folder, const QStringList &names)
+{
+    if (folder.isEmpty() || !QDir(folder).exists())
+        return false;
+    return mostra(folder, names, false);
+}
+
+bool ListaCartelle::mostra(const QString &folder, const QStringList &names, bool apribili)
+{
     m_path = QDir::cleanPath(folder);
+    m_apribili = apribili;
     const QDir dir(m_path);
     clear();
     const QIcon chiusa = style()->standardIcon(QStyle::SP_DirIcon);
-    QDir su(m_path);
-    if (su.cdUp()) {
-        auto *item = new QListWidgetItem(style()->standardIcon(QStyle::SP_FileDialogToParent), QStringLiteral(".."), this);
-        item->setData(kPercorso, su.path());
-        item->setData(kSopra, true);
-        item->setToolTip(QDir::toNativeSeparators(su.path()));
-    }
-    const QStringList nomi = dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
-    for (const QString &nome : nomi) {
+    for (const QString &nome : names) {
         auto *item = new QListWidgetItem(chiusa, nome, this);
         item->setData(kPercorso, dir.filePath(nome));
     }
@@ -51,14 +54,22 @@ QString ListaCartelle::selectedPath() const
 int ListaCartelle::rowOf(const QString &name) const
 {
     for (int r = 0; r < count(); ++r)
-        if (!item(r)->data(kSopra).toBool() && item(r)->text() == name)
+        if (item(r)->text() == name)
             return r;
     return -1;
 }
 
+QStringList ListaCartelle::names() const
+{
+    QStringList out;
+    for (int r = 0; r < count(); ++r)
+        out << item(r)->text();
+    return out;
+}
+
 void ListaCartelle::open(QListWidgetItem *item)
 {
-    if (item)
+    if (item && m_apribili)
         setPath(item->data(kPercorso).toString());
 }
 

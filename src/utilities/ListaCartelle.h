@@ -1,21 +1,26 @@
 #pragma once
 #include <QListWidget>
+#include <QStringList>
 
 // A folder list: the subfolders of one folder, each entry holding its full path.
-// A double click opens a folder; the first entry goes back to the folder above.
+// A double click opens a subfolder; there is no way up past the folder first shown.
 class ListaCartelle : public QListWidget
 {
     Q_OBJECT
 public:
     explicit ListaCartelle(QWidget *parent = nullptr);
 
-    // The folder whose subfolders are listed; false (nothing changes) when it cannot be read.
+    // Lists every subfolder of folder; false (nothing changes) when it cannot be read.
     bool setPath(const QString &folder);
+    // Lists only the named subfolders of folder, in the given order; they do not open.
+    bool setPath(const QString &folder, const QStringList &names);
     QString path() const { return m_path; }
     // The full path of the entry at the selected position; empty when none.
     QString selectedPath() const;
     // The row of the subfolder called name, or -1.
     int rowOf(const QString &name) const;
+    // The names listed, in order.
+    QStringList names() const;
 
 signals:
     // The shown folder changed.
@@ -26,6 +31,8 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    bool mostra(const QString &folder, const QStringList &names, bool apribili);
     void open(QListWidgetItem *item);
     QString m_path;
+    bool m_apribili = true;
 };

@@ -65,8 +65,9 @@ QGroupBox *frmUtilita::creaEsportaImporta()
 
     connect(cmdImporta, &QPushButton::clicked, this, &frmUtilita::cmdImporta_Click);
     connect(cmdEsporta, &QPushButton::clicked, this, &frmUtilita::cmdEsporta_Click);
-    connect(drive, &QComboBox::currentIndexChanged, this, &frmUtilita::drive_Change);
-    connect(DriveImporta, &QComboBox::currentIndexChanged, this, &frmUtilita::DriveImporta_Change);
+    // A drive chosen, even the one already shown, lists its folders again.
+    connect(drive, &QComboBox::activated, this, &frmUtilita::drive_Change);
+    connect(DriveImporta, &QComboBox::activated, this, &frmUtilita::DriveImporta_Change);
     connect(partenza, &QListWidget::itemClicked, this, &frmUtilita::partenza_Click);
     connect(partenza, &ListaCartelle::pathChanged, this, [this] {
         // A folder opened in the list: the class is chosen again in it.
@@ -106,7 +107,7 @@ void frmUtilita::cmdEsporta_Click()
                                                         DriveImporta, cmdEsportaImporta})
         w->hide();
     ModoImporta = 0;
-    partenza->setPath(Paths::programFolder());
+    partenza->setPath(Paths::programFolder(), EsportaImporta::cartelleClassi());
     riempiDrive(drive);
     drive->show();
     lblDriveEsporta->show();

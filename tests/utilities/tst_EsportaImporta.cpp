@@ -156,6 +156,7 @@ private slots:
         ProgramFolder dir;
         dir.write("Classi.dat", "1A\r\n3A\r\n");
         classe(su("Backup/5B"), QStringLiteral("5B"));
+        QVERIFY(QDir().mkpath(su("Backup/4A")) && QDir().mkpath(su("Altro")));
         QVERIFY(apri(dir));
         scegliClasse(true, QStringLiteral("5B"), QStringLiteral("Backup"));
         QCOMPARE(partenza()->path(), su("Backup"));
@@ -257,14 +258,6 @@ private slots:
         QVERIFY(Msg::shown().last().text.startsWith(QStringLiteral("La cartella scelta non può essere una classe.")));
         QVERIFY(!dir.exists("3A, tempo pieno"));
 
-        // The entry above the shown folder names no class.
-        clic(QStringLiteral("cmdImporta"));
-        fuoco(lista("DriveImporta"));
-        QCOMPARE(partenza()->item(0)->text(), QStringLiteral(".."));
-        clicVoce(partenza(), 0);
-        clic(QStringLiteral("cmdEsportaImporta"), {Msg::ResOk});
-        QCOMPARE(Msg::shown().size(), 2);
-        QCOMPARE(contenuto(dir.path()).keys(), QStringList({"Anno.dat", "Classi.dat", "Qua.inf", "Quaderlo.cfg", "Titoli.dat"}));
 
         // The class's own folder as the source of its import: nothing is deleted.
         const auto prima = contenuto(dir.file("3A"));
@@ -274,10 +267,44 @@ private slots:
         QCOMPARE(contenuto(dir.file("3A")), prima);
     }
 
+    void listsOfferClassesToExportAndTheDrivesFoldersToImport()
+    {
+        ProgramFolder dir;
+        dir.write("Classi.dat", "4b\r\n3A\r\n5C\r\n");
+        classe(dir.file("3A"), QStringLiteral("3A"));
+        dir.mkdir("4B");
+        dir.mkdir("Guida");
+        dir.mkdir("2A vecchia");
+        classe(su("Backup/5B"), QStringLiteral("5B"));
+        QVERIFY(QDir().mkpath(su("Foto")));
+        QVERIFY(apri(dir));
+
+        // Export: the listed classes that have a folder, as named on disk; a class folder does not open.
+        clic(QStringLiteral("cmdEsporta"));
+        QVERIFY(chooseInCombo(lista("drive"), QStringLiteral("CHIAVETTA")));
+        QVERIFY(partenza()->isVisible());
+        QCOMPARE(partenza()->names(), QStringList({"3A", "4B"}));
+        clicVoce(partenza(), 0, true);
+        QCOMPARE(partenza()->path(), dir.path());
+        QCOMPARE(partenza()->names(), QStringList({"3A", "4B"}));
+
+        // Import: the drive's folders, never the way above it.
+        clic(QStringLiteral("cmdImporta"));
+        QVERIFY(chooseInCombo(lista("DriveImporta"), QStringLiteral("CHIAVETTA")));
+        QCOMPARE(partenza()->names(), QStringList({"Backup", "Foto"}));
+        clicVoce(partenza(), partenza()->rowOf(QStringLiteral("Backup")), true);
+        QCOMPARE(partenza()->names(), QStringList({"5B"}));
+        // The drive already shown, chosen again, lists its folders again.
+        QVERIFY(chooseInCombo(lista("DriveImporta"), QStringLiteral("CHIAVETTA")));
+        QCOMPARE(partenza()->path(), usb);
+        QCOMPARE(partenza()->names(), QStringList({"Backup", "Foto"}));
+        QCOMPARE(EsportaImporta::cartelleClassi(), QStringList({"3A", "4B"}));
+    }
+
     void failedCopiesAreReportedAndLeaveNoTrace()
     {
         ProgramFolder dir;
-        dir.write("Classi.dat", "1A\r\n");
+        dir.write("Classi.dat", "1A\r\n5C\r\n");
         dir.write("3A/ALUNNI.3A", "Verdi Luca\r\n 1 \r\n");
         dir.write("3A/Verdi Luca.q1", "vecchio\r\n");
         classe(su("3A"), QStringLiteral("3A"));
@@ -291,7 +318,7 @@ private slots:
         ultimo(kFallito, QString::fromUtf8("Utilità"), Msg::Critical);
         QCOMPARE(Msg::shown().size(), 1);
         QVERIFY(!dir.exists("4B"));
-        QCOMPARE(dir.read("Classi.dat"), QByteArray("1A\r\n"));
+        QCOMPARE(dir.read("Classi.dat"), QByteArray("1A\r\n5C\r\n"));
         QCOMPARE(CarQuad::ErroreCopia, qint16(0));
         QCOMPARE(visibili(), QStringList({"cmdImporta", "cmdEsporta"}));
 
