@@ -1,5 +1,6 @@
 #include "app/Avvio.h"
 #include "platform/Form.h"
+#include "platform/MappaControlli.h"
 #include "platform/MsgBox.h"
 
 #include <QApplication>
@@ -10,6 +11,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     Avvio::prepara(app);
+    MappaControlli::avviaSeRichiesta(app); // controls' screen positions, for scripted runs only
     // For scripted runs (benchmarks, installation tests): every box takes its default answer
     // and the program ends once the main menu has been shown.
     const bool exitAfterStart = qEnvironmentVariableIsSet("QUADERLO_EXIT_AFTER_START");

@@ -11,6 +11,7 @@ list(APPEND CORE_SOURCES
 list(APPEND GUI_SOURCES
     src/platform/Form.cpp
     src/platform/Help.cpp
+    src/platform/MappaControlli.cpp
     src/platform/MsgBox.cpp
     src/platform/Ui.cpp
 )
