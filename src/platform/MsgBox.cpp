@@ -79,11 +79,14 @@ Msg::Result Msg::box(const QString &text, Buttons buttons, Icon icon, const QStr
     switch (buttons) {
     case YesNo: mb.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
     case OkCancel: mb.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
+    case YesNoCancel: mb.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel); break;
     default: mb.setStandardButtons(QMessageBox::Ok); break;
     }
     if (buttons == Ok)
         defaultButton = ResOk;
     else if (buttons == YesNo && defaultButton != ResNo)
+        defaultButton = ResYes;
+    else if (buttons == YesNoCancel && defaultButton == ResOk)
         defaultButton = ResYes;
     mb.setDefaultButton(qtButton(defaultButton));
     mb.setEscapeButton(buttons == Ok ? QMessageBox::Ok : buttons == YesNo ? QMessageBox::No : QMessageBox::Cancel);

@@ -6,7 +6,7 @@
 // Tests queue the answers; every box shown is recorded.
 namespace Msg {
 enum Icon { NoIcon, Critical, Question, Exclamation, Information };
-enum Buttons { Ok, YesNo, OkCancel };
+enum Buttons { Ok, YesNo, OkCancel, YesNoCancel };
 enum Result { ResOk, ResCancel, ResYes, ResNo };
 
 // title empty: the program's title "Quaderlo". A line feed plus carriage return is one line break.
