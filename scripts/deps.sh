@@ -1,8 +1,9 @@
 # Installs the Debian packages that are missing. Sourced by run.sh and test.sh.
 QUADERLO_PACKAGES=(build-essential cmake qt6-base-dev qt6-translations-l10n fonts-liberation fonts-comic-neue
                    xvfb xauth poppler-utils fp-utils)
-# Only for the tests: a real print spooler with a PDF printer.
-QUADERLO_TEST_PACKAGES=(cups printer-driver-cups-pdf)
+# Only for the tests: a real print spooler with a PDF printer; a window manager, xdotool, xprop and
+# ImageMagick's import for the stage that clicks the program under Xvfb.
+QUADERLO_TEST_PACKAGES=(cups printer-driver-cups-pdf openbox xdotool x11-utils imagemagick)
 
 install_missing() {
     local missing=()

@@ -1,0 +1,157 @@
+#!/usr/bin/env bash
+# The program's main roads clicked under a real X server, as a teacher goes: year at first start,
+# each module from the menu and back, a class and pupils made and deleted in the archive, a phrase
+# ticked and composed, Esci. Every step is checked on disk (bytes) and on screen (windows mapped).
+# Usage: strade.sh QUADERLO_EXECUTABLE DATA_FOLDER [SCREENSHOT_FOLDER]
+set -euo pipefail
+[ $# -ge 2 ] || { echo "uso: $0 eseguibile cartella-dati [cartella-schermate]" >&2; exit 2; }
+ESEGUIBILE=$(realpath "$1")
+DATI=$(realpath "$2")
+STRADE_OUT=$(realpath -m "${3:-$PWD/xvfb-strade}")
+source "$(dirname "$0")/sessione.sh"
+
+rm -rf "$STRADE_OUT"
+mkdir -p "$STRADE_OUT"
+richiedi_comandi Xvfb openbox xdotool xprop import cmp realpath
+[ -x "$ESEGUIBILE" ] || errore "eseguibile non trovato: $ESEGUIBILE"
+
+passo "Sessione X e programma in una cartella nuova"
+sessione_avvia
+programma_avvia "$ESEGUIBILE" "$DATI"
+
+passo "Primo avvio: l'anno scolastico"
+attendi_finestra inputbox
+attendi "la domanda \"Anno Scolastico ?\"" mostra_testo inputbox/testo "Anno Scolastico ?"
+a_schermo "Anno Scolastico" || errore "la finestra \"Anno Scolastico\" non è sullo schermo"
+scrivi inputbox/riga "2025/26"
+schermata anno
+clic inputbox/OK
+attendi_finestra frmSplash
+attendi_file Anno.dat '2025/26\r\n'
+attendi_file Qua.inf 'Quaderlo\r\n\r\n'
+attendi_file Titoli.dat 'Sit. Iniziale\r\nFinalit\xe0\r\nVal. 1\xb0 Q.\r\nVal. 2\xb0 Q.\r\n'
+attendi "il menu mostra l'anno" mostra_testo frmSplash/lblAnnoScolastico "Anno Scolastico 2025/26"
+a_schermo "Menù" || errore "il menu non è sullo schermo"
+schermata menu
+
+# A module from the menu, its window on screen instead of the menu, then back.
+modulo() {
+    local pulsante=$1 finestra=$2 titolo=$3 uscita=$4
+    passo "Menu, \"$(testo_di "frmSplash/$pulsante")\": la finestra $titolo e ritorno"
+    clic "frmSplash/$pulsante"
+    attendi_finestra "$finestra"
+    attendi "il menu è nascosto" non_in_mappa frmSplash
+    attendi "la finestra \"$titolo\" è sullo schermo" a_schermo "$titolo"
+    attendi "il menu non è più sullo schermo" non_a_schermo "Menù"
+    ok "$titolo aperta, menu nascosto"
+    schermata "$finestra"
+    clic "$finestra/$uscita"
+    attendi_finestra frmSplash
+    attendi "la finestra $finestra è chiusa" non_in_mappa "$finestra"
+    attendi "la finestra \"$titolo\" non è più sullo schermo" non_a_schermo "$titolo"
+    attendi "il menu è di nuovo sullo schermo" a_schermo "Menù"
+    ok "di nuovo al menu"
+}
+modulo cmdCompila frmCompila Giudizi cmdFineLavoro
+modulo cmdUtilità frmUtilità Utilità cmdEsciUtilità
+modulo cmdModifica frmModifica Archivi cmdFine
+
+passo "Archivi: una classe nuova"
+clic frmSplash/cmdModifica
+attendi_finestra frmModifica
+attendi_file Classi.dat '\r\n'
+clic frmModifica/cmbClassi_testo
+scrivi frmModifica/cmbClassi_testo "3A"
+tasto frmModifica/cmbClassi_testo Return
+attendi_file Classi.dat '3A\r\n'
+attendi_file 3A/ALUNNI.3A '\r\n\r\n'
+attendi "3A nell'elenco delle classi" mostra_testo "frmModifica/cmbClassi_elenco[0]" "3A"
+
+# A pupil: name and Enter, the question about the gender, then the option.
+alunno() {
+    local nome=$1 opzione=$2
+    clic frmModifica/cmbAlunni_testo
+    scrivi frmModifica/cmbAlunni_testo "$nome"
+    tasto frmModifica/cmbAlunni_testo Return
+    attendi_finestra msgbox
+    attendi "la domanda \"Maschio o Femmina ?\"" mostra_testo msgbox/testo "Maschio o Femmina ?"
+    a_schermo "Attenzione" || errore "la domanda non è sullo schermo"
+    clic msgbox/OK
+    attendi_finestra frmModifica
+    clic "frmModifica/$opzione"
+}
+passo "Archivi: due alunni, uno per sesso"
+alunno "Rossi Mario" optMaschio
+attendi_file 3A/ALUNNI.3A 'Rossi Mario\r\n 1 \r\n'
+alunno "Bianchi Anna" optFemmina
+attendi_file 3A/ALUNNI.3A 'Bianchi Anna\r\n 0 \r\nRossi Mario\r\n 1 \r\n'
+attendi "gli alunni nell'elenco in ordine" mostra_testo "frmModifica/cmbAlunni_elenco[1]" "Rossi Mario"
+schermata archivio
+clic frmModifica/cmdFine
+attendi_finestra frmSplash
+
+passo "Giudizi: classe, alunno, una frase spuntata e composta"
+clic frmSplash/cmdCompila
+attendi_finestra frmCompila
+scegli_in_tendina frmCompila/cmbClasse 0 "3A"
+scegli_in_tendina frmCompila/cmbAlunno 1 "Rossi Mario"
+attendi "il sesso dell'alunno" mostra_testo frmCompila/Label1 "Maschile"
+FRASE=$(printf 'Rossi Mario si \xc3\xa8 inserito nel gruppo classe con serenit\xc3\xa0')
+attendi "la prima frase con nome e sesso" mostra_testo "frmCompila/lstLista0[0]" "Inserimento=$FRASE"
+clic "frmCompila/lstLista0[0]"
+attendi "la frase spuntata" in_mappa "spunte frmCompila/lstLista0 0"
+clic frmCompila/cmdOkTestoGiudizio
+attendi_file "3A/Rossi Mario.q1" 'Rossi Mario si \xe8 inserito nel gruppo classe con serenit\xe0\r\n'
+attendi_file "3A/Rossi Mario.dat" '0 \r\n\r\n\r\n\r\n'
+attendi "il testo composto nella finestra" mostra_testo frmCompila/txtTesto "$FRASE"
+schermata composizione
+clic frmCompila/cmdFineLavoro
+attendi_finestra frmSplash
+
+passo "Archivi: l'alunno eliminato con i suoi file"
+clic frmSplash/cmdModifica
+attendi_finestra frmModifica
+attendi "3A nell'elenco delle classi" mostra_testo "frmModifica/cmbClassi_elenco[0]" "3A"
+clic "frmModifica/cmbClassi_elenco[0]"
+attendi_finestra msgbox
+attendi "la prima domanda sulla classe" mostra_testo msgbox/testo "Vuoi eliminare la classe dall'elenco ?"
+a_schermo "Eliminazione classe" || errore "la domanda non è sullo schermo"
+clic msgbox/No # kept: the class is chosen and its pupils listed
+attendi_finestra frmModifica
+attendi "gli alunni della classe" mostra_testo "frmModifica/cmbAlunni_elenco[1]" "Rossi Mario"
+clic "frmModifica/cmbAlunni_elenco[1]"
+attendi_finestra msgbox
+attendi "la domanda sull'alunno" mostra_testo msgbox/testo "Vuoi eliminare l'alunno dall'elenco ?"
+a_schermo "Eliminazione alunno" || errore "la domanda non è sullo schermo"
+schermata elimina-alunno
+clic "msgbox/Sì"
+attendi_file 3A/ALUNNI.3A 'Bianchi Anna\r\n 0 \r\n'
+attendi_assente "3A/Rossi Mario.q1"
+attendi_assente "3A/Rossi Mario.dat"
+attendi_finestra frmModifica
+attendi "l'alunno tolto dall'elenco" non_in_mappa "frmModifica/cmbAlunni_elenco[1]"
+
+passo "Archivi: la classe eliminata"
+clic "frmModifica/cmbClassi_elenco[0]"
+attendi_finestra msgbox
+attendi "la prima domanda sulla classe" mostra_testo msgbox/testo "Vuoi eliminare la classe dall'elenco ?"
+clic "msgbox/Sì"
+attendi "la conferma" mostra_testo msgbox/testo "Sei proprio sicuro ?"
+a_schermo "Conferma eliminazione" || errore "la conferma non è sullo schermo"
+clic "msgbox/Sì"
+attendi_finestra frmModifica
+attendi_file Classi.dat ''
+attendi_assente 3A
+attendi "la classe tolta dall'elenco" non_in_mappa "frmModifica/cmbClassi_elenco[0]"
+schermata classe-eliminata
+clic frmModifica/cmdFine
+attendi_finestra frmSplash
+
+passo "Esci"
+clic frmSplash/cmdEsci
+finito() { [ ! -e "/proc/$PROGRAMMA_PID" ] || grep -q '^[0-9]* ([^)]*) Z' "/proc/$PROGRAMMA_PID/stat"; }
+attendi "il programma termina" finito
+wait "$PROGRAMMA_PID" || errore "il programma è terminato con codice $?"
+attendi "nessuna finestra sullo schermo" non_a_schermo "Menù"
+ok "programma terminato, codice 0"
+echo "strade percorse: tutte le verifiche superate (schermate in $STRADE_OUT)"
