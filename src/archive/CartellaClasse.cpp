@@ -1,5 +1,6 @@
 #include "archive/CartellaClasse.h"
 #include "archive/ElencoAlunni.h"
+#include "platform/CartelleSicure.h"
 #include "platform/Paths.h"
 
 #include <QDir>
@@ -52,6 +53,8 @@ Archivio::EsitoEliminazione Archivio::eliminaFileClasse(const QString &classe)
     if (!liste.isEmpty())
         for (const char *pattern : {"*.dat", "*.q1", "*.q2", "*.q3", "*.q4"})
             elimina(Paths::matchingFiles(cartella, QLatin1String(pattern)), &out.nonEliminati);
+    // What an interrupted save or copy left behind must not keep the folder alive.
+    CartelleSicure::riordina(cartella);
     Paths::setCurrentFolder(Paths::programFolder());
     out.cartellaRimossa = QDir(Paths::programFolder()).rmdir(QFileInfo(cartella).fileName());
     return out;

@@ -1,6 +1,7 @@
 # Files of the platform layer.
 list(APPEND CORE_SOURCES
     src/platform/Ansi.cpp
+    src/platform/CartelleSicure.cpp
     src/platform/CartellaProgramma.cpp
     src/platform/Conversions.cpp
     src/platform/Drives.cpp

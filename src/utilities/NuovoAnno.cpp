@@ -33,9 +33,8 @@ void NuovoAnno()
     if (!piano.classeSenzaFile.isEmpty())
         return fallita(QStringLiteral("Cancella da Archivi le classi e riprova"));
     QString error;
-    if (!SvuotaArchivio::azzeraElenchi(&error))
+    if (!SvuotaArchivio::esegui(piano, &error))
         return fallita(error);
-    SvuotaArchivio::svuota(piano.cartelle);
 
     CarQuad::ModoImporta = 0;
     RicaricaMenu();

@@ -1,5 +1,6 @@
 #include "utilities/SvuotaArchivio.h"
 #include "archive/ElencoClassi.h"
+#include "platform/CartelleSicure.h"
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
 
@@ -12,14 +13,6 @@ namespace {
 const QString kClassi = QStringLiteral("Classi.dat");
 const QString kAnno = QStringLiteral("Anno.dat");
 
-// Puts a file back as it was before a failed run: its old bytes, or no file.
-void ripristina(const QString &path, const std::optional<QByteArray> &old)
-{
-    if (old)
-        TextFile::writeBytes(path, *old);
-    else
-        QFile::remove(path);
-}
 } // namespace
 
 QString SvuotaArchivio::cartellaClasse(const QString &classe)
@@ -80,17 +73,58 @@ void SvuotaArchivio::svuota(const QStringList &cartelle)
     }
 }
 
-bool SvuotaArchivio::azzeraElenchi(QString *error)
+namespace {
+// Puts the folders of a staging folder back into the program folder where their names are free.
+void rimetti(const QString &anno)
 {
-    const QString anno = Paths::inProgram(kAnno);
-    const QString classi = Paths::inProgram(kClassi);
-    const auto oldAnno = TextFile::readBytes(anno);
-    const QByteArray empty = LineWriter().line(QString()).bytes();
-    if (!TextFile::writeBytes(anno, empty, error))
+    for (const QString &nome : QDir(anno).entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot)) {
+        const QString arrivo = Paths::join(Paths::programFolder(), nome);
+        if (!QFileInfo::exists(arrivo))
+            QDir().rename(Paths::join(anno, nome), arrivo);
+    }
+    QDir().rmdir(anno);
+}
+
+void finisci(const QString &anno)
+{
+    TextFile::writeBytes(Paths::inProgram(kAnno), LineWriter().line(QString()).bytes());
+    CartelleSicure::riordina(anno);
+    QStringList cartelle;
+    for (const QString &nome : QDir(anno).entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot))
+        cartelle << Paths::join(anno, nome);
+    SvuotaArchivio::svuota(cartelle);
+    // What could not be deleted stays in the program folder, unlisted.
+    rimetti(anno);
+}
+} // namespace
+
+bool SvuotaArchivio::esegui(const Piano &piano, QString *error)
+{
+    const QString anno = CartelleSicure::nuovaCartellaAnno(Paths::programFolder(), error);
+    if (anno.isEmpty())
         return false;
-    if (!TextFile::writeBytes(classi, empty, error)) {
-        ripristina(anno, oldAnno);
+    for (const QString &cartella : piano.cartelle) {
+        if (!QDir().rename(cartella, Paths::join(anno, QFileInfo(cartella).fileName()))) {
+            *error = QStringLiteral("%1: impossibile spostare la cartella.").arg(QFileInfo(cartella).fileName());
+            rimetti(anno);
+            return false;
+        }
+    }
+    if (!TextFile::writeBytes(Paths::inProgram(kClassi), LineWriter().line(QString()).bytes(), error)) {
+        rimetti(anno);
         return false;
     }
+    finisci(anno);
     return true;
+}
+
+void SvuotaArchivio::riprendi()
+{
+    for (const QString &anno : CartelleSicure::cartelleAnno(Paths::programFolder())) {
+        const auto classi = TextFile::readBytes(Paths::inProgram(kClassi));
+        if (classi && Archivio::classiElencate(*classi).isEmpty())
+            finisci(anno);
+        else
+            rimetti(anno);
+    }
 }

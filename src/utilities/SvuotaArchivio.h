@@ -22,6 +22,10 @@ Piano prepara();
 // Deletes the ordinary writable files of each folder, then removes the folder when it is left empty.
 void svuota(const QStringList &cartelle);
 
-// Rewrites Classi.dat and Anno.dat as one empty line each; on failure the old files are put back.
-bool azzeraElenchi(QString *error);
+// The run, ordered so that an interruption leaves the old year or the new one: the folders are moved
+// into one staging folder, Classi.dat is emptied (from then on the new year stands), then Anno.dat,
+// and the staging folder is emptied. On a failure before Classi.dat is emptied nothing has changed.
+bool esegui(const Piano &piano, QString *error);
+// At start: an interrupted run is finished when Classi.dat lists no class any more, else undone.
+void riprendi();
 } // namespace SvuotaArchivio

@@ -1,0 +1,156 @@
+#include "TestSupport.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QProcess>
+#include <functional>
+
+namespace {
+using Stato = QMap<QString, QByteArray>; // relative path -> bytes ("/" ends a folder)
+
+Stato stato(const QString &root)
+{
+    Stato out;
+    QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        const QString rel = QDir(root).relativeFilePath(path);
+        if (it.fileInfo().isDir()) {
+            out.insert(rel + QLatin1Char('/'), QByteArray());
+        } else {
+            QFile f(path);
+            out.insert(rel, f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>"));
+        }
+    }
+    return out;
+}
+
+void scrivi(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+// A class folder of two pupils, with a merged file that a replacement keeps.
+void classe(const QString &cartella, const QByteArray &tag)
+{
+    scrivi(cartella + "/ALUNNI.4A", "Rossi Mario\r\n 1 \r\nVerdi Anna\r\n 0 \r\n");
+    scrivi(cartella + "/Rossi Mario.q1", "Testo " + tag + " di Mario.\r\n");
+    scrivi(cartella + "/Rossi Mario.dat", "0 2 \r\n\r\n\r\n\r\n");
+    scrivi(cartella + "/Verdi Anna.q1", "Testo " + tag + " di Anna.\r\n");
+    scrivi(cartella + "/Verdi Anna.q2", QByteArray(70000, 'x') + "\r\n"); // several writes
+}
+
+int lavora(const QStringList &args, long uccidiA, const QString &sotto)
+{
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    if (uccidiA > 0) {
+        env.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(QUADERLO_UCCIDI));
+        env.insert(QStringLiteral("QUADERLO_UCCIDI_N"), QString::number(uccidiA));
+        env.insert(QStringLiteral("QUADERLO_UCCIDI_SOTTO"), sotto);
+    }
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(QUADERLO_LAVORO), args);
+    if (!p.waitForFinished(30000))
+        return -2;
+    return p.exitStatus() == QProcess::CrashExit ? -1 : p.exitCode();
+}
+} // namespace
+
+class TestUccisioni : public QObject
+{
+    Q_OBJECT
+
+    // Kills the path at its 1st, 2nd, ... file operation until it runs through; after each kill the
+    // next start tidies up and the whole tree must be the old one or the new one.
+    void ogniPunto(const std::function<void(const QString &)> &prepara, const std::function<QStringList(const QString &)> &args,
+                   const std::function<QStringList(const QString &)> &riordina)
+    {
+        QTemporaryDir base;
+        const QString radice = base.filePath(QStringLiteral("r"));
+        prepara(radice);
+        const Stato vecchio = stato(radice);
+        QCOMPARE(lavora(args(radice), 0, radice), 0);
+        const Stato nuovo = stato(radice);
+        QVERIFY(nuovo != vecchio);
+
+        int uccisioni = 0, vecchi = 0;
+        for (long n = 1; n < 2000; ++n) {
+            QVERIFY(QDir(radice).removeRecursively());
+            prepara(radice);
+            const int esito = lavora(args(radice), n, radice);
+            if (esito == 0) {
+                QCOMPARE(stato(radice), nuovo);
+                break;
+            }
+            QCOMPARE(esito, -1);
+            ++uccisioni;
+            QCOMPARE(lavora(riordina(radice), 0, radice), 0);
+            const Stato dopo = stato(radice);
+            if (dopo != vecchio && dopo != nuovo) {
+                qWarning() << "ucciso all'operazione" << n;
+                for (auto it = dopo.begin(); it != dopo.end(); ++it)
+                    if (vecchio.value(it.key(), "<no>") != it.value() && nuovo.value(it.key(), "<no>") != it.value())
+                        qWarning() << "  " << it.key() << it.value().left(40);
+                for (const QString &k : nuovo.keys())
+                    if (!dopo.contains(k))
+                        qWarning() << "   manca" << k;
+                QFAIL("a kill left the files neither old nor new");
+            }
+            vecchi += dopo == vecchio;
+        }
+        QVERIFY2(uccisioni >= 3, "the path made too few file operations to be tried");
+        qInfo("%d kill points, old tree after %d, new after %d", uccisioni, vecchi, uccisioni - vecchi);
+    }
+
+private slots:
+    void exportAndImportOverAClass()
+    {
+        // Export: the program folder's class replaces the one on the drive; import: the other way.
+        for (const bool esporta : {true, false}) {
+            const QString da = esporta ? QStringLiteral("/programma/4A") : QStringLiteral("/chiavetta/4A");
+            const QString a = esporta ? QStringLiteral("/chiavetta/4A") : QStringLiteral("/programma/4A");
+            ogniPunto(
+                [&](const QString &r) {
+                    classe(r + da, "nuovo");
+                    classe(r + a, "vecchio");
+                    scrivi(r + a + "/Bianchi Luca.q1", "Un alunno che la copia toglie.\r\n");
+                    scrivi(r + a + "/4A_Finale.txt", "Unione che resta.\r\n");
+                },
+                [&](const QString &r) { return QStringList{QStringLiteral("sostituisci"), r + da, r + a}; },
+                [](const QString &r) {
+                    return QStringList{QStringLiteral("riordina"), r + "/programma", r + "/chiavetta"};
+                });
+        }
+    }
+
+    void newSchoolYear()
+    {
+        ogniPunto(
+            [](const QString &r) {
+                scrivi(r + "/Classi.dat", "4A\r\n5B\r\n");
+                scrivi(r + "/Anno.dat", "2025/26\r\n");
+                classe(r + "/4A", "4A");
+                classe(r + "/5B", "5B");
+            },
+            [](const QString &r) { return QStringList{QStringLiteral("nuovoanno"), r}; },
+            [](const QString &r) { return QStringList{QStringLiteral("riordina"), r}; });
+    }
+
+    void savingASection()
+    {
+        ogniPunto([](const QString &r) { classe(r + "/4A", "vecchio"); },
+                  [](const QString &r) {
+                      return QStringList{QStringLiteral("salva"), r + "/4A/Rossi Mario.q1", QStringLiteral("Nuovo testo.")};
+                  },
+                  [](const QString &r) { return QStringList{QStringLiteral("riordina"), r}; });
+    }
+};
+
+QUADERLO_TEST_MAIN(TestUccisioni)
+#include "tst_Uccisioni.moc"
