@@ -11,6 +11,7 @@ ok() { echo "   ok: $*"; }
 
 errore() {
     echo "ERRORE: $*" >&2
+    [ -n "${ULTIMO_CLIC:-}" ] && echo "   ultimo clic: $ULTIMO_CLIC" >&2
     if [ -n "${DISPLAY:-}" ] && [ -n "${STRADE_OUT:-}" ]; then
         import -window root "$STRADE_OUT/errore.png" 2>/dev/null && echo "   schermo: $STRADE_OUT/errore.png" >&2
     fi
@@ -126,6 +127,7 @@ clic() {
     local x y w h
     attendi "il controllo $1 è visibile e fermo" fermo "$1"
     read -r x y w h <<<"$(posizione "$1")"
+    ULTIMO_CLIC="$1 in $((x + w / 2)),$((y + h / 2))"
     xdotool mousemove --sync $((x + w / 2)) $((y + h / 2)) click 1 mousemove --sync 0 0
 }
 
