@@ -1,13 +1,18 @@
 #include "app/Avvio.h"
+#include "app/CopiaArchivio.h"
 #include "platform/CartellaProgramma.h"
+#include "platform/Form.h"
+#include "platform/MsgBox.h"
 
 #include <QtGlobal>
 
 #include <QApplication>
+#include <QDir>
 #include <QFont>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QTimer>
 #include <QTranslator>
 
 // Resources of a static library are registered by hand, outside any namespace.
@@ -24,8 +29,6 @@ void Avvio::prepara(QApplication &app)
     QApplication::setDesktopFileName(QStringLiteral("quaderlo")); // the installed quaderlo.desktop and its icon
     QApplication::setApplicationVersion(QStringLiteral(QUADERLO_VERSION));
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
-    // Beside the executable, or the user's own folder when the program is installed.
-    CartellaProgramma::imposta();
 
     auto *qt = new QTranslator(&app);
     if (qt->load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),
@@ -37,4 +40,42 @@ void Avvio::prepara(QApplication &app)
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/quaderlo.png")));
     registraFinestre();
+    // Beside the executable, or the user's own folder when the program is installed;
+    // asked after the translation is loaded, so that the buttons read "Sì" and "No".
+    const QString exe = QCoreApplication::applicationDirPath();
+    if (!preparaCartella(exe, CartellaProgramma::scrivibile(exe), CartellaProgramma::cartellaUtente()))
+        termina();
+}
+
+bool Avvio::preparaCartella(const QString &exe, bool exeScrivibile, const QString &utente)
+{
+    if (!CopiaArchivio::daOffrire(exe, exeScrivibile, utente)) {
+        CartellaProgramma::usa(exe, exeScrivibile, utente);
+        return true;
+    }
+    QString testo = QStringLiteral("La cartella del programma\n\r%1\n\rnon si può modificare e contiene un archivio "
+                                   "(classi, alunni e password).\n\rVuoi copiarlo nella cartella\n\r%2\n\re lavorare lì?")
+                        .arg(QDir::toNativeSeparators(exe), QDir::toNativeSeparators(utente));
+    const QString daParte = CopiaArchivio::messaDaParte(utente);
+    if (!daParte.isEmpty())
+        testo += QStringLiteral("\n\rI file che vi si trovano saranno spostati in\n\r%1").arg(QDir::toNativeSeparators(daParte));
+    testo += QStringLiteral("\n\rCon No il programma termina.");
+    if (Msg::box(testo, Msg::YesNo, Msg::Question, QString(), Msg::ResYes) != Msg::ResYes)
+        return false;
+    const CopiaArchivio::Esito esito = CopiaArchivio::copia(exe, utente);
+    if (!esito.ok) {
+        Msg::box(QStringLiteral("Impossibile copiare l'archivio nella cartella\n\r%1:\n\r%2\n\rIl programma termina.")
+                     .arg(QDir::toNativeSeparators(utente), esito.errore),
+                 Msg::Ok, Msg::Critical);
+        return false;
+    }
+    CartellaProgramma::usa(exe, false, utente);
+    return true;
+}
+
+void Avvio::termina()
+{
+    Forms::endProgram();
+    // Before the event loop runs, exit() has no effect: quit once it does.
+    QTimer::singleShot(0, qApp, [] { QCoreApplication::quit(); });
 }

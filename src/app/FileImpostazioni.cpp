@@ -4,7 +4,16 @@
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
 
+#include <QFileInfo>
+
 using namespace CarQuad;
+
+namespace {
+Impostazioni::Lettura nonLetto(const QString &path)
+{
+    return QFileInfo::exists(path) ? Impostazioni::Lettura::Illeggibile : Impostazioni::Lettura::Mancante;
+}
+} // namespace
 
 QString Impostazioni::titoloPredefinito(int n)
 {
@@ -12,15 +21,16 @@ QString Impostazioni::titoloPredefinito(int n)
     return QString::fromUtf8(titles[qBound(1, n, 4) - 1]);
 }
 
-bool Impostazioni::leggiAnno()
+Impostazioni::Lettura Impostazioni::leggiAnno()
 {
-    const auto bytes = TextFile::readBytes(Paths::inProgram(QStringLiteral("Anno.dat")));
+    const QString path = Paths::inProgram(QStringLiteral("Anno.dat"));
+    const auto bytes = TextFile::readBytes(path);
     if (!bytes)
-        return false;
+        return nonLetto(path);
     // The whole file but its last two bytes, the line end the writer added.
     if (bytes->size() >= 2)
         AnnoScolastico = Ansi::decode(bytes->left(bytes->size() - 2));
-    return true;
+    return Lettura::Letto;
 }
 
 bool Impostazioni::scriviAnno(QString *error)
@@ -28,11 +38,16 @@ bool Impostazioni::scriviAnno(QString *error)
     return LineWriter().line(AnnoScolastico).save(Paths::inProgram(QStringLiteral("Anno.dat")), error);
 }
 
-bool Impostazioni::leggiPassword()
+QString Impostazioni::filePassword()
+{
+    return Paths::inProgram(QStringLiteral("Qua.inf"));
+}
+
+Impostazioni::Lettura Impostazioni::leggiPassword()
 {
     FieldReader in;
-    if (!in.open(Paths::inProgram(QStringLiteral("Qua.inf"))))
-        return false;
+    if (!in.open(filePassword()))
+        return nonLetto(filePassword());
     QString value;
     while (!in.atEnd()) {
         if (in.readField(&value))
@@ -40,7 +55,7 @@ bool Impostazioni::leggiPassword()
         if (in.readField(&value))
             PasswordUtente = value;
     }
-    return true;
+    return Lettura::Letto;
 }
 
 bool Impostazioni::scriviPassword(const QString &nome, const QString &password, QString *error)
@@ -48,17 +63,18 @@ bool Impostazioni::scriviPassword(const QString &nome, const QString &password, 
     return LineWriter().line(nome).line(password).save(Paths::inProgram(QStringLiteral("Qua.inf")), error);
 }
 
-bool Impostazioni::leggiTitoli()
+Impostazioni::Lettura Impostazioni::leggiTitoli()
 {
+    const QString path = Paths::inProgram(QStringLiteral("Titoli.dat"));
     FieldReader in;
-    if (!in.open(Paths::inProgram(QStringLiteral("Titoli.dat"))))
-        return false;
+    if (!in.open(path))
+        return nonLetto(path);
     QString value;
     while (!in.atEnd())
         for (int n = 1; n <= 4; ++n)
             if (in.readField(&value))
                 TitoloQuadro(n) = value;
-    return true;
+    return Lettura::Letto;
 }
 
 bool Impostazioni::scriviTitoli(QString *error)

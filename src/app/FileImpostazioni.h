@@ -2,17 +2,22 @@
 #include <QString>
 
 // The small settings files of the program folder: Anno.dat, Qua.inf, Titoli.dat.
-// Readers return false when the file is missing; values that cannot be read keep what they held.
+// Only a missing file is created anew: one that exists but cannot be read is left alone,
+// and the values keep what they held.
 namespace Impostazioni {
+enum class Lettura { Letto, Mancante, Illeggibile };
+
 QString titoloPredefinito(int n); // n = 1..4
 
-bool leggiAnno();
+Lettura leggiAnno();
 bool scriviAnno(QString *error = nullptr);
 
-bool leggiPassword();
+Lettura leggiPassword();
+// Qua.inf's path in the program folder (its own spelling when it exists).
+QString filePassword();
 bool scriviPassword(const QString &nome, const QString &password, QString *error = nullptr);
 
-bool leggiTitoli();
+Lettura leggiTitoli();
 bool scriviTitoli(QString *error = nullptr);
 
 // Why a user name, password or title would not read back as typed; empty when it would.

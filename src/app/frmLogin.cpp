@@ -104,7 +104,7 @@ void frmLogin::Form_Load()
 
     Paths::setCurrentFolder(Paths::programFolder());
     // Without Qua.inf there is nothing to change from: both boxes stay empty.
-    if (Impostazioni::leggiPassword() || !cambia) {
+    if (Impostazioni::leggiPassword() == Impostazioni::Lettura::Letto || !cambia) {
         txtUserName->setText(NomeUtente);
         if (cambia)
             txtPassword->setText(PasswordUtente);

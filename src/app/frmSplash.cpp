@@ -1,4 +1,5 @@
 #include "app/frmSplash.h"
+#include "app/Avvio.h"
 #include "app/CarQuad.h"
 #include "app/FileImpostazioni.h"
 #include "platform/Help.h"
@@ -7,6 +8,7 @@
 #include "platform/Ui.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
@@ -99,25 +101,41 @@ void frmSplash::showEvent(QShowEvent *event)
 
 void frmSplash::Form_Load()
 {
+    // The start was refused before the menu (the program folder could not be prepared).
+    if (Forms::programEnded())
+        return;
     lblVersion->setText(QStringLiteral("Versione %1.%2").arg(QUADERLO_VERSION_MAJOR).arg(QUADERLO_VERSION_MINOR));
     lblProductName->setText(QApplication::applicationName());
     show();
 
+    using Impostazioni::Lettura;
     Paths::setCurrentFolder(Paths::programFolder());
-    if (!Impostazioni::leggiAnno()) {
+    const Lettura anno = Impostazioni::leggiAnno();
+    if (anno == Lettura::Mancante) {
         AnnoScolastico.clear();
         CreaAnnoScolastico();
     }
-    if (AnnoScolastico.isEmpty()) {
+    // A year file that cannot be read is kept, not replaced by a new answer.
+    if (AnnoScolastico.isEmpty() && anno != Lettura::Illeggibile) {
         AnnoScolastico = Msg::input(QStringLiteral("Anno Scolastico ?"), QStringLiteral("Anno Scolastico"));
         CreaAnnoScolastico();
     }
     lblAnnoScolastico->setText(QStringLiteral("Anno Scolastico ") + AnnoScolastico);
 
     Paths::setCurrentFolder(Paths::programFolder());
-    if (!Impostazioni::leggiPassword())
+    const Lettura password = Impostazioni::leggiPassword();
+    if (password == Lettura::Illeggibile) {
+        // Never open without the access password, never replace it with an empty one.
+        Msg::box(QStringLiteral("Impossibile leggere il file\n\r%1\n\rche contiene la password di accesso. "
+                                "Il programma termina.")
+                     .arg(QDir::toNativeSeparators(Impostazioni::filePassword())),
+                 Msg::Ok, Msg::Critical);
+        Avvio::termina();
+        return;
+    }
+    if (password == Lettura::Mancante)
         CreaPassword();
-    if (!Impostazioni::leggiTitoli())
+    if (Impostazioni::leggiTitoli() == Lettura::Mancante)
         CreaTitoli();
 
     if (!PasswordUtente.isEmpty()) {

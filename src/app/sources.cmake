@@ -1,6 +1,7 @@
 # Files of the app subsystem.
 list(APPEND CORE_SOURCES
     src/app/CarQuad.cpp
+    src/app/CopiaArchivio.cpp
     src/app/FileImpostazioni.cpp
 )
 list(APPEND GUI_SOURCES

@@ -52,19 +52,29 @@ QStringList CartellaProgramma::copiaMancanti(const QString &source, const QStrin
     return copied;
 }
 
-// Whether the program may create files in folder: a real attempt, as permissions can deceive
-// (Windows folders under "Programmi" carry no read-only flag); the probe is removed at once.
-static bool scrivibile(const QString &folder)
+bool CartellaProgramma::contieneArchivio(const QString &folder)
+{
+    for (const QString &name : {QStringLiteral("Classi.dat"), QStringLiteral("Qua.inf")})
+        if (QFileInfo::exists(Paths::resolve(folder, name)))
+            return true;
+    return false;
+}
+
+// A real attempt, as permissions can deceive (Windows folders under "Programmi" carry no read-only flag).
+bool CartellaProgramma::scrivibile(const QString &folder)
 {
     QTemporaryFile probe(Paths::join(folder, QStringLiteral(".quaderlo-prova-XXXXXX")));
     return probe.open();
 }
 
-QString CartellaProgramma::imposta()
+QString CartellaProgramma::cartellaUtente()
 {
-    const QString exe = QCoreApplication::applicationDirPath();
-    const QString user = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    const QString folder = scegli(exe, scrivibile(exe), user);
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
+
+QString CartellaProgramma::usa(const QString &exe, bool exeWritable, const QString &user)
+{
+    const QString folder = scegli(exe, exeWritable, user);
     if (folder != exe) {
         QDir().mkpath(folder);
         const QString dati = cartellaDati(exe);

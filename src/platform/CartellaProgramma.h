@@ -17,7 +17,13 @@ QString scegli(const QString &exeFolder, bool exeFolderWritable, const QString &
 // Copies from source into target each of fileIniziali() that target lacks (names matched without
 // regard to case); never replaces a file. Returns the names copied; a failure is described in *error.
 QStringList copiaMancanti(const QString &source, const QString &target, QString *error = nullptr);
-// Chooses the program folder for this run, prepares it and sets Paths::setProgramFolder().
-// Needs the application's name set. Returns the folder.
-QString imposta();
+// True when folder holds a teacher's archive: its Classi.dat or its Qua.inf (whatever the case).
+bool contieneArchivio(const QString &folder);
+// Whether the program may create files in folder: a real attempt, the probe removed at once.
+bool scrivibile(const QString &folder);
+// The user's own data folder of the program.
+QString cartellaUtente();
+// Uses the folder scegli() picks for this run: prepares it and sets Paths::setProgramFolder().
+// Returns the folder.
+QString usa(const QString &exeFolder, bool exeFolderWritable, const QString &userFolder);
 } // namespace CartellaProgramma

@@ -4,6 +4,8 @@
 #include "platform/TextFile.h"
 #include "printing/ControlloValori.h"
 
+#include <QFileInfo>
+
 namespace {
 QString nomeCasella(int i, const char *etichetta)
 {
@@ -48,6 +50,9 @@ Formati FileFormati::leggiOCrea(QString *errore)
 {
     if (const auto f = leggi())
         return *f;
+    // Only a missing file is created: one that cannot be read keeps the teacher's formats.
+    if (QFileInfo::exists(percorso()))
+        return predefiniti();
     if (!CreaFormati(errore))
         return predefiniti();
     return leggi().value_or(predefiniti());
