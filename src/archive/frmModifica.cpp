@@ -351,7 +351,7 @@ void frmModifica::optFemmina_Click()
 void frmModifica::AggiungiAlunno()
 {
     const QString alunno = cmbAlunni->text();
-    if (const QString problem = Paths::nameProblem(alunno); !problem.isEmpty()) {
+    if (const QString problem = Paths::fileNameProblem(alunno); !problem.isEmpty()) {
         rifiutaNome(cmbAlunni, problem);
         return;
     }

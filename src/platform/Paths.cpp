@@ -85,7 +85,10 @@ int Paths::removeMatching(const QString &folder, const QString &pattern)
     return files.size();
 }
 
-QString Paths::nameProblem(const QString &name)
+namespace {
+// A folder's name loses a final dot or blank on some systems; a file's base name, followed by its
+// extension, does not, but a blank at either end is lost when the list files are read back.
+QString problemaNome(const QString &name, bool cartella)
 {
     if (name.trimmed().isEmpty())
         return QStringLiteral("Il nome non può essere vuoto.");
@@ -101,8 +104,10 @@ QString Paths::nameProblem(const QString &name)
         if (c == QLatin1Char(','))
             return QStringLiteral("Il nome non può contenere la virgola.");
     }
-    if (name.endsWith(QLatin1Char('.')) || name.endsWith(QLatin1Char(' ')))
+    if (cartella && (name.endsWith(QLatin1Char('.')) || name.endsWith(QLatin1Char(' '))))
         return QStringLiteral("Il nome non può terminare con un punto o con uno spazio.");
+    if (name.endsWith(QLatin1Char(' ')))
+        return QStringLiteral("Il nome non può terminare con uno spazio.");
     if (name.startsWith(QLatin1Char(' ')))
         return QStringLiteral("Il nome non può iniziare con uno spazio.");
     static const QRegularExpression reserved(QStringLiteral("^(CON|PRN|AUX|NUL|COM[0-9]|LPT[0-9])(\\..*)?$"),
@@ -110,4 +115,15 @@ QString Paths::nameProblem(const QString &name)
     if (reserved.match(name).hasMatch())
         return QStringLiteral("Il nome \"%1\" è riservato dal sistema.").arg(name);
     return QString();
+}
+} // namespace
+
+QString Paths::nameProblem(const QString &name)
+{
+    return problemaNome(name, true);
+}
+
+QString Paths::fileNameProblem(const QString &name)
+{
+    return problemaNome(name, false);
 }

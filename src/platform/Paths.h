@@ -25,7 +25,9 @@ QStringList matchingFiles(const QString &folder, const QString &pattern);
 // Removes the files matching pattern; returns how many existed.
 int removeMatching(const QString &folder, const QString &pattern);
 
-// Why name cannot be a class or pupil name (a file or folder name on every system that
-// reads back unchanged from the list files); empty when it can.
+// Why name cannot be a class name (a folder name on every system that reads back unchanged
+// from the list files); empty when it can.
 QString nameProblem(const QString &name);
+// The same for a pupil name, the base name of files: a final dot is allowed ("Rossi M.").
+QString fileNameProblem(const QString &name);
 } // namespace Paths

@@ -89,19 +89,22 @@ private slots:
                                     QStringLiteral("Verdi Luca "), QStringLiteral("nul")}) {
             Msg::queueAnswer(Msg::ResOk);
             a.scrivi(a.alunni, name);
-            QCOMPARE(ultimoMessaggio(), messaggio(Paths::nameProblem(name), "Attenzione", Msg::Exclamation));
+            QCOMPARE(ultimoMessaggio(), messaggio(Paths::fileNameProblem(name), "Attenzione", Msg::Exclamation));
             QCOMPARE(a.alunni->editLine()->selectedText(), name);
             QVERIFY(a.haFuoco(a.alunni));
             // Chosen by the gender option, too, it is refused before anything is written.
             Msg::queueAnswer(Msg::ResOk);
             a.clicca(a.femmina);
-            QCOMPARE(ultimoMessaggio(), messaggio(Paths::nameProblem(name), "Attenzione", Msg::Exclamation));
+            QCOMPARE(ultimoMessaggio(), messaggio(Paths::fileNameProblem(name), "Attenzione", Msg::Exclamation));
             QVERIFY(a.haFuoco(a.alunni));
             QVERIFY(!a.femmina->isChecked());
             QCOMPARE(dir.read("3A/ALUNNI.3A"), kDuePupilli);
             QCOMPARE(contenuto(dir.file("3A")), QStringList{"ALUNNI.3A"});
         }
         QCOMPARE(a.alunni->items(), (QStringList{"Bianchi Anna", "Rossi Mario"}));
+        // A name ending with a dot is a usable file name.
+        a.aggiungi("Rossi M.", false);
+        QCOMPARE(dir.read("3A/ALUNNI.3A"), QByteArray("Bianchi Anna\r\n 0 \r\nRossi M.\r\n 0 \r\nRossi Mario\r\n 1 \r\n"));
         VERIFY_NO_UNANSWERED();
     }
 

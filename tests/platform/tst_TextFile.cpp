@@ -115,6 +115,14 @@ private slots:
         QVERIFY(!Paths::nameProblem(QString::fromUtf8("ЖЖ")).isEmpty());
         for (const char *good : {"3A", "Rossi Mario", "D'Angelo Niccolò", "5B tempo pieno", "Console"})
             QVERIFY2(Paths::nameProblem(QString::fromUtf8(good)).isEmpty(), good);
+        // A pupil's name is the base of its files: a final dot is no harm there.
+        for (const char *pupil : {"Rossi M.", "De Luca G.B.", "Rossi Mario"})
+            QVERIFY2(Paths::fileNameProblem(QString::fromUtf8(pupil)).isEmpty(), pupil);
+        QCOMPARE(Paths::nameProblem(QStringLiteral("Rossi M.")),
+                 QStringLiteral("Il nome non può terminare con un punto o con uno spazio."));
+        QCOMPARE(Paths::fileNameProblem(QStringLiteral("Rossi ")), QStringLiteral("Il nome non può terminare con uno spazio."));
+        for (const char *bad : {"", ".", "..", "a,b", "a/b", " inizio", "nul", "fine "})
+            QVERIFY2(!Paths::fileNameProblem(QString::fromUtf8(bad)).isEmpty(), bad);
     }
 
     void conversionsRoundHalfToEven()
