@@ -5,8 +5,6 @@
 
 QString TitoliQuadri::problema(const QString &titolo)
 {
-    if (titolo.isEmpty())
-        return QStringLiteral("non può essere vuoto.");
     for (const QChar c : titolo) {
         if (c.unicode() < 32 || c.unicode() == 127)
             return QStringLiteral("non può contenere caratteri di controllo.");
@@ -27,7 +25,7 @@ int TitoliQuadri::primoProblema(const QStringList &titoli, QString *messaggio)
             *messaggio = subject + p;
             return i + 1;
         }
-        // Two sections with one title would share their merged file.
+        // Two sections with one title, empty ones too, would share their merged file.
         for (int j = 0; j < i; ++j)
             if (titoli[i].compare(titoli[j], Qt::CaseInsensitive) == 0) {
                 *messaggio = subject + QStringLiteral("è uguale a quello del Quadro %1.").arg(j + 1);

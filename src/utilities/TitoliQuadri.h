@@ -7,7 +7,7 @@ namespace TitoliQuadri {
 constexpr int kLunghezzaMassima = 20;
 
 // Why a title cannot be used (it names tabs and merged files, and must read back from Titoli.dat);
-// empty when it can.
+// empty when it can. An empty title can.
 QString problema(const QString &titolo);
 
 // The first of four titles that cannot be used: its number (1..4) and the message naming it; 0 when all can.

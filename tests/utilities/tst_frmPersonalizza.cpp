@@ -49,12 +49,11 @@ private slots:
 
     void titlesThatCannotBeUsed()
     {
-        for (const char *good : {"Sit. Iniziale", "Val. 2° Q.", "Finalità", "12345678901234567890", "L'anno è"})
+        for (const char *good : {"Sit. Iniziale", "Val. 2° Q.", "Finalità", "12345678901234567890", "L'anno è", ""})
             QVERIFY2(TitoliQuadri::problema(QString::fromUtf8(good)).isEmpty(), good);
         const struct {
             const char *title, *problem;
         } bad[] = {
-            {"", "non può essere vuoto."},
             {"a,b", "non può contenere la virgola."},
             {" a", "non può iniziare o terminare con uno spazio."},
             {"a ", "non può iniziare o terminare con uno spazio."},
@@ -70,6 +69,9 @@ private slots:
             QCOMPARE(TitoliQuadri::problema(QString::fromUtf8(b.title)), QString::fromUtf8(b.problem));
         QString message;
         QCOMPARE(TitoliQuadri::primoProblema({"A", "B", "C", "D"}, &message), 0);
+        QCOMPARE(TitoliQuadri::primoProblema({"A", "", "C", "D"}, &message), 0);
+        QCOMPARE(TitoliQuadri::primoProblema({"A", "", "C", ""}, &message), 4);
+        QCOMPARE(message, QStringLiteral("Il titolo del Quadro 4 è uguale a quello del Quadro 2."));
         QCOMPARE(TitoliQuadri::primoProblema({"A", "B", "a", "D:"}, &message), 3);
         QCOMPARE(message, QStringLiteral("Il titolo del Quadro 3 è uguale a quello del Quadro 1."));
         QCOMPARE(TitoliQuadri::primoProblema({"A", "B", "C", "D:"}, &message), 4);
@@ -131,7 +133,6 @@ private slots:
             int n;
             const char *title, *message;
         } cases[] = {
-            {2, "", "Il titolo del Quadro 2 non può essere vuoto."},
             {1, "Sit, Iniziale", "Il titolo del Quadro 1 non può contenere la virgola."},
             {4, "Val. 2/Q.", "Il titolo del Quadro 4 non può contenere i caratteri \\ / : * ? \" < > |"},
             {3, " Val.", "Il titolo del Quadro 3 non può iniziare o terminare con uno spazio."},
@@ -186,9 +187,11 @@ private slots:
         QCOMPARE(dir.read("Qua.inf"), QByteArray("Quaderlo\r\nSegreto\r\n"));
 
         openTitles();
-        setTitles({"Uno", "Due", "Tre", "Quattro"});
+        setTitles({"Uno", "", "Tre", "Quattro"}); // an empty box, an empty title
         clickAt(button("frmPersonalizza", "cmdOkPersomalizza"));
-        QCOMPARE(dir.read("Titoli.dat"), QByteArray("Uno\r\nDue\r\nTre\r\nQuattro\r\n"));
+        QCOMPARE(dir.read("Titoli.dat"), QByteArray("Uno\r\n\r\nTre\r\nQuattro\r\n"));
+        QCOMPARE(CarQuad::TitoloQuadro2, QString());
+        QCOMPARE(CarQuad::TitoloQuadro3, QStringLiteral("Tre"));
         QVERIFY(window("frmLogin") == login && login->isVisible());
         QCOMPARE(login->windowTitle(), QStringLiteral("Accesso"));
         QCOMPARE(button("frmLogin", "cmdOK")->text(), QStringLiteral("OK"));
