@@ -1,9 +1,13 @@
 #include "platform/MsgBox.h"
 
 #include <QApplication>
+#include <QBoxLayout>
+#include <QFontDatabase>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <deque>
 
@@ -28,6 +32,30 @@ QString displayText(QString text)
 QString defaultTitle(const QString &title)
 {
     return title.isEmpty() ? QStringLiteral("Quaderlo") : title;
+}
+
+// Room for the title bar's icon and buttons beside the title.
+constexpr int kBottoniTitolo = 150;
+
+// A box is as wide as its title: a spacer in its layout, since QMessageBox sizes itself from its layout.
+void allarga(QDialog *box, const QString &title)
+{
+    box->sizeHint(); // an input box makes its layout only when first measured
+    const int width = Msg::titleWidth(title);
+    auto *spazio = new QSpacerItem(width, 0, QSizePolicy::Fixed, QSizePolicy::Minimum);
+    if (auto *grid = qobject_cast<QGridLayout *>(box->layout()))
+        grid->addItem(spazio, grid->rowCount(), 0, 1, grid->columnCount());
+    else if (auto *col = qobject_cast<QBoxLayout *>(box->layout()))
+        col->addItem(spazio);
+    else
+        delete spazio;
+}
+
+// Records the width of the box as it shows.
+void misura(int record, QWidget *box)
+{
+    if (record >= 0 && record < g_shown.size())
+        g_shown[record].width = box->width();
 }
 
 std::optional<Answer> takeAnswer(const QString &what)
@@ -90,12 +118,15 @@ Msg::Result Msg::box(const QString &text, Buttons buttons, Icon icon, const QStr
         defaultButton = ResYes;
     mb.setDefaultButton(qtButton(defaultButton));
     mb.setEscapeButton(buttons == Ok ? QMessageBox::Ok : buttons == YesNo ? QMessageBox::No : QMessageBox::Cancel);
+    allarga(&mb, defaultTitle(title));
     if (g_test) {
         g_shown << Shown{false, text, defaultTitle(title), icon, buttons, defaultButton};
+        const int record = int(g_shown.size()) - 1;
         const auto a = takeAnswer(text);
         const QMessageBox::StandardButton press = a ? qtButton(a->result) : qtButton(defaultButton);
         // The real box is shown and answered once its event loop runs.
-        QTimer::singleShot(0, &mb, [&mb, press] {
+        QTimer::singleShot(0, &mb, [&mb, press, record] {
+            misura(record, &mb);
             if (QAbstractButton *b = mb.button(press))
                 b->click();
             else
@@ -122,10 +153,13 @@ QString Msg::input(const QString &prompt, const QString &title, const QString &d
     dlg.setWindowTitle(defaultTitle(title));
     dlg.setLabelText(prompt);
     dlg.setTextValue(defaultText);
+    allarga(&dlg, defaultTitle(title));
     if (g_test) {
         g_shown << Shown{true, prompt, defaultTitle(title), NoIcon, OkCancel, ResOk};
+        const int record = int(g_shown.size()) - 1;
         const auto a = takeAnswer(prompt);
-        QTimer::singleShot(0, &dlg, [&dlg, a] {
+        QTimer::singleShot(0, &dlg, [&dlg, a, record] {
+            misura(record, &dlg);
             if (a && a->ok) {
                 dlg.setTextValue(a->text);
                 dlg.accept();
@@ -138,6 +172,20 @@ QString Msg::input(const QString &prompt, const QString &title, const QString &d
     if (ok)
         *ok = accepted;
     return accepted ? dlg.textValue() : QString();
+}
+
+int Msg::titleWidth(const QString &title)
+{
+    // Qt appends the program's display name to every window title it hands to the window manager.
+    QString decorated = title;
+    const QString app = QGuiApplication::applicationDisplayName();
+    if (!app.isEmpty() && !title.endsWith(app))
+        decorated += (title.isEmpty() ? QString() : QStringLiteral(" \u2014 ")) + app;
+    QFont font = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    font.setBold(true);
+    const int width = QFontMetrics(font).horizontalAdvance(decorated) + kBottoniTitolo;
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return screen ? qMin(width, screen->availableGeometry().width() - 40) : width;
 }
 
 void Msg::beep()

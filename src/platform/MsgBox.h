@@ -18,6 +18,9 @@ bool askYesNo(const QString &text, const QString &title, Icon icon = Question, R
 // The input box; cancelled: empty text and *ok false.
 QString input(const QString &prompt, const QString &title, const QString &defaultText = QString(), bool *ok = nullptr);
 void beep();
+// The width a box needs to show its whole title as the window manager draws it: the title with the
+// program's name that Qt appends, in the title bar's font, and room for the title bar's buttons.
+int titleWidth(const QString &title);
 
 // For tests.
 struct Shown {
@@ -27,6 +30,7 @@ struct Shown {
     Icon icon = NoIcon;
     Buttons buttons = Ok;
     Result defaultButton = ResOk;
+    int width = 0; // of the box as shown
 };
 void setTestMode(bool on);
 void queueAnswer(Result answer);

@@ -4,6 +4,8 @@
 #include "platform/Form.h"
 #include "platform/MsgBox.h"
 
+#include <QFontDatabase>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 
@@ -42,6 +44,7 @@ private slots:
         QVERIFY(Msg::shown()[0].isInput);
         QCOMPARE(Msg::shown()[0].text, QStringLiteral("Anno Scolastico ?"));
         QCOMPARE(Msg::shown()[0].title, QStringLiteral("Anno Scolastico"));
+        QVERIFY(Msg::shown()[0].width >= Msg::titleWidth(QStringLiteral("Anno Scolastico")));
         QCOMPARE(dir.read("Anno.dat"), QByteArray("2026/2027\r\n"));
         QCOMPARE(dir.read("Qua.inf"), QByteArray("Quaderlo\r\n\r\n"));
         QCOMPARE(dir.read("Titoli.dat"), kTitoli);
@@ -55,6 +58,30 @@ private slots:
         QCOMPARE(Msg::shown().size(), 1);
         QCOMPARE(label("lblAnnoScolastico"), QStringLiteral("Anno Scolastico 2026/2027"));
         QCOMPARE(dir.read("Titoli.dat"), kTitoli);
+    }
+
+    void boxesAreWideEnoughForTheirWholeTitle()
+    {
+        // The title as the window manager shows it, with the program's name, and its buttons beside it.
+        QFont bar = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+        bar.setBold(true);
+        const QString decorato = QString::fromUtf8("Conferma eliminazione \u2014 Quaderlo");
+        QVERIFY(Msg::titleWidth(QStringLiteral("Conferma eliminazione")) >= QFontMetrics(bar).horizontalAdvance(decorato) + 100);
+        QCOMPARE(Msg::titleWidth(QStringLiteral("Attenzione")), Msg::titleWidth(QString::fromUtf8("Attenzione \u2014 Quaderlo")));
+        QVERIFY(Msg::titleWidth(QStringLiteral("Attenzione")) < Msg::titleWidth(QStringLiteral("Conferma eliminazione")));
+
+        ProgramFolder dir;
+        dir.write("Anno.dat", "2026/27\r\n");
+        startProgram();
+        const struct {
+            Msg::Buttons buttons;
+            const char *title;
+        } boxes[] = {{Msg::Ok, "Attenzione"}, {Msg::YesNo, "Conferma eliminazione"}, {Msg::Ok, "Fatto"}};
+        for (const auto &b : boxes) {
+            Msg::queueAnswer(Msg::ResOk);
+            Msg::box(QStringLiteral("Sì."), b.buttons, Msg::Question, QLatin1String(b.title));
+            QVERIFY2(Msg::shown().last().width >= Msg::titleWidth(QLatin1String(b.title)), b.title);
+        }
     }
 
     void cancelOnTheYearAsksAgainNextTime()
