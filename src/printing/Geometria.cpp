@@ -13,6 +13,6 @@ Geometria Geometrie::stampaFormato(qint16 lunghezzaRiga, qint16 margineSinistro,
 
 Geometria Geometrie::anteprima(double lunghezzaRiga, double margineSinistro, double margineSuperiore)
 {
-    return {float(margineSinistro / 3 + 36), float(lunghezzaRiga / 3 - margineSinistro / 3),
-            float(margineSuperiore / 3 + 15)};
+    const double w = lunghezzaRiga / kScalaAnteprima - margineSinistro / kScalaAnteprima;
+    return {float(anteprimaX(margineSinistro)), float(w), float(anteprimaY(margineSuperiore))};
 }

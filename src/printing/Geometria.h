@@ -14,5 +14,11 @@ Geometria stampa(double lunghezzaRiga, qint16 margineSinistro, qint16 margineSup
 // Printing with a format: the width in whole millimetres.
 Geometria stampaFormato(qint16 lunghezzaRiga, qint16 margineSinistro, qint16 margineSuperiore);
 // The preview at one third, the page's corner 36 mm from the left and 15 mm from the top.
+constexpr double kScalaAnteprima = 3;
+constexpr double kAnteprimaSinistra = 36;
+constexpr double kAnteprimaAlto = 15;
 Geometria anteprima(double lunghezzaRiga, double margineSinistro, double margineSuperiore);
+// A point of the printed page in the preview's millimetres.
+inline double anteprimaX(double x) { return x / kScalaAnteprima + kAnteprimaSinistra; }
+inline double anteprimaY(double y) { return y / kScalaAnteprima + kAnteprimaAlto; }
 } // namespace Geometrie

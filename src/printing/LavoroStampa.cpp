@@ -41,16 +41,3 @@ std::optional<LavoroStampa> Lavori::conFormato(const FormatoNumerico &f)
     return LavoroStampa{f.carattere, float(f.altezza), *o,
                         Geometrie::stampaFormato(f.lunghezzaRiga, f.margineSinistro, f.margineSuperiore)};
 }
-
-std::optional<Geometria> Lavori::anteprimaConfigurazione(qint16 margineSuperiore)
-{
-    const auto lunghezza = Conv::toNumber(LunghezzaRiga);
-    if (!lunghezza)
-        return std::nullopt;
-    return Geometrie::anteprima(*lunghezza, MargineSinistro, margineSuperiore);
-}
-
-Geometria Lavori::anteprimaFormato(const FormatoNumerico &f)
-{
-    return Geometrie::anteprima(f.lunghezzaRiga, f.margineSinistro, f.margineSuperiore);
-}

@@ -5,12 +5,14 @@
 #include <QString>
 #include <optional>
 
-// Everything one print job needs: font, size in points, orientation (1 portrait, 2 landscape), block.
+// Everything one print job needs: font, size in points, orientation (1 portrait, 2 landscape), block,
+// and the document's name ("pupil - section title"), which also names a page saved as PDF.
 struct LavoroStampa {
     QString carattere;
     float punti = 0;
     int orientamento = 1;
     Geometria geometria;
+    QString nome;
 };
 
 namespace Lavori {
@@ -24,7 +26,4 @@ std::optional<int> orientamento();
 std::optional<LavoroStampa> conConfigurazione(qint16 margineSuperiore);
 // A job with a format and the configuration's orientation; nothing when that orientation is unusable.
 std::optional<LavoroStampa> conFormato(const FormatoNumerico &f);
-// The preview geometry with the configuration; nothing when its numbers are unusable.
-std::optional<Geometria> anteprimaConfigurazione(qint16 margineSuperiore);
-Geometria anteprimaFormato(const FormatoNumerico &f);
 } // namespace Lavori

@@ -1,26 +1,18 @@
 #include "printing/Stampa.h"
 #include "platform/MsgBox.h"
-#include "platform/Paths.h"
-#include "printing/Blocchetto.h"
-#include "printing/SuperficieStampante.h"
+#include "platform/TextFile.h"
+#include "printing/SalvaPdf.h"
 
 #include <QApplication>
-#include <QFileDialog>
+#include <QDir>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QTemporaryDir>
 
 namespace {
 QString g_fileDiProva;
 bool g_senzaStampante = false;
 int g_lavori = 0;
-
-QString chiediFilePdf()
-{
-    return QFileDialog::getSaveFileName(QApplication::activeWindow(), QStringLiteral("Salva la pagina in PDF"),
-                                        Paths::join(Paths::programFolder(), QStringLiteral("Stampa.pdf")),
-                                        QStringLiteral("File PDF (*.pdf)"));
-}
-std::function<QString()> g_sceltaPdf = chiediFilePdf;
 
 // The hourglass while the job is prepared and sent.
 struct Clessidra {
@@ -28,28 +20,52 @@ struct Clessidra {
     ~Clessidra() { QApplication::restoreOverrideCursor(); }
 };
 
+bool senzaStampante()
+{
+    return g_senzaStampante || QPrinterInfo::defaultPrinter().isNull();
+}
+
 // Where the job goes: empty for the default printer, else a PDF file; nothing when the user gave up.
-std::optional<QString> destinazione()
+std::optional<QString> destinazione(const QString &nome)
 {
     if (!g_fileDiProva.isEmpty())
         return g_fileDiProva;
-    if (!g_senzaStampante && !QPrinterInfo::defaultPrinter().isNull())
+    if (!senzaStampante())
         return QString();
     if (Msg::box(QStringLiteral("Non è installata nessuna stampante.\n\rVuoi salvare la pagina in un file PDF?"),
                  Msg::YesNo, Msg::Question, QString(), Msg::ResYes) != Msg::ResYes)
         return std::nullopt;
-    QString nome = g_sceltaPdf ? g_sceltaPdf() : QString();
-    if (nome.isEmpty())
+    const QString file = SalvaPdf::chiedi(nome);
+    if (file.isEmpty())
         return std::nullopt;
-    if (!nome.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
-        nome += QLatin1String(".pdf");
-    return nome;
+    return file;
 }
 
-bool fallita()
+bool fallita(const QString &perche = QString())
 {
-    Msg::warn(QStringLiteral("La stampa non è riuscita: la stampante non ha accettato il lavoro."));
+    Msg::warn(perche.isEmpty() ? QStringLiteral("La stampa non è riuscita: la stampante non ha accettato il lavoro.")
+                               : QStringLiteral("La stampa non è riuscita: %1").arg(perche));
     return false;
+}
+
+// Lays out and prints on a printer already set up.
+bool stampaSu(QPrinter &printer, const LavoroStampa &lavoro, QString &testo)
+{
+    Stampa::prepara(printer, lavoro);
+    return Impagina::stampa(printer, Impagina::blocchetto(lavoro, testo, printer));
+}
+
+// A page for the teacher: written apart, then put in place whole, so an old file is never left half.
+bool salvaPdf(const LavoroStampa &lavoro, QString &testo, const QString &file, QString *perche)
+{
+    QTemporaryDir tmp;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(tmp.filePath(QStringLiteral("pagina.pdf")));
+    if (!tmp.isValid() || !stampaSu(printer, lavoro, testo))
+        return false;
+    const auto pagina = TextFile::readBytes(printer.outputFileName());
+    return pagina && TextFile::writeBytes(file, *pagina, perche);
 }
 } // namespace
 
@@ -63,38 +79,51 @@ QFont Stampa::carattere(const LavoroStampa &lavoro)
 void Stampa::prepara(QPrinter &printer, const LavoroStampa &lavoro)
 {
     printer.setPageOrientation(lavoro.orientamento == 2 ? QPageLayout::Landscape : QPageLayout::Portrait);
-    printer.setDocName(QStringLiteral("Quaderlo"));
+    printer.setDocName(lavoro.nome.isEmpty() ? QStringLiteral("Quaderlo") : lavoro.nome);
+}
+
+Impaginazione Stampa::impagina(const LavoroStampa &lavoro, QString &testo)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    if (!g_fileDiProva.isEmpty() || senzaStampante())
+        printer.setOutputFormat(QPrinter::PdfFormat);
+    prepara(printer, lavoro);
+    return Impagina::blocchetto(lavoro, testo, printer);
 }
 
 bool Stampa::esegui(const LavoroStampa &lavoro, QString &testo)
 {
-    const auto dove = destinazione();
-    if (!dove)
+    const auto dove = destinazione(lavoro.nome);
+    if (!dove) {
+        testo.clear();
         return false;
+    }
+    const bool suFile = !dove->isEmpty() && g_fileDiProva.isEmpty();
     bool riuscita = false;
+    QString perche;
     {
         Clessidra clessidra;
-        QPrinter printer(QPrinter::HighResolution);
-        if (!dove->isEmpty()) {
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(*dove);
-        }
-        prepara(printer, lavoro);
-        SuperficieStampante s(printer, carattere(lavoro));
-        if (s.inizia()) {
-            s.setCurrentY(lavoro.geometria.alto);
-            ImpaginaBlocchetto(s, testo, lavoro.geometria.x0, lavoro.geometria.W);
-            riuscita = s.termina();
+        if (suFile) {
+            riuscita = salvaPdf(lavoro, testo, *dove, &perche);
+        } else {
+            QPrinter printer(QPrinter::HighResolution);
+            if (!dove->isEmpty()) {
+                printer.setOutputFormat(QPrinter::PdfFormat);
+                printer.setOutputFileName(*dove);
+            }
+            riuscita = stampaSu(printer, lavoro, testo);
         }
     }
     testo.clear();
     if (!riuscita)
-        return fallita();
+        return fallita(perche);
     ++g_lavori;
+    if (suFile)
+        Msg::box(QStringLiteral("La pagina è stata salvata nel file\n\r%1").arg(QDir::toNativeSeparators(*dove)),
+                 Msg::Ok, Msg::Information, QStringLiteral("Fatto"));
     return true;
 }
 
 void Stampa::setFileDiProva(const QString &pdf) { g_fileDiProva = pdf; }
 void Stampa::setSenzaStampante(bool senza) { g_senzaStampante = senza; }
-void Stampa::setSceltaFilePdf(std::function<QString()> scelta) { g_sceltaPdf = std::move(scelta); }
 int Stampa::lavoriInviati() { return g_lavori; }

@@ -1,9 +1,9 @@
 #pragma once
+#include "printing/Impaginazione.h"
 #include "printing/LavoroStampa.h"
 
 #include <QFont>
 #include <QString>
-#include <functional>
 
 class QPrinter;
 
@@ -12,6 +12,8 @@ namespace Stampa {
 // Prints and empties the text. Where there is no printer, offers to save the page as a PDF file.
 // Failures are told to the user; true only when the job was sent (or the PDF written).
 bool esegui(const LavoroStampa &lavoro, QString &testo);
+// The layout the job would print, measured on a printer set up as for printing (the text is consumed).
+Impaginazione impagina(const LavoroStampa &lavoro, QString &testo);
 // Sets the printer up for the job: orientation, document name.
 void prepara(QPrinter &printer, const LavoroStampa &lavoro);
 QFont carattere(const LavoroStampa &lavoro);
@@ -20,8 +22,6 @@ QFont carattere(const LavoroStampa &lavoro);
 void setFileDiProva(const QString &pdf);
 // For tests: behave as if the system had no printer.
 void setSenzaStampante(bool senza);
-// Asks for the name of the PDF file; the default shows a file dialog. Replaceable in tests.
-void setSceltaFilePdf(std::function<QString()> scelta);
 // Jobs sent since the program started.
 int lavoriInviati();
 } // namespace Stampa

@@ -2,6 +2,7 @@
 #include "app/CarQuad.h"
 #include "composition/frmCompila.h"
 #include "platform/MsgBox.h"
+#include "printing/ElencoCaratteri.h"
 #include "printing/LavoroStampa.h"
 #include "printing/Stampa.h"
 #include "printing/frmAnteprima.h"
@@ -16,22 +17,41 @@ void StampaQuadro::rifiutaConfigurazione()
     Msg::box(Lavori::messaggioConfigurazione(), Msg::Ok, Msg::Information);
 }
 
-bool StampaQuadro::StampaABlocchettoCompila(QString &testo)
+QString StampaQuadro::testoQuadro(const frmCompila *compila, int n)
 {
-    const auto lavoro = Lavori::conConfigurazione(MargineSuperioreStampa);
-    if (!lavoro) {
+    // Loading drops the final CR LF that saving adds; the block layout needs it, so that the
+    // last line is not stretched.
+    return compila->testoQuadro(n) + QStringLiteral("\r\n");
+}
+
+QString StampaQuadro::nomeDocumento(int n)
+{
+    return FileAlunno + QStringLiteral(" - ") + TitoloQuadro(n);
+}
+
+std::optional<LavoroStampa> StampaQuadro::lavoroConfigurazione(const QString &nome)
+{
+    auto lavoro = Lavori::conConfigurazione(MargineSuperioreStampa);
+    if (!lavoro || !ElencoCaratteri::noto(lavoro->carattere)) {
         rifiutaConfigurazione();
-        return false;
+        return std::nullopt;
     }
-    return Stampa::esegui(*lavoro, testo);
+    lavoro->nome = nome;
+    return lavoro;
+}
+
+bool StampaQuadro::StampaABlocchettoCompila(QString &testo, const QString &nome)
+{
+    const auto lavoro = lavoroConfigurazione(nome);
+    return lavoro && Stampa::esegui(*lavoro, testo);
 }
 
 void StampaQuadro::cmdStampaCompilaQ_Click(frmCompila *compila, int n)
 {
     if (const auto margine = Lavori::margineSuperiore(n)) {
         MargineSuperioreStampa = *margine;
-        TestoStampa = compila->testoQuadro(n);
-        StampaABlocchettoCompila(TestoStampa);
+        TestoStampa = testoQuadro(compila, n);
+        StampaABlocchettoCompila(TestoStampa, nomeDocumento(n));
     } else {
         rifiutaConfigurazione();
     }
@@ -48,9 +68,9 @@ void StampaQuadro::cmdAnteprimaQ_Click(frmCompila *compila, int n)
     compila->hide();
     if (const auto margine = Lavori::margineSuperiore(n))
         MargineSuperioreStampa = *margine;
-    TestoStampa = compila->testoQuadro(n);
+    TestoStampa = testoQuadro(compila, n);
     anteprima->AnteprimaStampa(TestoStampa);
-    anteprima->setWindowTitle(FileAlunno + QStringLiteral(" - ") + TitoloQuadro(n));
+    anteprima->setWindowTitle(nomeDocumento(n));
 }
 
 void StampaQuadro::collega(frmCompila *compila)

@@ -3,30 +3,22 @@
 
 #include <QFont>
 #include <QFontMetricsF>
-#include <QPainter>
 
 class QPrinter;
 
-// The printer as a drawing surface: millimetres from the printable area's top left corner,
-// turned into the printer's dots with its resolution, so that the font keeps its point size.
-class SuperficieStampante : public Superficie
+// The printer as the block layout measures it: its font metrics, in millimetres from the printable
+// area's top left corner. The words are recorded, not drawn, so that the printer and the preview
+// draw the one layout.
+class SuperficieStampante : public SuperficieRegistrata
 {
 public:
     SuperficieStampante(QPrinter &printer, const QFont &font);
-    // Opens the job; false when the printer does not accept it.
-    bool inizia();
-    // Closes the job and sends it; false when the printer reported an error.
-    bool termina();
 
 protected:
     double larghezza(const QString &riga) override;
     double altezzaRiga() override;
-    void disegna(const QString &riga, double x, double y) override;
 
 private:
-    QPrinter &m_printer;
-    QFont m_font;
     QFontMetricsF m_metriche;
     double m_puntiPerMm;
-    QPainter m_painter;
 };

@@ -3,7 +3,7 @@
 #include "composition/frmCompila.h"
 #include "platform/MsgBox.h"
 #include "platform/Ui.h"
-#include "printing/Blocchetto.h"
+#include "printing/ElencoCaratteri.h"
 #include "printing/Formati.h"
 #include "printing/LavoroStampa.h"
 #include "printing/Stampa.h"
@@ -11,7 +11,6 @@
 
 #include <QApplication>
 #include <QButtonGroup>
-#include <QFontMetricsF>
 #include <QFrame>
 #include <QPainter>
 #include <QPushButton>
@@ -22,26 +21,6 @@ using namespace CarQuad;
 namespace {
 // Screen millimetres: 1 mm = 56.69 twips, 15 twips to a pixel.
 constexpr double kPxPerMm = 96.0 / 25.4;
-
-QFont fontAnteprima()
-{
-    return Ui::font(QStringLiteral("Arial"), 5);
-}
-
-// The window's own drawing area: Arial 5 points measured on the screen, kept in a list
-// that the window paints, so the drawing survives being covered or repainted.
-class SuperficieFinestra : public SuperficieRegistrata
-{
-public:
-    explicit SuperficieFinestra(QWidget *w) : m_metriche(fontAnteprima(), w) {}
-
-protected:
-    double larghezza(const QString &riga) override { return m_metriche.horizontalAdvance(riga) / kPxPerMm; }
-    double altezzaRiga() override { return m_metriche.lineSpacing() / kPxPerMm; }
-
-private:
-    QFontMetricsF m_metriche;
-};
 
 struct Clessidra {
     Clessidra() { QApplication::setOverrideCursor(Qt::WaitCursor); }
@@ -63,7 +42,7 @@ void sceltaFormato()
 }
 } // namespace
 
-frmAnteprima::frmAnteprima() : Form(QStringLiteral("frmAnteprima")), m_superficie(new SuperficieFinestra(this))
+frmAnteprima::frmAnteprima() : Form(QStringLiteral("frmAnteprima"))
 {
     setWindowTitle(QStringLiteral("Anteprima"));
     setEscapeCloses(true);
@@ -135,71 +114,73 @@ void frmAnteprima::mostraPulsanteStampa(int n)
         cmdStampaQ[i - 1]->setVisible(i == n);
 }
 
-const QList<Scritta> &frmAnteprima::disegno() const
+QList<Scritta> frmAnteprima::disegno() const
 {
-    return m_superficie->scritte();
+    QList<Scritta> d;
+    for (const Impaginazione &i : m_disegni)
+        d += Impagina::inAnteprima(i);
+    return d;
 }
 
 void frmAnteprima::cancellaDisegno()
 {
-    m_superficie->cancella();
+    m_disegni.clear();
     update();
 }
 
-std::optional<Geometria> frmAnteprima::geometria()
+std::optional<LavoroStampa> frmAnteprima::lavoroFormato(const QString &nome)
 {
+    QString problema;
+    const auto f = FileFormati::numerico(FileFormati::leggiOCrea()[size_t(qBound(0, FormatoScelto, 3))], &problema);
+    if (!f) {
+        Msg::warn(problema);
+        return std::nullopt;
+    }
+    auto l = Lavori::conFormato(*f);
+    if (!l || !ElencoCaratteri::noto(l->carattere)) {
+        StampaQuadro::rifiutaConfigurazione();
+        return std::nullopt;
+    }
+    l->nome = nome;
+    return l;
+}
+
+std::optional<LavoroStampa> frmAnteprima::lavoro()
+{
+    const QString nome = StampaQuadro::nomeDocumento(QuadroAnteprima);
     if (checkFormato->isChecked()) {
         if (FormatoScelto < 0 || FormatoScelto > 3) {
             sceltaFormato();
             return std::nullopt;
         }
-        QString problema;
-        const auto f = FileFormati::numerico(FileFormati::leggiOCrea()[size_t(FormatoScelto)], &problema);
-        if (!f) {
-            Msg::warn(problema);
-            return std::nullopt;
-        }
-        return Lavori::anteprimaFormato(*f);
+        return lavoroFormato(nome);
     }
-    const auto g = Lavori::anteprimaConfigurazione(MargineSuperioreStampa);
-    if (!g || !Lavori::margineSuperiore(QuadroAnteprima)) {
+    if (!Lavori::margineSuperiore(QuadroAnteprima)) {
         StampaQuadro::rifiutaConfigurazione();
         return std::nullopt;
     }
-    return g;
+    return StampaQuadro::lavoroConfigurazione(nome);
 }
 
 void frmAnteprima::AnteprimaStampa(QString &testo)
 {
     show();
-    const auto g = geometria();
-    if (!g)
+    const auto l = lavoro();
+    if (!l)
         return;
     Clessidra clessidra;
-    m_superficie->setCurrentY(g->alto);
-    ImpaginaBlocchetto(*m_superficie, testo, g->x0, g->W);
+    m_disegni.append(Stampa::impagina(*l, testo));
     update();
 }
 
-void frmAnteprima::StampaABlocchetto(QString &testo)
+void frmAnteprima::StampaABlocchetto(QString &testo, const QString &nome)
 {
     if (!checkFormato->isChecked()) {
-        StampaQuadro::StampaABlocchettoCompila(testo);
+        StampaQuadro::StampaABlocchettoCompila(testo, nome);
         return;
     }
-    QString problema;
-    const int k = qBound(0, FormatoScelto, 3);
-    const auto f = FileFormati::numerico(FileFormati::leggiOCrea()[size_t(k)], &problema);
-    if (!f) {
-        Msg::warn(problema);
-        return;
-    }
-    const auto lavoro = Lavori::conFormato(*f);
-    if (!lavoro) {
-        StampaQuadro::rifiutaConfigurazione();
-        return;
-    }
-    Stampa::esegui(*lavoro, testo);
+    if (const auto l = lavoroFormato(nome))
+        Stampa::esegui(*l, testo);
 }
 
 void frmAnteprima::ridisegna()
@@ -241,7 +222,7 @@ void frmAnteprima::cmdStampaQ_Click(int n)
     if (margine)
         MargineSuperioreStampa = *margine;
     frmCompila *c = compila();
-    TestoStampa = c ? c->testoQuadro(n) : QString();
+    TestoStampa = c ? StampaQuadro::testoQuadro(c, n) : QString();
     if (FormatoScelto == 4 && checkFormato->isChecked()) {
         sceltaFormato();
         return;
@@ -249,7 +230,7 @@ void frmAnteprima::cmdStampaQ_Click(int n)
     if (!margine && !checkFormato->isChecked())
         StampaQuadro::rifiutaConfigurazione();
     else
-        StampaABlocchetto(TestoStampa);
+        StampaABlocchetto(TestoStampa, StampaQuadro::nomeDocumento(n));
     cmdEsciAnteprima_Click();
     if (c)
         c->coloraTesti(n);
@@ -265,9 +246,7 @@ void frmAnteprima::cmdEsciAnteprima_Click()
 void frmAnteprima::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    p.setFont(fontAnteprima());
-    p.setPen(Qt::black);
-    const QFontMetricsF m(fontAnteprima(), this);
-    for (const Scritta &s : m_superficie->scritte())
-        p.drawText(QPointF(s.x * kPxPerMm, s.y * kPxPerMm + m.ascent()), s.testo);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    for (const Impaginazione &i : m_disegni)
+        Impagina::disegnaAnteprima(p, i, kPxPerMm);
 }

@@ -1,9 +1,8 @@
 #pragma once
 #include "platform/Form.h"
-#include "printing/Geometria.h"
-#include "printing/Superficie.h"
+#include "printing/Impaginazione.h"
+#include "printing/LavoroStampa.h"
 
-#include <memory>
 #include <optional>
 
 class QButtonGroup;
@@ -22,8 +21,8 @@ public:
 
     // Draws the text (consumed) with the configuration or the chosen format; never clears first.
     void AnteprimaStampa(QString &testo);
-    // Prints the text with the chosen format or with the configuration.
-    void StampaABlocchetto(QString &testo);
+    // Prints the text with the chosen format or with the configuration; nome names the document.
+    void StampaABlocchetto(QString &testo, const QString &nome = QString());
     // Shows cmdStampaQn alone.
     void mostraPulsanteStampa(int n);
 
@@ -33,7 +32,7 @@ public:
     void cmdEsciAnteprima_Click();
 
     // What is drawn, in millimetres of the window's drawing area.
-    const QList<Scritta> &disegno() const;
+    QList<Scritta> disegno() const;
     void cancellaDisegno();
 
 protected:
@@ -45,9 +44,13 @@ private:
     void creaComandi();
     frmCompila *compila() const;
     void ridisegna();
-    std::optional<Geometria> geometria();
+    // The job the preview pictures: the chosen format or the configuration; nothing, after
+    // telling why, when there is none to use.
+    std::optional<LavoroStampa> lavoro();
+    std::optional<LavoroStampa> lavoroFormato(const QString &nome);
 
-    std::unique_ptr<SuperficieRegistrata> m_superficie;
+    // The layouts drawn since the window was last cleared, each as the printer would print it.
+    QList<Impaginazione> m_disegni;
     QFrame *Shape1 = nullptr;
     QPushButton *checkFormato = nullptr;
     QRadioButton *optFormati[4] = {};

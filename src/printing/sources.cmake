@@ -10,6 +10,8 @@ list(APPEND CORE_SOURCES
 )
 list(APPEND GUI_SOURCES
     src/printing/ElencoCaratteri.cpp
+    src/printing/Impaginazione.cpp
+    src/printing/SalvaPdf.cpp
     src/printing/Stampa.cpp
     src/printing/StampaQuadro.cpp
     src/printing/SuperficieStampante.cpp
