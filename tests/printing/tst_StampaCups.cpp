@@ -1,5 +1,4 @@
-#include "MisuraPdf.h"
-#include "TestSupport.h"
+#include "StampaSupport.h"
 
 #include "app/CarQuad.h"
 #include "composition/frmCompila.h"
@@ -10,10 +9,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFontMetricsF>
-#include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QPushButton>
 
 using namespace CarQuad;
 
@@ -34,20 +31,15 @@ private slots:
             QSKIP("pdftotext (poppler-utils) is not installed");
 
         ProgramFolder dir;
-        Carattere = QStringLiteral("Arial");
-        AltezzaCarattere = QStringLiteral("12");
-        LunghezzaRiga = QStringLiteral("190");
-        Orientamento = QStringLiteral("1");
-        MargineSinistro = 20;
-        MargineSuperiore(1) = QStringLiteral("25");
-        const QString testo = QStringLiteral(
-            "Spoolerprova ha lavorato con impegno costante durante tutto il quadrimestre, mostrando curiosità "
-            "per gli argomenti proposti e rispettando con puntualità i tempi delle consegne di ogni giorno.");
-        auto *compila = Forms::get<frmCompila>(QStringLiteral("frmCompila"));
-        compila->findChild<QPlainTextEdit *>(QStringLiteral("txtQ1"))->setPlainText(testo);
+        StampaProva::preparaTesti(dir, StampaProva::configurazione(1, 25),
+                                  QStringLiteral("Spoolerprova ha lavorato con impegno costante durante tutto il "
+                                                 "quadrimestre, mostrando curiosità per gli argomenti proposti e "
+                                                 "rispettando con puntualità i tempi delle consegne di ogni giorno."));
+        frmCompila *compila = StampaProva::apriModifica();
+        QVERIFY(compila);
         const QStringList prima = QDir(out).entryList({QStringLiteral("*.pdf")}, QDir::Files);
         const int lavori = Stampa::lavoriInviati();
-        clickAt(compila->cmdStampaCompila(1));
+        StampaProva::stampaQuadro(compila, 1);
         QCOMPARE(Stampa::lavoriInviati(), lavori + 1);
         QVERIFY(Msg::shown().isEmpty());
 

@@ -1,54 +1,47 @@
-#include "MisuraPdf.h"
-#include "TestSupport.h"
+#include "StampaSupport.h"
 
 #include "app/CarQuad.h"
-#include "composition/frmCompila.h"
-#include "platform/MsgBox.h"
+#include "printing/ElencoCaratteri.h"
 #include "printing/LavoroStampa.h"
+#include "printing/SalvaPdf.h"
 #include "printing/Stampa.h"
-#include "printing/StampaQuadro.h"
+#include "utilities/ConfigStampa.h"
 
+#include <QDir>
 #include <QFileInfo>
-#include <QPlainTextEdit>
 #include <QPrinter>
-#include <QPushButton>
+#include <QScopeGuard>
+#include <QStandardPaths>
 
 using namespace CarQuad;
+using namespace StampaProva;
 
 namespace {
 const QString kTesto = QStringLiteral(
-    "Nel corso del primo quadrimestre l'alunno ha mostrato un interesse costante per le attività proposte, "
+    "Nel corso del primo quadrimestre Mario ha mostrato un interesse costante per le attività proposte, "
     "partecipando con impegno alle conversazioni e portando a termine i lavori assegnati con ordine.");
 
-void configura(const QString &font = QStringLiteral("Arial"))
-{
-    Carattere = font;
-    AltezzaCarattere = QStringLiteral("12");
-    LunghezzaRiga = QStringLiteral("190");
-    Orientamento = QStringLiteral("1");
-    MargineSinistro = 20;
-    for (int n = 1; n <= 4; ++n)
-        MargineSuperiore(n) = QString::number(10 * n + 10);
-}
-
 // The printable area's top left corner on the page, in millimetres, for a PDF job set up as printing does.
-QPointF angolo(const LavoroStampa &lavoro, const QString &pdf)
+QPointF angolo(const LavoroStampa &lavoro)
 {
     QPrinter p(QPrinter::HighResolution);
     p.setOutputFormat(QPrinter::PdfFormat);
-    p.setOutputFileName(pdf);
     Stampa::prepara(p, lavoro);
     return p.pageLayout().paintRect(QPageLayout::Millimeter).topLeft();
 }
 
-void setTesto(frmCompila *f, int n, const QString &t)
+QColor colore(int n)
 {
-    f->findChild<QPlainTextEdit *>(QStringLiteral("txtQ%1").arg(n))->setPlainText(t);
+    return Compila::txtQ(n)->palette().color(QPalette::Text);
 }
 
-QColor colore(frmCompila *f, int n)
+// Every gap between neighbouring words of a printed line is one blank wide, not stretched.
+bool nonStirata(const QList<ParolaPdf> &riga)
 {
-    return f->findChild<QPlainTextEdit *>(QStringLiteral("txtQ%1").arg(n))->palette().color(QPalette::Text);
+    for (qsizetype i = 1; i < riga.size(); ++i)
+        if (riga[i].xMin - riga[i - 1].xMax > 2)
+            return false;
+    return riga.size() > 1;
 }
 } // namespace
 
@@ -60,160 +53,216 @@ private slots:
     {
         Stampa::setFileDiProva(QString());
         Stampa::setSenzaStampante(false);
+        SalvaPdf::setDomanda({});
+        SalvaPdf::dimentica();
     }
 
-    void aSectionOnRealPaper()
+    void aStoredSectionOnRealPaper()
     {
         if (!pdftotextDisponibile())
             QSKIP("pdftotext (poppler-utils) is not installed");
         ProgramFolder dir;
-        configura();
+        preparaTesti(dir, configurazione(1, 30), kTesto);
         const QString pdf = dir.file(QStringLiteral("quadro.pdf"));
         Stampa::setFileDiProva(pdf);
-        auto *compila = Forms::get<frmCompila>(QStringLiteral("frmCompila"));
-        setTesto(compila, 2, kTesto);
+        frmCompila *compila = apriModifica();
+        QVERIFY(compila);
         const int prima = Stampa::lavoriInviati();
-        clickAt(compila->cmdStampaCompila(2));
+        stampaQuadro(compila, 2);
         QCOMPARE(Stampa::lavoriInviati(), prima + 1);
         QVERIFY(Msg::shown().isEmpty());
         QVERIFY(TestoStampa.isEmpty());
         QCOMPARE(MargineSuperioreStampa, qint16(30));
 
-        const QPointF c = angolo(*Lavori::conConfigurazione(30), pdf);
+        const QPointF c = angolo(*Lavori::conConfigurazione(30));
         const auto parole = paroleDelPdf(pdf);
-        QVERIFY(parole.size() > 20);
         QCOMPARE(parole.first().testo, QStringLiteral("Nel"));
         // First word at the left margin, first line's top at the section's top margin.
         QVERIFY2(qAbs(parole.first().xMin - (c.x() + 20)) < 0.5, qPrintable(QString::number(parole.first().xMin - c.x())));
         QVERIFY2(qAbs(parole.first().yMin - (c.y() + 30)) < 0.5, qPrintable(QString::number(parole.first().yMin - c.y())));
-        // The first line is stretched to end at the line length.
+        // A broken line is stretched to end at the line length; the last one, stored with its CR LF, is not.
         const auto riga = primaRiga(parole);
         QVERIFY(riga.size() > 3 && riga.size() < parole.size());
         QVERIFY2(qAbs(riga.last().xMax - (c.x() + 190)) < 0.5, qPrintable(QString::number(riga.last().xMax - c.x())));
-        qInfo("left %.3f mm, right %.3f mm, top %.3f mm", parole.first().xMin - c.x(), riga.last().xMax - c.x(),
-              parole.first().yMin - c.y());
+        const auto ultima = ultimaRiga(parole);
+        QCOMPARE(ultima.last().testo, QStringLiteral("ordine."));
+        QVERIFY(nonStirata(ultima));
+        QVERIFY(ultima.last().xMax < c.x() + 185);
+        qInfo("left %.3f mm, right %.3f mm, top %.3f mm, last line ends %.3f mm", parole.first().xMin - c.x(),
+              riga.last().xMax - c.x(), parole.first().yMin - c.y(), ultima.last().xMax - c.x());
         // Section 2 dark blue, the others black.
-        QCOMPARE(colore(compila, 2), QColor(0, 0, 192));
-        QCOMPARE(colore(compila, 1), QColor(Qt::black));
+        QCOMPARE(colore(2), QColor(0, 0, 192));
+        QCOMPARE(colore(1), QColor(Qt::black));
     }
 
-    void landscapeAndAFormatWidth()
+    void composedSavedAndPrintedAsStored()
     {
         if (!pdftotextDisponibile())
             QSKIP("pdftotext (poppler-utils) is not installed");
+        using namespace Compila;
         ProgramFolder dir;
-        configura();
-        Orientamento = QStringLiteral("2");
-        const QString pdf = dir.file(QStringLiteral("formato.pdf"));
+        preparaArchivio(dir);
+        const QString pdf = dir.file(QStringLiteral("composto.pdf"));
         Stampa::setFileDiProva(pdf);
-        const auto lavoro = Lavori::conFormato(FormatoNumerico{QStringLiteral("Arial"), 10, 150, 30, 25});
-        QVERIFY(lavoro);
-        QCOMPARE(lavoro->orientamento, 2);
-        QString testo = kTesto;
-        QVERIFY(Stampa::esegui(*lavoro, testo));
-        QVERIFY(testo.isEmpty());
-        const QPointF c = angolo(*lavoro, pdf);
+        apriDalMenu();
+        QVERIFY(scegli(classe(), "3A"));
+        QVERIFY(scegli(alunno(), "Bianchi Anna"));
+        for (int i = 0; i < 4; ++i)
+            spunta(lista(0), i);
+        clic(pulsante("cmdOkTestoGiudizio"));
+        QVERIFY(dir.read("3A/Bianchi Anna.q1").endsWith(ansi("con costanza.\r\n")));
+        clic(pulsante("cmdCaricaTesto"));
+        stampaQuadro(finestra(), 1);
         const auto parole = paroleDelPdf(pdf);
-        const auto riga = primaRiga(parole);
-        QVERIFY(qAbs(parole.first().xMin - (c.x() + 30)) < 0.5);
-        QVERIFY(qAbs(riga.last().xMax - (c.x() + 150)) < 0.5);
-        QVERIFY(qAbs(parole.first().yMin - (c.y() + 25)) < 0.5);
+        const auto righePdf = righe(parole);
+        QCOMPARE(righePdf.size(), 2);
+        QCOMPARE(righePdf.last(), QStringLiteral("Ha lavorato con impegno e con costanza.").split(QLatin1Char(' ')));
+        // The last line as typed: its words one blank apart, far from the line's right end.
+        const auto ultima = ultimaRiga(parole);
+        QVERIFY(nonStirata(ultima));
+        const QPointF c = angolo(*Lavori::conConfigurazione(40));
+        QVERIFY2(ultima.last().xMax - c.x() < 120, qPrintable(QString::number(ultima.last().xMax - c.x())));
+        QVERIFY(Msg::shown().isEmpty());
     }
 
-    void refusalWithoutAConfiguration()
+    void refusedConfigurationsAndFonts()
     {
+        // Names the system has or stands in for with a metric-compatible face, and one it does not know.
+        for (const char *noto : {"Arial", "arial", "Times New Roman", "Courier New", "Comic Sans MS", "Liberation Sans"})
+            QVERIFY2(ElencoCaratteri::noto(QString::fromLatin1(noto)), noto);
+        for (const char *ignoto : {"Ariall", "", "  ", "Carattere che non esiste"})
+            QVERIFY2(!ElencoCaratteri::noto(QString::fromLatin1(ignoto)), ignoto);
+
         ProgramFolder dir;
+        preparaTesti(dir, configurazione(), kTesto);
         const QString pdf = dir.file(QStringLiteral("niente.pdf"));
         Stampa::setFileDiProva(pdf);
-        auto *compila = Forms::get<frmCompila>(QStringLiteral("frmCompila"));
-        setTesto(compila, 3, kTesto);
+        frmCompila *compila = apriModifica();
+        QVERIFY(compila);
         const int prima = Stampa::lavoriInviati();
-        for (int i = 0; i < 4; ++i)
+        const auto prova = [&](auto guasta) {
+            ConfigStampa::leggi();
+            guasta();
             Msg::queueAnswer(Msg::ResOk);
-        // Nothing saved yet: empty font and orientation.
-        clickAt(compila->cmdStampaCompila(3));
-        // A font size that is not a number, an orientation other than 1 or 2, a top margin that is no number.
-        configura();
-        AltezzaCarattere = QStringLiteral("dodici");
-        clickAt(compila->cmdStampaCompila(3));
-        configura();
-        Orientamento = QStringLiteral("3");
-        clickAt(compila->cmdStampaCompila(3));
-        configura();
-        MargineSuperiore(3) = QStringLiteral("alto");
-        clickAt(compila->cmdStampaCompila(3));
-        QCOMPARE(Msg::shown().size(), 4);
+            stampaQuadro(compila, 3);
+        };
+        prova([] { Carattere.clear(); Orientamento.clear(); }); // nothing saved yet
+        prova([] { AltezzaCarattere = QStringLiteral("dodici"); });
+        prova([] { Orientamento = QStringLiteral("3"); });
+        prova([] { MargineSuperiore(3) = QStringLiteral("alto"); });
+        prova([] { Carattere = QStringLiteral("Ariall"); }); // a font the system would only replace
+        QCOMPARE(Msg::shown().size(), 5);
         for (const Msg::Shown &s : Msg::shown()) {
             QCOMPARE(s.text, QStringLiteral("Prima devi impostare la stampa nel modulo Utilità."));
             QCOMPARE(s.icon, Msg::Information);
             QCOMPARE(s.buttons, Msg::Ok);
             QCOMPARE(s.title, QStringLiteral("Quaderlo"));
         }
-        QCOMPARE(Msg::beeps(), 4);
+        QCOMPARE(Msg::beeps(), 5);
         QCOMPARE(Stampa::lavoriInviati(), prima);
         QVERIFY(!QFileInfo::exists(pdf));
         // The section still turns dark blue.
-        QCOMPARE(colore(compila, 3), QColor(0, 0, 192));
-        QCOMPARE(colore(compila, 4), QColor(Qt::black));
+        QCOMPARE(colore(3), QColor(0, 0, 192));
+        QCOMPARE(colore(4), QColor(Qt::black));
+        // The names the shipped configuration and formats use print.
+        for (const char *nome : {"Times New Roman", "Courier New", "Comic Sans MS"}) {
+            ConfigStampa::leggi();
+            Carattere = QString::fromLatin1(nome);
+            stampaQuadro(compila, 1);
+        }
+        QCOMPARE(Stampa::lavoriInviati(), prima + 3);
+        QCOMPARE(Msg::shown().size(), 5);
         VERIFY_NO_UNANSWERED();
     }
 
     void emptySectionStillMakesAJob()
     {
         ProgramFolder dir;
-        configura();
+        Compila::preparaArchivio(dir);
         const QString pdf = dir.file(QStringLiteral("vuoto.pdf"));
         Stampa::setFileDiProva(pdf);
-        auto *compila = Forms::get<frmCompila>(QStringLiteral("frmCompila"));
-        setTesto(compila, 1, QString());
-        clickAt(compila->cmdStampaCompila(1));
+        frmCompila *compila = apriModifica(QStringLiteral("Bianchi Anna"));
+        QVERIFY(compila && Compila::txtQ(1)->toPlainText().isEmpty());
+        stampaQuadro(compila, 1);
         QVERIFY(QFileInfo(pdf).size() > 0);
         QVERIFY(Msg::shown().isEmpty());
     }
 
-    void noPrinterOffersAPdf()
+    void noPrinterSavesAPdfTheTeacherFinds()
     {
         ProgramFolder dir;
-        configura();
+        preparaTesti(dir, configurazione(), kTesto);
+        // The teacher's own folders: HOME with a Documents folder.
+        const QByteArray home = qgetenv("HOME"), xdg = qgetenv("XDG_CONFIG_HOME");
+        dir.mkdir(QStringLiteral("casa/Documents"));
+        qputenv("HOME", QFile::encodeName(dir.file(QStringLiteral("casa"))));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.file(QStringLiteral("casa/.config"))));
+        const auto ripristina = qScopeGuard([&] {
+            qputenv("HOME", home);
+            if (xdg.isNull())
+                qunsetenv("XDG_CONFIG_HOME");
+            else
+                qputenv("XDG_CONFIG_HOME", xdg);
+        });
+        const QString documenti = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        QCOMPARE(documenti, dir.file(QStringLiteral("casa/Documents")));
         Stampa::setSenzaStampante(true);
-        const QString pdf = dir.file(QStringLiteral("scelto"));
-        int chiesto = 0;
-        Stampa::setSceltaFilePdf([&] { ++chiesto; return pdf; });
-        auto lavoro = Lavori::conConfigurazione(20);
-        QString testo = kTesto;
-        // "No": nothing printed, no file asked for, reported as not done.
+        dir.mkdir(QStringLiteral("scelti"));
+        QStringList proposte;
+        QString risposta = dir.file(QStringLiteral("scelti/pagella"));
+        SalvaPdf::setDomanda([&](const QString &p) { proposte << p; return risposta; });
+        frmCompila *compila = apriModifica();
+        QVERIFY(compila);
+        const int prima = Stampa::lavoriInviati();
+
+        // "No": no file asked for, nothing printed.
         Msg::queueAnswer(Msg::ResNo);
-        QVERIFY(!Stampa::esegui(*lavoro, testo));
-        QCOMPARE(chiesto, 0);
-        // "Yes": the file dialog's name, with .pdf added.
+        stampaQuadro(compila, 2);
+        QVERIFY(proposte.isEmpty());
+        // "Yes": offered in Documents as "pupil - section title.pdf"; saved where chosen, with .pdf added, and told.
         Msg::queueAnswer(Msg::ResYes);
-        testo = kTesto;
-        QVERIFY(Stampa::esegui(*lavoro, testo));
-        QCOMPARE(chiesto, 1);
-        QVERIFY(QFileInfo::exists(pdf + QStringLiteral(".pdf")));
+        Msg::queueAnswer(Msg::ResOk);
+        stampaQuadro(compila, 2);
+        QCOMPARE(proposte, QStringList{QDir(documenti).filePath(QStringLiteral("Rossi Mario - Finalità.pdf"))});
+        const QString salvato = dir.file(QStringLiteral("scelti/pagella.pdf"));
+        QVERIFY(dir.read(QStringLiteral("scelti/pagella.pdf")).startsWith("%PDF"));
+        if (pdftotextDisponibile())
+            QCOMPARE(paroleDelPdf(salvato).first().testo, QStringLiteral("Nel"));
+        QCOMPARE(Msg::shown().last().text, QStringLiteral("La pagina è stata salvata nel file\n\r") + salvato);
+        QCOMPARE(Msg::shown().last().icon, Msg::Information);
+        QCOMPARE(Stampa::lavoriInviati(), prima + 1);
+        // The next page is offered in the folder chosen last; a folder that is missing fails, and says so.
+        risposta = dir.file(QStringLiteral("manca/pagella.pdf"));
+        Msg::queueAnswer(Msg::ResYes);
+        Msg::queueAnswer(Msg::ResOk);
+        stampaQuadro(compila, 4);
+        QCOMPARE(proposte.last(), dir.file(QStringLiteral("scelti/Rossi Mario - Val. 2° Q..pdf")));
+        QVERIFY(Msg::shown().last().text.startsWith(QStringLiteral("La stampa non è riuscita: ")));
+        QVERIFY(!QFileInfo::exists(risposta));
         // The dialog cancelled: nothing.
-        Stampa::setSceltaFilePdf([] { return QString(); });
+        risposta.clear();
         Msg::queueAnswer(Msg::ResYes);
-        testo = kTesto;
-        QVERIFY(!Stampa::esegui(*lavoro, testo));
-        QCOMPARE(Msg::shown().size(), 3);
+        stampaQuadro(compila, 1);
+        QCOMPARE(Stampa::lavoriInviati(), prima + 1);
         const Msg::Shown s = Msg::shown().first();
         QCOMPARE(s.text, QStringLiteral("Non è installata nessuna stampante.\n\rVuoi salvare la pagina in un file PDF?"));
         QCOMPARE(s.buttons, Msg::YesNo);
         QCOMPARE(s.defaultButton, Msg::ResYes);
+        QCOMPARE(Msg::shown().size(), 6);
         VERIFY_NO_UNANSWERED();
     }
 
     void aFailedJobIsReported()
     {
         ProgramFolder dir;
-        configura();
+        preparaTesti(dir, configurazione(), kTesto);
         // A PDF in a folder that does not exist cannot be opened: the printer refuses the job.
         Stampa::setFileDiProva(dir.file(QStringLiteral("manca/stampa.pdf")));
+        frmCompila *compila = apriModifica();
+        QVERIFY(compila);
         const int prima = Stampa::lavoriInviati();
-        QString testo = kTesto;
         Msg::queueAnswer(Msg::ResOk);
-        QVERIFY(!Stampa::esegui(*Lavori::conConfigurazione(20), testo));
+        stampaQuadro(compila, 1);
         QCOMPARE(Stampa::lavoriInviati(), prima);
         QCOMPARE(Msg::shown().size(), 1);
         QCOMPARE(Msg::shown().first().text, QStringLiteral("La stampa non è riuscita: la stampante non ha accettato il lavoro."));
