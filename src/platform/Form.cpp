@@ -34,7 +34,7 @@ Form::Form(const QString &name, QWidget *parent) : QWidget(parent)
     setAttribute(Qt::WA_DeleteOnClose, false);
     auto *help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     help->setContext(Qt::WindowShortcut);
-    connect(help, &QShortcut::activated, this, [] { Help::open(); });
+    connect(help, &QShortcut::activated, this, [this] { Help::open(objectName()); });
 }
 
 void Form::setCentredFrames(const QList<QWidget *> &frames)
@@ -119,7 +119,9 @@ void Form::fitScreen()
         resize(size().boundedTo(room));
     }
     const QSize outer(width() + deco.left() + deco.right(), height() + deco.top() + deco.bottom());
-    move(Forms::placeInside(available, outer).topLeft());
+    // The client area is placed: window managers put their frame around it.
+    const QPoint frame = Forms::placeInside(available, outer).topLeft();
+    setGeometry(QRect(frame + QPoint(deco.left(), deco.top()), size()));
 }
 
 // Moves the controls into a scroll area once, so that they keep their places when the window shrinks.
