@@ -1,17 +1,23 @@
 #include "platform/Help.h"
 #include "platform/CartellaProgramma.h"
+#include "platform/Form.h"
 #include "platform/MsgBox.h"
 #include "platform/Paths.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QImage>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QProcess>
 #include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
 #include <QStandardPaths>
 #include <QTextBrowser>
 #include <QUrl>
@@ -78,6 +84,10 @@ QWidget *creaFinestra()
     QObject::connect(browser, &QTextBrowser::backwardAvailable, indietro, &QPushButton::setEnabled);
     QObject::connect(browser, &QTextBrowser::forwardAvailable, avanti, &QPushButton::setEnabled);
     QObject::connect(chiudi, &QPushButton::clicked, w, &QWidget::close);
+    // Esc leaves the guide as its exit button does.
+    auto *esc = new QShortcut(QKeySequence(Qt::Key_Escape), w);
+    esc->setContext(Qt::WindowShortcut);
+    QObject::connect(esc, &QShortcut::activated, w, &QWidget::close);
     auto *bar = new QHBoxLayout;
     for (QPushButton *b : {indice, indietro, avanti})
         bar->addWidget(b);
@@ -105,33 +115,59 @@ public:
     }
 };
 
-bool apriFinestra()
+// Centred on the main menu's screen, inside its free area, as the program's windows open.
+void posiziona(QWidget *w)
 {
-    const QString pagina = Help::paginaIniziale();
-    if (pagina.isEmpty())
+    const Form *menu = Forms::find(QStringLiteral("frmSplash"));
+    QScreen *screen = menu && menu->screen() ? menu->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect available = screen->availableGeometry();
+    const QMargins deco(4, 32, 4, 4); // the window manager's frame, before the window is first shown
+    w->resize(w->size().boundedTo(available.size().shrunkBy(deco)));
+    const QSize outer = w->size().grownBy(deco);
+    w->move(Forms::placeInside(available, outer).topLeft() + QPoint(deco.left(), deco.top()));
+}
+
+bool apriFinestra(const QString &nome)
+{
+    const QString indice = Help::paginaIniziale();
+    if (indice.isEmpty())
         return false;
-    if (!g_finestra)
+    const bool nuova = !g_finestra;
+    if (nuova) {
         g_finestra = creaFinestra();
+        posiziona(g_finestra);
+    }
     auto *browser = g_finestra->findChild<QTextBrowser *>(QStringLiteral("txtGuida"));
-    if (browser->source().isEmpty())
+    const QString pagina = QFileInfo(indice).dir().filePath(Help::pagina(nome));
+    if (!nome.isEmpty() && QFileInfo(pagina).isFile())
         browser->setSource(QUrl::fromLocalFile(pagina));
+    else if (browser->source().isEmpty())
+        browser->setSource(QUrl::fromLocalFile(indice));
     g_finestra->show();
     g_finestra->raise();
     g_finestra->activateWindow();
     return true;
 }
 
-bool apriChm()
+bool apriChm(const QString &nome)
 {
     const QString chm = Help::fileChm();
     if (chm.isEmpty())
         return false;
 #ifdef Q_OS_WIN
     // The system's HTML Help viewer is registered for .chm files.
+    Q_UNUSED(nome);
     return QDesktopServices::openUrl(QUrl::fromLocalFile(chm));
 #else
     const QString viewer = Help::visualizzatoreChm();
-    return !viewer.isEmpty() && QProcess::startDetached(viewer, {chm});
+    if (viewer.isEmpty())
+        return false;
+    // Of the viewers only KchmViewer opens a chosen page.
+    if (!nome.isEmpty() && QFileInfo(viewer).baseName() == QLatin1String("kchmviewer"))
+        return QProcess::startDetached(viewer, {QStringLiteral("-showPage"), Help::pagina(nome), chm});
+    return QProcess::startDetached(viewer, {chm});
 #endif
 }
 } // namespace
@@ -185,10 +221,25 @@ void Help::setSoloFinestraInterna(bool on)
     g_soloInterna = on;
 }
 
-void Help::open()
+QString Help::pagina(const QString &finestra)
 {
-    if (!g_soloInterna && apriChm())
+    static const QHash<QString, QString> pagine{
+        {QStringLiteral("frmSplash"), QStringLiteral("menu.html")},
+        {QStringLiteral("frmLogin"), QStringLiteral("password.html")},
+        {QStringLiteral("frmModifica"), QStringLiteral("archivi.html")},
+        {QStringLiteral("frmCompila"), QStringLiteral("giudizi.html")},
+        {QStringLiteral("frmAnteprima"), QStringLiteral("anteprima.html")},
+        {QStringLiteral("frmFormati"), QStringLiteral("anteprima.html")},
+        {QString::fromUtf8("frmUtilità"), QStringLiteral("utilita.html")},
+        {QStringLiteral("frmPersonalizza"), QStringLiteral("titoli.html")},
+    };
+    return pagine.value(finestra, QStringLiteral("index.html"));
+}
+
+void Help::open(const QString &finestra)
+{
+    if (!g_soloInterna && apriChm(finestra))
         return;
-    if (!apriFinestra())
+    if (!apriFinestra(finestra))
         Msg::box(QStringLiteral("Impossibile aprire la Guida \"Aiuto.chm\"."), Msg::Ok, Msg::Information);
 }

@@ -7,7 +7,11 @@ class QWidget;
 // The program's guide: "Aiuto.chm" opened with the system's help viewer where there is one,
 // otherwise the same pages (the "Guida" folder beside it) in a help window of the program's own.
 namespace Help {
-void open();
+// Opens the guide at the page of the named window (its object name), where the viewer allows it;
+// at the contents page for no window or one without a page of its own.
+void open(const QString &finestra = QString());
+// The guide's page of a window ("frmModifica": "archivi.html"); "index.html" for any other.
+QString pagina(const QString &finestra);
 // Makes a label open the guide when clicked (the main menu's "Per la Guida premi F1 o apri Aiuto.chm").
 void rendiCliccabile(QWidget *label);
 

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QLabel>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTextBrowser>
 
@@ -102,19 +103,43 @@ private slots:
         QTest::keyClick(menu, Qt::Key_F1);
         QTRY_VERIFY(Help::finestra() && Help::finestra()->isVisible());
         auto *browser = Help::finestra()->findChild<QTextBrowser *>(QStringLiteral("txtGuida"));
-        QCOMPARE(browser->source().toLocalFile(), dir.file(QStringLiteral("Guida/index.html")));
-        QVERIFY(browser->toPlainText().contains(QStringLiteral("Guida di Quaderlo")));
-        // The contents page leads to every other page.
-        for (const QString &page : pagine())
-            QVERIFY2(page == QLatin1String("index.html") || browser->toHtml().contains(page), qPrintable(page));
+        // F1 opens the page of the window it was pressed in.
+        QCOMPARE(browser->source().toLocalFile(), dir.file(QStringLiteral("Guida/menu.html")));
+        // Centred on the menu's screen, inside its free area.
+        const QRect available = menu->screen()->availableGeometry();
+        QVERIFY(available.contains(Help::finestra()->geometry()));
+        QVERIFY((Help::finestra()->geometry().center() - available.center()).manhattanLength() < 40);
 
-        Help::finestra()->close();
+        // Esc leaves the guide as its exit button does.
+        QVERIFY(QTest::qWaitForWindowActive(Help::finestra()));
+        QTest::keyClick(browser, Qt::Key_Escape);
         QTRY_VERIFY(!Help::finestra());
         auto *label = menu->findChild<QLabel *>(QStringLiteral("Label1"));
         QCOMPARE(label->text(), QStringLiteral("Per la Guida premi F1 o apri Aiuto.chm"));
         clickAt(label);
         QTRY_VERIFY(Help::finestra() && Help::finestra()->isVisible());
+        browser = Help::finestra()->findChild<QTextBrowser *>(QStringLiteral("txtGuida"));
+        QCOMPARE(browser->source().toLocalFile(), dir.file(QStringLiteral("Guida/index.html")));
+        QVERIFY(browser->toPlainText().contains(QStringLiteral("Guida di Quaderlo")));
+        // The contents page leads to every other page.
+        for (const QString &page : pagine())
+            QVERIFY2(page == QLatin1String("index.html") || browser->toHtml().contains(page), qPrintable(page));
+        clickAt(Help::finestra()->findChild<QPushButton *>(QStringLiteral("cmdChiudi")));
+        QTRY_VERIFY(!Help::finestra());
+
+        // Another window's F1: its own page.
+        clickAt(menu->findChild<QPushButton *>(QStringLiteral("cmdModifica")));
+        Form *archivi = window(QStringLiteral("frmModifica"));
+        QVERIFY(QTest::qWaitForWindowActive(archivi));
+        QTest::keyClick(archivi, Qt::Key_F1);
+        QTRY_VERIFY(Help::finestra() && Help::finestra()->isVisible());
+        browser = Help::finestra()->findChild<QTextBrowser *>(QStringLiteral("txtGuida"));
+        QCOMPARE(browser->source().toLocalFile(), dir.file(QStringLiteral("Guida/archivi.html")));
         QVERIFY(Msg::shown().isEmpty());
+        for (const char *f : {"frmCompila", "frmFormati", "frmPersonalizza", "frmLogin"})
+            QVERIFY2(QFileInfo::exists(kGuida + QLatin1Char('/') + Help::pagina(QLatin1String(f))), f);
+        QVERIFY(QFileInfo::exists(kGuida + QLatin1Char('/') + Help::pagina(QString::fromUtf8("frmUtilità"))));
+        QCOMPARE(Help::pagina(QStringLiteral("frmSconosciuta")), QStringLiteral("index.html"));
     }
 
     void withoutAnyGuideTheTeacherIsTold()
