@@ -7,6 +7,16 @@ QString nome(const QString &casella)
 {
     return QStringLiteral("\"%1\"").arg(casella);
 }
+
+// A decimal comma would split the value in two when read back: the point is asked for.
+QString virgolaDecimale(const QString &casella, const QString &valore)
+{
+    QString conPunto = valore.trimmed();
+    conPunto.replace(QLatin1Char(','), QLatin1Char('.'));
+    if (!valore.contains(QLatin1Char(',')) || !Conv::toSingle(conPunto))
+        return QString();
+    return QStringLiteral("%1 non può contenere la virgola: scrivi %2 con il punto.").arg(nome(casella), conPunto);
+}
 } // namespace
 
 QString ControlloValori::rilettura(const QString &casella, const QString &valore)
@@ -25,6 +35,8 @@ QString ControlloValori::rilettura(const QString &casella, const QString &valore
 
 QString ControlloValori::numero(const QString &casella, const QString &valore)
 {
+    if (const QString r = virgolaDecimale(casella, valore); !r.isEmpty())
+        return r;
     if (const QString r = rilettura(casella, valore); !r.isEmpty())
         return r;
     if (!Conv::toSingle(valore))
@@ -43,6 +55,8 @@ QString ControlloValori::numeroPositivo(const QString &casella, const QString &v
 
 QString ControlloValori::intero16(const QString &casella, const QString &valore)
 {
+    if (const QString r = virgolaDecimale(casella, valore); !r.isEmpty())
+        return r;
     if (const QString r = rilettura(casella, valore); !r.isEmpty())
         return r;
     if (!Conv::toInt16(valore))

@@ -102,7 +102,7 @@ private slots:
             QString messaggio;
         };
         const QList<Caso> casi{
-            {"txtAltCar", 1, QStringLiteral("12,5"), QStringLiteral("\"Formato2 - Altezza del carattere\" non può contenere la virgola.")},
+            {"txtAltCar", 1, QStringLiteral("12,5"), QStringLiteral("\"Formato2 - Altezza del carattere\" non può contenere la virgola: scrivi 12.5 con il punto.")},
             {"txtMargSup", 3, QStringLiteral("alto"), QStringLiteral("\"Formato4 - Margine superiore\" deve essere un numero intero tra -32768 e 32767.")},
             {"txtLungRiga", 0, QString(), QStringLiteral("\"Formato1 - Lunghezza riga di stampa\" deve essere un numero intero tra -32768 e 32767.")},
             {"txtMargSin", 2, QStringLiteral("40000"), QStringLiteral("\"Formato3 - Margine sinistro\" deve essere un numero intero tra -32768 e 32767.")},

@@ -6,6 +6,7 @@
 #include "utilities/FrameImpostazioniStampa.h"
 
 #include <QApplication>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QFontDatabase>
@@ -80,6 +81,16 @@ private slots:
         QCOMPARE(font(&f)->currentText(), QStringLiteral("Arial"));
         QApplication::sendEvent(font(&f), &dentro);
         QCOMPARE(font(&f)->count(), n);
+
+        // The list drops down wide enough to show whole names.
+        QComboBox *lista = font(&f);
+        clickAt(lista, QPoint(lista->width() - 8, lista->height() / 2));
+        QTRY_VERIFY(lista->view()->isVisible());
+        int largo = 0;
+        for (int i = 0; i < lista->count(); ++i)
+            largo = qMax(largo, lista->view()->fontMetrics().horizontalAdvance(lista->itemText(i)));
+        QVERIFY(lista->view()->viewport()->width() >= largo + 8);
+        QTest::keyClick(lista->view(), Qt::Key_Escape);
     }
 
     void savingWritesNineLines()
@@ -153,7 +164,9 @@ private slots:
             {"txtSizeFont", QStringLiteral("dodici"), QStringLiteral("\"Altezza del carattere\" deve essere un numero.")},
             {"txtSizeFont", QStringLiteral("0"), QStringLiteral("\"Altezza del carattere\" deve essere un numero maggiore di zero.")},
             {"txtLunghezzaRiga", QString(), QStringLiteral("\"Lunghezza della riga di stampa\" deve essere un numero.")},
-            {"txtLunghezzaRiga", QStringLiteral("190,5"), QStringLiteral("\"Lunghezza della riga di stampa\" non può contenere la virgola.")},
+            {"txtLunghezzaRiga", QStringLiteral("190,5"), QStringLiteral("\"Lunghezza della riga di stampa\" non può contenere la virgola: scrivi 190.5 con il punto.")},
+            {"txtSizeFont", QStringLiteral(" 12,5"), QStringLiteral("\"Altezza del carattere\" non può contenere la virgola: scrivi 12.5 con il punto.")},
+            {"txtSup3", QStringLiteral("1,2,3"), QString::fromUtf8("\"Margine superiore Val. 1° Q.\" non può contenere la virgola.")},
             {"txtMargineSx", QStringLiteral("40000"), QStringLiteral("\"Margine sinistro\" deve essere un numero intero tra -32768 e 32767.")},
             {"txtSup2", QStringLiteral("alto"), QString::fromUtf8("\"Margine superiore Finalità\" deve essere un numero intero tra -32768 e 32767.")},
         };
