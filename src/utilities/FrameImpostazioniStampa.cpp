@@ -8,7 +8,9 @@
 #include "printing/ElencoCaratteri.h"
 #include "utilities/ConfigStampa.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QStyle>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QGridLayout>
@@ -163,6 +165,13 @@ void FrameImpostazioniStampa::riempi()
 void FrameImpostazioniStampa::cmbFont_GotFocus()
 {
     ElencoCaratteri::aggiungiA(cmbFont);
+    // The list drops down wide enough to show whole names, even where the box is narrow.
+    QAbstractItemView *view = cmbFont->view();
+    int largo = 0;
+    for (int i = 0; i < cmbFont->count(); ++i)
+        largo = qMax(largo, view->fontMetrics().horizontalAdvance(cmbFont->itemText(i)));
+    const int bordi = 2 * view->frameWidth() + view->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 24;
+    view->setMinimumWidth(largo + bordi);
 }
 
 void FrameImpostazioniStampa::OptOrizzontale_Click()
