@@ -1,7 +1,10 @@
 #include <QFile>
+#include <QRegularExpression>
 #include "TestSupport.h"
 
 #include "app/CarQuad.h"
+#include "composition/AssemblaTesto.h"
+#include "composition/ListaFrasi.h"
 #include "utilities/ConfigStampa.h"
 
 using namespace CarQuad;
@@ -61,6 +64,35 @@ private slots:
         QCOMPARE(AltezzaCarattere, QStringLiteral("12"));
         QCOMPARE(LunghezzaRiga, QStringLiteral("190"));
         QCOMPARE(MargineSinistro, qint16(20));
+    }
+
+    // Whatever is ticked, the sample phrases join into sentences: each line begins with a capital
+    // letter and ends with a full stop, and every full stop is followed by a new sentence.
+    void installedPhrasesMakeSentencesWhateverIsTicked()
+    {
+        const QRegularExpression riga(QString::fromUtf8("^[A-ZÈ].*[^ .]\\.$"));
+        const QRegularExpression errore(QString::fromUtf8("\\. +[^A-ZÈ]|  | [,.;:]|[§]|CognomeNome"));
+        for (int n = 1; n <= 4; ++n) {
+            QFile file(QStringLiteral(QUADERLO_DATA_DIR "/quadro%1.txt").arg(n));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QByteArray bytes = file.readAll();
+            QVERIFY(bytes.endsWith("\r\n") && !bytes.contains("\r\n\r\n") && bytes.count('\n') == bytes.count("\r\n"));
+            for (int sesso : {0, 1}) {
+                const QStringList voci = ListaFrasi::voci(bytes, {false, QStringLiteral("Rossi Anna"), sesso});
+                QVERIFY(voci.size() >= 10 && voci.size() <= 14);
+                for (int scelta = 1; scelta < (1 << voci.size()); ++scelta) {
+                    QList<int> spuntate;
+                    for (int i = 0; i < voci.size(); ++i)
+                        if (scelta & (1 << i))
+                            spuntate << i;
+                    const QString testo = AssemblaTesto::assembla(voci, spuntate).testo;
+                    const QString dove = QStringLiteral("quadro%1.txt, %2: %3").arg(n).arg(scelta).arg(testo);
+                    QVERIFY2(!errore.match(testo).hasMatch(), qPrintable(dove));
+                    for (const QString &r : testo.split(QStringLiteral("\r\n")))
+                        QVERIFY2(riga.match(r).hasMatch(), qPrintable(dove));
+                }
+            }
+        }
     }
 };
 
