@@ -4,5 +4,5 @@ set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/deps.sh
 install_missing "${QUADERLO_PACKAGES[@]}"
-build_quaderlo
+build_quaderlo quaderlo quaderlo_data quaderlo_guida
 exec ./build/quaderlo "$@"

@@ -3,7 +3,7 @@ QUADERLO_PACKAGES=(build-essential cmake qt6-base-dev qt6-translations-l10n font
                    xvfb xauth poppler-utils fp-utils)
 # Only for the tests: a real print spooler with a PDF printer; a window manager, xdotool, xprop and
 # ImageMagick's import for the stage that clicks the program under Xvfb.
-QUADERLO_TEST_PACKAGES=(cups printer-driver-cups-pdf openbox xdotool x11-utils imagemagick)
+QUADERLO_TEST_PACKAGES=(cups printer-driver-cups-pdf openbox xdotool x11-utils imagemagick desktop-file-utils)
 
 install_missing() {
     local missing=()
@@ -18,7 +18,12 @@ install_missing() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# Builds the given targets (run.sh: just the program, its data and its guide), or everything.
 build_quaderlo() {
     cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
-    cmake --build build -j"$(nproc)"
+    if [ $# -gt 0 ]; then
+        cmake --build build -j"$(nproc)" --target "$@"
+    else
+        cmake --build build -j"$(nproc)"
+    fi
 }
