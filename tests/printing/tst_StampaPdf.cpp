@@ -7,7 +7,13 @@
 #include "printing/Stampa.h"
 #include "utilities/ConfigStampa.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QPushButton>
+#include <QLineEdit>
+#include <QTimer>
 #include <QFileInfo>
 #include <QPrinter>
 #include <QScopeGuard>
@@ -250,6 +256,37 @@ private slots:
         QCOMPARE(s.defaultButton, Msg::ResYes);
         QCOMPARE(Msg::shown().size(), 6);
         VERIFY_NO_UNANSWERED();
+    }
+
+    void theTeacherAnswersARealDialog()
+    {
+        ProgramFolder dir;
+        dir.mkdir(QStringLiteral("cartella"));
+        // A first answer given through the seam; the real dialog then opens in that folder.
+        SalvaPdf::setDomanda([&](const QString &) { return dir.file(QStringLiteral("cartella/prima.pdf")); });
+        SalvaPdf::chiedi(QStringLiteral("prima"));
+        SalvaPdf::setDomanda({});
+        const QString proposta = SalvaPdf::proposta(QStringLiteral("Rossi Mario - Val. 1/2"));
+        QCOMPARE(proposta, dir.file(QStringLiteral("cartella/Rossi Mario - Val. 1-2.pdf")));
+        QString visto;
+        QTimer rispondi;
+        rispondi.callOnTimeout([&] {
+            auto *d = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            if (!d || !d->isVisible())
+                return;
+            rispondi.stop();
+            visto = d->windowTitle() + QLatin1Char('|') + d->selectedFiles().value(0);
+            auto *nome = d->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+            nome->selectAll();
+            QTest::keyClicks(nome, QStringLiteral("scelto"));
+            clickAt(d->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Save));
+            if (d->isVisible()) // never leave the dialog open
+                d->reject();
+        });
+        rispondi.start(20);
+        const QString scelto = SalvaPdf::chiedi(QStringLiteral("Rossi Mario - Val. 1/2"));
+        QCOMPARE(visto, QStringLiteral("Salva la pagina in PDF|") + proposta);
+        QCOMPARE(scelto, dir.file(QStringLiteral("cartella/scelto.pdf")));
     }
 
     void aFailedJobIsReported()
