@@ -9,9 +9,12 @@
 #include <QApplication>
 #include <QDir>
 #include <QFont>
+#include <QHash>
 #include <QIcon>
 #include <QLibraryInfo>
+#include <QList>
 #include <QLocale>
+#include <QPair>
 #include <QTimer>
 #include <QTranslator>
 
@@ -21,6 +24,54 @@ static void initResources()
     Q_INIT_RESOURCE(quaderlo);
 }
 
+namespace {
+// Qt's own dialogs write dates and numbers in the system's locale, which Qt reads from the
+// environment while the application is being made: Italian is put there before main runs, and
+// the teacher's own values come back for the programs started later.
+const char *const kCategorie[] = {"LC_ALL", "LC_TIME", "LC_NUMERIC", "LC_MONETARY", "LC_MEASUREMENT"};
+QList<QPair<QByteArray, QByteArray>> g_ambiente; // name and value before; an unset one as a null value
+
+const bool g_localeItaliano = [] {
+    for (const char *nome : kCategorie)
+        g_ambiente.append({nome, qEnvironmentVariableIsSet(nome) ? qgetenv(nome) : QByteArray()});
+    // LC_ALL would hide the others: its value stays for the rest as LANG.
+    if (!g_ambiente.first().second.isNull()) {
+        g_ambiente.append({"LANG", qEnvironmentVariableIsSet("LANG") ? qgetenv("LANG") : QByteArray()});
+        qputenv("LANG", g_ambiente.first().second);
+        qunsetenv("LC_ALL");
+    }
+    for (const char *nome : kCategorie)
+        if (qstrcmp(nome, "LC_ALL") != 0)
+            qputenv(nome, "it_IT.UTF-8");
+    return true;
+}();
+
+void ripristinaAmbiente()
+{
+    for (const auto &[nome, valore] : std::as_const(g_ambiente))
+        valore.isNull() ? qunsetenv(nome.constData()) : qputenv(nome.constData(), valore);
+    g_ambiente.clear();
+}
+
+// Texts of Qt's file dialog that its Italian translation lacks.
+class TraduzioniMancanti : public QTranslator
+{
+public:
+    using QTranslator::QTranslator;
+    bool isEmpty() const override { return false; }
+    QString translate(const char *context, const char *source, const char *, int) const override
+    {
+        if (qstrcmp(context, "QAbstractFileIconProvider") != 0)
+            return QString();
+        static const QHash<QByteArray, QString> testi{{"Folder", QStringLiteral("Cartella")},
+                                                      {"File", QStringLiteral("File")},
+                                                      {"%1 File", QStringLiteral("File %1")},
+                                                      {"Drive", QStringLiteral("Unità")}};
+        return testi.value(source);
+    }
+};
+} // namespace
+
 void Avvio::prepara(QApplication &app)
 {
     initResources();
@@ -29,11 +80,15 @@ void Avvio::prepara(QApplication &app)
     QApplication::setDesktopFileName(QStringLiteral("quaderlo")); // the installed quaderlo.desktop and its icon
     QApplication::setApplicationVersion(QStringLiteral(QUADERLO_VERSION));
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    Q_UNUSED(g_localeItaliano);
+    QLocale::system(); // read by now: the environment can go back
+    ripristinaAmbiente();
 
     auto *qt = new QTranslator(&app);
     if (qt->load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),
                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(qt);
+    QApplication::installTranslator(new TraduzioniMancanti(&app));
 
     QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));

@@ -6,7 +6,9 @@
 
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QDateTime>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 
 namespace {
@@ -82,6 +84,23 @@ private slots:
             Msg::box(QStringLiteral("Sì."), b.buttons, Msg::Question, QLatin1String(b.title));
             QVERIFY2(Msg::shown().last().width >= Msg::titleWidth(QLatin1String(b.title)), b.title);
         }
+    }
+
+    void italianWhateverTheSystemsLocale()
+    {
+        // The tests run under LANG=C.UTF-8, as on a machine set to English.
+        QCOMPARE(QLocale().name(), QStringLiteral("it_IT"));
+        QCOMPARE(QLocale().toString(12.5), QStringLiteral("12,5"));
+        const QDateTime data(QDate(2026, 12, 6), QTime(10, 30));
+        // What Qt's own file dialog shows: dates in the system's locale, the kind of an entry translated.
+        QCOMPARE(QLocale::system().toString(data, QLocale::ShortFormat),
+                 QLocale(QLocale::Italian, QLocale::Italy).toString(data, QLocale::ShortFormat));
+        QCOMPARE(QLocale::system().monthName(12, QLocale::ShortFormat), QStringLiteral("dic"));
+        QCOMPARE(QCoreApplication::translate("QAbstractFileIconProvider", "Folder", "All other platforms"),
+                 QStringLiteral("Cartella"));
+        QCOMPARE(QCoreApplication::translate("QFileDialog", "New Folder"), QStringLiteral("Nuova cartella"));
+        // Programs started from here get the teacher's own environment.
+        QVERIFY(qgetenv("LC_TIME") != "it_IT.UTF-8");
     }
 
     void cancelOnTheYearAsksAgainNextTime()
