@@ -36,7 +36,8 @@ public:
     void CompQuadri();
     void Evidenzia(QString selezione);
     void lstLista_Click(int index);
-    void cmdOKTestoGiudizio_Click();
+    // False when the text could not be saved; a replacement the teacher refused counts as done.
+    bool cmdOKTestoGiudizio_Click();
 
     // Views
     void cmdCaricaTesto_Click();
@@ -50,6 +51,9 @@ public:
     bool SalvaModifiche();
     bool DeviSalvareTesto();
     bool DeviSalvareTestoModificato();
+    // Ticks changed since the section was shown or confirmed: compose and save them (Yes), drop them (No)
+    // or stay (Cancel, false).
+    bool DeviConfermareSpunte();
     void txtTesto_Change();
     void txtQ_Change(int n);
 
@@ -89,7 +93,9 @@ private:
     bool controllaCaratteri(const QStringList &testi, const QStringList &nomi);
     void aggiornaTestoModificabile();
     // Writes the composed text (pupils only) and the selection file; the files not written.
-    QStringList scriviComposizione(const QString &testo, bool *testoSalvato);
+    QStringList scriviComposizione(const QString &testo, bool *testoSalvato, bool *sceltaSalvata);
+    // Whether OK may store nuovo as section n's text: asked when the stored text was corrected by hand.
+    bool sostituzioneConsentita(int n, const QString &nuovo);
     // A box's text with "\n" line breaks, every character as typed.
     static QString testoDi(const QPlainTextEdit *box);
 
@@ -115,4 +121,6 @@ private:
     QPushButton *cmdFineStampa = nullptr;
     QPushButton *cmdFineLavoro = nullptr;
     bool m_mostraInCorso = false;
+    // The ticks of the current list as shown or last confirmed with OK.
+    QList<int> m_spunteConfermate;
 };

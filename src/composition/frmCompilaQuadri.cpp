@@ -1,6 +1,7 @@
 // frmCompila: showing a section's phrases, ticking them and joining the text.
 #include "app/CarQuad.h"
 #include "composition/AssemblaTesto.h"
+#include "composition/Conferme.h"
 #include "composition/ComboTendina.h"
 #include "composition/ListaFrasi.h"
 #include "composition/ListaSpunte.h"
@@ -23,6 +24,7 @@ void frmCompila::svuotaListe()
     for (ListaSpunte *l : lstLista)
         if (l->count() > 0)
             l->svuota();
+    m_spunteConfermate.clear();
 }
 
 void frmCompila::mostraScheda(int indice)
@@ -56,6 +58,10 @@ void frmCompila::MostraQuadro(int n)
         mostraScheda(QuadroCorrente);
         return;
     }
+    if (!DeviConfermareSpunte()) {
+        mostraScheda(QuadroCorrente);
+        return;
+    }
     txtTesto->clear();
     QuadroCorrente = n - 1;
     FileFrasi = Paths::inProgram(QStringLiteral("quadro%1.txt").arg(n));
@@ -65,6 +71,7 @@ void frmCompila::MostraQuadro(int n)
     cmdOkTestoGiudizio->setVisible(true);
     CompQuadri();
     Evidenzia(Scelta(n) + Preselezione(n));
+    m_spunteConfermate = lstLista[QuadroCorrente]->spuntate();
 }
 
 void frmCompila::CompQuadri()
@@ -108,7 +115,7 @@ void frmCompila::lstLista_Click(int)
     cmdSalvaTesto->setEnabled(false);
 }
 
-void frmCompila::cmdOKTestoGiudizio_Click()
+bool frmCompila::cmdOKTestoGiudizio_Click()
 {
     int n = QuadroCorrente + 1;
     for (int k = 1; k <= 4; ++k)
@@ -116,26 +123,39 @@ void frmCompila::cmdOKTestoGiudizio_Click()
             n = k;
     ListaSpunte *lista = lstLista[QuadroCorrente];
     const QList<int> spuntate = lista->spuntate();
+    // With nothing ticked the box keeps its text, which a click in the list has emptied.
+    QString testo = testoDi(txtTesto);
+    QString scelta = Scelta(n);
     if (!spuntate.isEmpty()) {
         const AssemblaTesto::Risultato r = AssemblaTesto::assembla(lista->voci(), spuntate);
-        Scelta(n) = r.indici;
-        txtTesto->setPlainText(TestoQuadro::conAcapo(r.testo));
+        scelta = r.indici;
+        testo = TestoQuadro::conAcapo(r.testo);
     }
-    if (txtTesto->document()->isEmpty())
-        Scelta(n).clear();
+    if (testo.isEmpty())
+        scelta.clear();
     rendiCorrenteCartellaClasse();
     NomeFile();
     if (ModoPreselezione == 0 && cmbAlunno->currentText().isEmpty()) {
         Msg::warn(QStringLiteral("Devi scegliere un alunno "));
         daiFuoco(cmbAlunno);
-        return;
+        return false;
     }
-    const QString testo = testoDi(txtTesto);
+    if (ModoPreselezione == 0 && !sostituzioneConsentita(n, testo)) {
+        // The stored text and ticks stay as they are; the ticks on screen are no longer pending.
+        m_spunteConfermate = spuntate;
+        return true;
+    }
+    Scelta(n) = scelta;
+    if (!spuntate.isEmpty())
+        txtTesto->setPlainText(testo);
     if (ModoPreselezione == 0 && !controllaCaratteri({testo}, {QString()}))
-        return;
+        return false;
 
-    bool testoSalvato = true;
-    const QStringList nonSalvati = scriviComposizione(testo, &testoSalvato);
+    bool testoSalvato = true, sceltaSalvata = true;
+    const QStringList nonSalvati = scriviComposizione(testo, &testoSalvato, &sceltaSalvata);
+    // Ticks stored in the selection file are confirmed, even when the text still waits to be saved.
+    if (sceltaSalvata)
+        m_spunteConfermate = spuntate;
     cmdOkTestoGiudizio->setEnabled(false);
     cmdSalvaTesto->setEnabled(false);
     if (!nonSalvati.isEmpty()) {
@@ -143,10 +163,50 @@ void frmCompila::cmdOKTestoGiudizio_Click()
         cmdOkTestoGiudizio->setEnabled(true);
         cmdSalvaTesto->setEnabled(!testoSalvato);
         avvisaNonSalvato(nonSalvati);
+        return false;
     }
+    return true;
 }
 
-QStringList frmCompila::scriviComposizione(const QString &testo, bool *testoSalvato)
+bool frmCompila::sostituzioneConsentita(int n, const QString &nuovo)
+{
+    Conferme::Salvato salvato;
+    const QString path = fileAlunno(EstensioneQuadro);
+    salvato.esiste = !path.isEmpty() && QFileInfo(path).isFile();
+    if (const auto bytes = TextFile::readBytes(path))
+        salvato.testo = TestoQuadro::perCasella(*bytes);
+    const QString dat = fileAlunno(QStringLiteral(".dat"));
+    if (const auto righe = Selezione::leggi(dat); righe && righe->size() >= n)
+        salvato.scelta = righe->at(n - 1);
+    if (!Conferme::chiediSostituzione(lstLista[QuadroCorrente]->voci(), salvato, nuovo))
+        return true;
+    return Msg::box(QString::fromUtf8("Il testo salvato del quadro %1 è stato corretto a mano. "
+                                      "Vuoi sostituirlo con le frasi scelte?")
+                        .arg(TitoloQuadro(n)),
+                    Msg::YesNo, Msg::Question, QStringLiteral("Attenzione"), Msg::ResNo)
+           == Msg::ResYes;
+}
+
+bool frmCompila::DeviConfermareSpunte()
+{
+    const ListaSpunte *lista = lstLista[QuadroCorrente];
+    if (lista->count() == 0 || !Conferme::spunteDaConfermare(m_spunteConfermate, lista->spuntate()))
+        return true;
+    const Msg::Result r = Msg::box(
+        QString::fromUtf8("Le frasi scelte nel quadro %1 non sono state confermate con OK. "
+                          "Desideri comporre il testo e salvarlo ?")
+            .arg(TitoloQuadro(QuadroCorrente + 1)),
+        Msg::YesNoCancel, Msg::Exclamation, QStringLiteral("Salva le modifiche"), Msg::ResYes);
+    if (r == Msg::ResYes)
+        return cmdOKTestoGiudizio_Click();
+    if (r == Msg::ResNo) {
+        m_spunteConfermate = lista->spuntate();
+        return true;
+    }
+    return false;
+}
+
+QStringList frmCompila::scriviComposizione(const QString &testo, bool *testoSalvato, bool *sceltaSalvata)
 {
     QStringList nonSalvati;
     const auto nome = [](const QString &path, const QString &estensione) {
@@ -162,7 +222,8 @@ QStringList frmCompila::scriviComposizione(const QString &testo, bool *testoSalv
     for (int k = 1; k <= 4; ++k)
         righe[size_t(k - 1)] = Scelta(k);
     const QString dat = fileAlunno(QStringLiteral(".dat"));
-    if (dat.isEmpty() || !Selezione::scrivi(dat, righe))
+    *sceltaSalvata = !dat.isEmpty() && Selezione::scrivi(dat, righe);
+    if (!*sceltaSalvata)
         nonSalvati << nome(dat, QStringLiteral(".dat"));
     return nonSalvati;
 }

@@ -23,7 +23,7 @@ bool frmCompila::salvaSeServe()
         return false;
     if (cmdSalvaTestoModificato->isEnabled() && !ssTabQuadri->isHidden() && !DeviSalvareTestoModificato())
         return false;
-    return true;
+    return SSTabGiudizi->isHidden() || DeviConfermareSpunte();
 }
 
 void frmCompila::cmbClasse_GotFocus()

@@ -1,6 +1,7 @@
 # Files of the composition subsystem.
 list(APPEND CORE_SOURCES
     src/composition/AssemblaTesto.cpp
+    src/composition/Conferme.cpp
     src/composition/FileGiudizio.cpp
     src/composition/ListaFrasi.cpp
     src/composition/Selezione.cpp

@@ -140,6 +140,8 @@ private slots:
         QCOMPARE(fileAlunni(dir.path()), QStringList());
         QCOMPARE(fileAlunni(dir.file("3A-spostata")), QStringList());
         QVERIFY(pulsante("cmdOkTestoGiudizio")->isEnabled());
+        // The text and the ticks not saved are both asked about.
+        Msg::queueAnswer(Msg::ResNo);
         Msg::queueAnswer(Msg::ResNo);
         clic(pulsante("cmdFineLavoro"));
         QTRY_VERIFY(!Forms::isLoaded("frmCompila"));
@@ -156,6 +158,7 @@ private slots:
         QVERIFY2(ultimo().text.contains(QStringLiteral("Verdi/Luca.q1")), qPrintable(ultimo().text));
         QCOMPARE(fileAlunni(dir.file("4B")), QStringList());
         QVERIFY(!QFileInfo::exists(dir.file("4B/Verdi")));
+        Msg::queueAnswer(Msg::ResNo);
         Msg::queueAnswer(Msg::ResNo);
         clic(pulsante("cmdFineLavoro"));
         QTRY_VERIFY(!Forms::isLoaded("frmCompila"));

@@ -199,6 +199,7 @@ private slots:
         QVERIFY(scegli(alunno(), "Bianchi Anna"));
         spunta(lista(0), 0); // unticks the recorded phrase
         spunta(lista(0), 0);
+        Msg::queueAnswer(Msg::ResYes); // the stored text was corrected by hand
         clic(pulsante("cmdOkTestoGiudizio"));
         aggiungi(testo(), QStringLiteral(" B"));
         Msg::queueAnswer(Msg::ResNo);
@@ -229,6 +230,7 @@ private slots:
         QVERIFY(pulsante("cmdOkTestoGiudizio")->isEnabled());
 
         // Going to the editing view, Yes: the editing view shows the saved text.
+        Msg::queueAnswer(Msg::ResYes); // replaces the text corrected by hand
         clic(pulsante("cmdOkTestoGiudizio"));
         aggiungi(testo(), QStringLiteral(" E"));
         Msg::queueAnswer(Msg::ResYes);
@@ -417,6 +419,7 @@ private slots:
         clicScheda(schedeGiudizi(), 0);
         QCOMPARE(spuntate(lista(0)), QList<int>{1});
         spunta(lista(0), 3);
+        Msg::queueAnswer(Msg::ResYes); // the stored empty text is not what "1 " assembles
         clic(pulsante("cmdOkTestoGiudizio"));
         QCOMPARE(dir.read("3A/Bianchi Anna.dat"), QByteArray("1 3 \r\n\r\n\r\n\r\n"));
         QCOMPARE(dir.read("3A/Bianchi Anna.q1"), QByteArray(", partecipe e con costanza.\r\n"));
@@ -424,6 +427,7 @@ private slots:
         dir.write("3A/Bianchi Anna.dat", "\r\n2 \r\n");
         clicScheda(schedeGiudizi(), 0);
         QVERIFY(spuntate(lista(0)).isEmpty());
+        Msg::queueAnswer(Msg::ResYes); // the stored text is not what its empty record assembles
         clic(pulsante("cmdOkTestoGiudizio"));
         QCOMPARE(dir.read("3A/Bianchi Anna.q1"), QByteArray("\r\n"));
         QCOMPARE(dir.read("3A/Bianchi Anna.dat"), QByteArray("\r\n2 \r\n\r\n\r\n"));
