@@ -95,6 +95,20 @@ private slots:
         QCOMPARE(CartellaProgramma::copiaMancanti(inst.dati(), inst.utente()), QStringList{QStringLiteral("quadro3.txt")});
     }
 
+    void writableFolderAndArchiveAreFoundOut()
+    {
+        QTemporaryDir exe;
+        QVERIFY(CartellaProgramma::scrivibile(exe.path()));
+        {
+            ReadOnlyFolder lock(exe.path());
+            QVERIFY(!CartellaProgramma::scrivibile(exe.path()));
+        }
+        QVERIFY(QDir(exe.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+        QVERIFY(!CartellaProgramma::contieneArchivio(exe.path()));
+        scrivi(exe.filePath(QStringLiteral("CLASSI.DAT")), "3A\r\n");
+        QVERIFY(CartellaProgramma::contieneArchivio(exe.path()));
+    }
+
     void aFolderThatCannotBeWrittenIsReported()
     {
         Installazione inst;
