@@ -88,9 +88,15 @@ private slots:
         QVERIFY(QFileInfo::exists(prefix() + QStringLiteral("/share/icons/hicolor/64x64/apps/quaderlo.png")));
         QVERIFY(QFileInfo::exists(prefix() + QStringLiteral("/share/icons/hicolor/256x256/apps/quaderlo.png")));
         const QByteArray desktop = leggi(prefix() + QStringLiteral("/share/applications/quaderlo.desktop"));
-        for (const char *line : {"\nName=Quaderlo\n", "\nExec=quaderlo\n", "\nIcon=quaderlo\n", "\nCategories=Education;Office;\n",
+        for (const char *line : {"\nName=Quaderlo\n", "\nExec=quaderlo\n", "\nIcon=quaderlo\n", "\nCategories=Education;\n",
                                  "\nComment=Archivio delle classi"})
             QVERIFY2(desktop.contains(line), line);
+        // One main category: the validator has nothing to say.
+        const QString validatore = QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
+        if (!validatore.isEmpty()) {
+            const Esito v = esegui(validatore, {prefix() + QStringLiteral("/share/applications/quaderlo.desktop")});
+            QVERIFY2(v.code == 0 && v.out.trimmed().isEmpty(), v.out.constData());
+        }
     }
 
     void firstStartFillsTheUsersFolderOnceAndNeverOverwrites()
