@@ -2,10 +2,12 @@
 #include "app/Avvio.h"
 #include "app/CarQuad.h"
 #include "app/FileImpostazioni.h"
+#include "platform/CartelleSicure.h"
 #include "platform/Help.h"
 #include "platform/MsgBox.h"
 #include "platform/Paths.h"
 #include "platform/Ui.h"
+#include "utilities/SvuotaArchivio.h"
 
 #include <QApplication>
 #include <QDir>

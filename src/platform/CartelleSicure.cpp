@@ -289,7 +289,7 @@ QString nuovaCartellaAnno(const QString &parent, QString *errore)
 {
     QTemporaryDir d(Paths::join(parent, kAnno + QStringLiteral("XXXXXX")));
     if (!d.isValid()) {
-        *errore = d.errorString();
+        *errore = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(parent), d.errorString());
         return QString();
     }
     d.setAutoRemove(false);
