@@ -4,6 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/deps.sh
 install_missing "${QUADERLO_PACKAGES[@]}"
+ensure_italian_locale
 install_missing "${QUADERLO_TEST_PACKAGES[@]}" || echo "CUPS non installato: il test di stampa con lo spooler sarà saltato."
 build_quaderlo
 export QT_QPA_PLATFORM=offscreen

@@ -18,6 +18,11 @@
 #include <QTimer>
 #include <QTranslator>
 
+#include <clocale>
+#ifdef Q_OS_UNIX
+#include <locale.h>
+#endif
+
 // Resources of a static library are registered by hand, outside any namespace.
 static void initResources()
 {
@@ -31,7 +36,24 @@ namespace {
 const char *const kCategorie[] = {"LC_ALL", "LC_TIME", "LC_NUMERIC", "LC_MONETARY", "LC_MEASUREMENT"};
 QList<QPair<QByteArray, QByteArray>> g_ambiente; // name and value before; an unset one as a null value
 
+// Only where the system has the Italian locale: a locale it lacks makes the whole C library fall back
+// to "C", and window titles then reach the window manager garbled.
+bool localeDisponibile(const char *nome)
+{
+#ifdef Q_OS_UNIX
+    const locale_t l = ::newlocale(LC_TIME_MASK | LC_NUMERIC_MASK, nome, locale_t(0));
+    if (l)
+        ::freelocale(l);
+    return l != locale_t(0);
+#else
+    Q_UNUSED(nome);
+    return false;
+#endif
+}
+
 const bool g_localeItaliano = [] {
+    if (!localeDisponibile("it_IT.UTF-8"))
+        return false;
     for (const char *nome : kCategorie)
         g_ambiente.append({nome, qEnvironmentVariableIsSet(nome) ? qgetenv(nome) : QByteArray()});
     // LC_ALL would hide the others: its value stays for the rest as LANG.

@@ -96,12 +96,12 @@ attendi_finestra frmCompila
 scegli_in_tendina frmCompila/cmbClasse 0 "3A"
 scegli_in_tendina frmCompila/cmbAlunno 1 "Rossi Mario"
 attendi "il sesso dell'alunno" mostra_testo frmCompila/Label1 "Maschile"
-FRASE=$(printf 'Rossi Mario si \xc3\xa8 inserito nel gruppo classe con serenit\xc3\xa0')
+FRASE=$(printf 'Rossi Mario si \xc3\xa8 inserito nel gruppo classe con serenit\xc3\xa0.')
 attendi "la prima frase con nome e sesso" mostra_testo "frmCompila/lstLista0[0]" "Inserimento=$FRASE"
 clic "frmCompila/lstLista0[0]"
 attendi "la frase spuntata" in_mappa "spunte frmCompila/lstLista0 0"
 clic frmCompila/cmdOkTestoGiudizio
-attendi_file "3A/Rossi Mario.q1" 'Rossi Mario si \xe8 inserito nel gruppo classe con serenit\xe0\r\n'
+attendi_file "3A/Rossi Mario.q1" 'Rossi Mario si \xe8 inserito nel gruppo classe con serenit\xe0.\r\n'
 attendi_file "3A/Rossi Mario.dat" '0 \r\n\r\n\r\n\r\n'
 attendi "il testo composto nella finestra" mostra_testo frmCompila/txtTesto "$FRASE"
 schermata composizione
