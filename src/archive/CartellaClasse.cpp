@@ -1,5 +1,6 @@
 #include "archive/CartellaClasse.h"
 #include "archive/ElencoAlunni.h"
+#include "app/CarQuad.h"
 #include "platform/CartelleSicure.h"
 #include "platform/Paths.h"
 
@@ -25,6 +26,37 @@ void elimina(const QStringList &files, QStringList *failed)
 QString Archivio::cartellaClasse(const QString &classe)
 {
     return nomeSemplice(classe) ? Paths::inProgram(classe) : QString();
+}
+
+namespace {
+const int kByteNome = 255;
+
+qsizetype byteNome(const QString &nome)
+{
+    return QFile::encodeName(nome).size();
+}
+} // namespace
+
+QString Archivio::problemaClasse(const QString &classe)
+{
+    if (const QString p = Paths::nameProblem(classe); !p.isEmpty())
+        return p;
+    qsizetype titolo = 0;
+    for (int n = 1; n <= 4; ++n)
+        titolo = qMax(titolo, byteNome(CarQuad::TitoloQuadro(n)));
+    const qsizetype piuLungo = qMax(byteNome(nomeFileAlunni(classe)), byteNome(classe) + 1 + titolo + 4);
+    if (piuLungo > kByteNome)
+        return QStringLiteral("Il nome è troppo lungo: i file della classe non si potrebbero creare.");
+    return QString();
+}
+
+QString Archivio::problemaAlunno(const QString &alunno)
+{
+    if (const QString p = Paths::fileNameProblem(alunno); !p.isEmpty())
+        return p;
+    if (byteNome(alunno + QStringLiteral(".dat")) > kByteNome)
+        return QStringLiteral("Il nome è troppo lungo: i file dell'alunno non si potrebbero creare.");
+    return QString();
 }
 
 QString Archivio::fileAlunni(const QString &classe)

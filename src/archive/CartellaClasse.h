@@ -9,6 +9,11 @@ namespace Archivio {
 QString cartellaClasse(const QString &classe);
 // The class's pupil list file, matched without regard to case; empty when the folder is.
 QString fileAlunni(const QString &classe);
+// Why a name cannot be a class: the folder name rule, or a name whose longest file (its pupil list,
+// a merged section under the current titles) would not fit the system's limit of 255 bytes a name.
+QString problemaClasse(const QString &classe);
+// Why a name cannot be a pupil: the file name rule, or a name too long for its files.
+QString problemaAlunno(const QString &alunno);
 // A real folder directly inside the program folder, not a link leading elsewhere.
 bool cartellaInterna(const QString &cartella);
 

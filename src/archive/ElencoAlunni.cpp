@@ -3,6 +3,7 @@
 #include "platform/TextFile.h"
 
 #include <QFileInfo>
+#include <QRegularExpression>
 
 QString Archivio::nomeFileAlunni(const QString &classe)
 {
@@ -18,6 +19,7 @@ Archivio::ElencoAlunni Archivio::leggiAlunni(const QString &path)
         return out;
     }
     out.stato = StatoFile::Letto;
+    out.rigaDanneggiata = rigaDanneggiataAlunni(*bytes);
     FieldReader in(*bytes);
     QString nome, sesso;
     while (in.readField(&nome)) {
@@ -28,6 +30,22 @@ Archivio::ElencoAlunni Archivio::leggiAlunni(const QString &path)
         out.alunni << Alunno{nome, Conv::toInt16(sesso).value_or(0)};
     }
     return out;
+}
+
+int Archivio::rigaDanneggiataAlunni(const QByteArray &bytes)
+{
+    static const QRegularExpression codice(QStringLiteral("^[+-]?[0-9]*$"));
+    FieldReader righe(bytes);
+    QString nome, sesso;
+    for (int n = 1; righe.readLine(&nome); n += 2) {
+        if (nome.trimmed().isEmpty())
+            return 0;
+        if (!nomeRileggibile(nome))
+            return n;
+        if (righe.readLine(&sesso) && !codice.match(sesso.trimmed()).hasMatch())
+            return n + 1;
+    }
+    return 0;
 }
 
 bool Archivio::creaAlunni(const QString &path, QString *errore)

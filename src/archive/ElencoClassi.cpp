@@ -20,6 +20,16 @@ QStringList Archivio::classiElencate(const QByteArray &bytes)
     return out;
 }
 
+int Archivio::rigaDanneggiataClassi(const QByteArray &bytes)
+{
+    FieldReader righe(bytes);
+    QString riga;
+    for (int n = 1; righe.readLine(&riga) && !riga.trimmed().isEmpty(); ++n)
+        if (!nomeRileggibile(riga))
+            return n;
+    return 0;
+}
+
 Archivio::ElencoClassi Archivio::leggiClassi()
 {
     ElencoClassi out;
@@ -31,6 +41,7 @@ Archivio::ElencoClassi Archivio::leggiClassi()
     }
     out.stato = StatoFile::Letto;
     out.classi = classiElencate(*bytes);
+    out.rigaDanneggiata = rigaDanneggiataClassi(*bytes);
     QString value;
     FieldReader lines(*bytes);
     while (lines.readLine(&value))

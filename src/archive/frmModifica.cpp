@@ -201,13 +201,15 @@ void frmModifica::AggiungiClasse()
         erroreLettura(Archivio::fileClassi());
         return;
     }
+    if (elencoDanneggiato(Archivio::fileClassi(), elenco.rigaDanneggiata))
+        return;
     // An existing class, in whatever case it was typed, is never made again.
     if (!classeNota(elenco).isEmpty()) {
         cmbClassi->setFocus();
         cmbClassi->setText(QString());
         return;
     }
-    if (const QString problem = Paths::nameProblem(classe); !problem.isEmpty()) {
+    if (const QString problem = Archivio::problemaClasse(classe); !problem.isEmpty()) {
         rifiutaNome(cmbClassi, problem);
         return;
     }
@@ -264,7 +266,7 @@ void frmModifica::EliminaClasse()
         return;
     const QString classe = cmbClassi->text();
     const int row = sceltaIn(cmbClassi);
-    if (row < 0)
+    if (row < 0 || elencoDanneggiato(Archivio::fileClassi(), Archivio::leggiClassi().rigaDanneggiata))
         return;
     CartellaClasse = Archivio::cartellaClasse(classe);
     if (CartellaClasse.isEmpty())
@@ -351,7 +353,7 @@ void frmModifica::optFemmina_Click()
 void frmModifica::AggiungiAlunno()
 {
     const QString alunno = cmbAlunni->text();
-    if (const QString problem = Paths::fileNameProblem(alunno); !problem.isEmpty()) {
+    if (const QString problem = Archivio::problemaAlunno(alunno); !problem.isEmpty()) {
         rifiutaNome(cmbAlunni, problem);
         return;
     }
@@ -373,6 +375,8 @@ void frmModifica::AggiungiAlunno()
         erroreLettura(FileAlunni);
         return;
     }
+    if (elencoDanneggiato(FileAlunni, elenco.rigaDanneggiata))
+        return;
     QStringList listed = cmbAlunni->items();
     for (const Archivio::Alunno &a : elenco.alunni)
         listed << a.nome;
@@ -416,8 +420,10 @@ void frmModifica::EliminaAlunno()
     NomeFile();
     const int row = sceltaIn(cmbAlunni);
     FileAlunni = Archivio::nomeFileAlunni(classe);
+    const QString lista = Paths::resolve(cartella, FileAlunni);
     // The list is rewritten first: if that fails, the pupil and the files stay.
-    if (row < 0 || !scriviElencoAlunni(Paths::resolve(cartella, FileAlunni), row))
+    if (row < 0 || elencoDanneggiato(lista, Archivio::leggiAlunni(lista).rigaDanneggiata)
+        || !scriviElencoAlunni(lista, row))
         return;
     erroreEliminazione(Archivio::eliminaFileAlunno(cartella, FileAlunno));
     cmbAlunni->removeItem(row);
@@ -479,6 +485,17 @@ void frmModifica::erroreScrittura(const QString &path)
 void frmModifica::erroreLettura(const QString &path)
 {
     errore(QStringLiteral("Impossibile leggere il file %1.").arg(nome(path)));
+}
+
+// A list that does not read back as written is never rewritten: part of it would be lost.
+bool frmModifica::elencoDanneggiato(const QString &path, int riga)
+{
+    if (riga > 0)
+        errore(QStringLiteral("Il file %1 non si legge correttamente alla riga %2: non viene modificato.\n\r"
+                              "Correggilo con il Blocco Note.")
+                   .arg(nome(path))
+                   .arg(riga));
+    return riga > 0;
 }
 
 void frmModifica::erroreEliminazione(const QStringList &files)

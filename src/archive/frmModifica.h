@@ -52,6 +52,7 @@ private:
     bool chiedi(const QString &text, const QString &title, Msg::Icon icon);
     void erroreScrittura(const QString &path);
     void erroreLettura(const QString &path);
+    bool elencoDanneggiato(const QString &path, int riga);
     void erroreEliminazione(const QStringList &files);
     void riattiva();
     QString classeNota(const Archivio::ElencoClassi &elenco) const;

@@ -77,15 +77,28 @@ bool classeElencata(const QString &classe)
 
 bool aggiungiClasse(const QString &classe, QString *errore)
 {
-    FieldReader in;
-    in.open(Paths::inProgram(QStringLiteral("Classi.dat")));
+    const QString path = Archivio::fileClassi();
+    const auto fallito = [errore](const QString &why) {
+        if (errore)
+            *errore = QStringLiteral("Classi.dat: ") + why;
+        return false;
+    };
+    // An unreadable or damaged list is never rewritten: the classes it holds would be lost.
+    const auto bytes = TextFile::readBytes(path);
+    if (!bytes && QFileInfo::exists(path))
+        return fallito(QStringLiteral("impossibile leggere il file."));
+    FieldReader righe(bytes.value_or(QByteArray()));
     LineWriter out;
-    QString nome;
-    while (in.readField(&nome))
-        if (!nome.isEmpty())
-            out.line(nome);
+    QString riga;
+    for (int n = 1; righe.readLine(&riga); ++n) {
+        if (riga.trimmed().isEmpty())
+            continue;
+        if (!Archivio::nomeRileggibile(riga))
+            return fallito(QStringLiteral("la riga %1 non si legge correttamente.").arg(n));
+        out.line(riga.trimmed());
+    }
     out.line(classe);
-    return out.save(Paths::inProgram(QStringLiteral("Classi.dat")), errore);
+    return out.save(path, errore);
 }
 
 } // namespace EsportaImporta

@@ -1,5 +1,6 @@
 // The "Esporta/Importa Classi" frame of the utilities window.
 #include "app/CarQuad.h"
+#include "archive/CartellaClasse.h"
 #include "platform/Drives.h"
 #include "platform/MsgBox.h"
 #include "platform/Paths.h"
@@ -156,7 +157,7 @@ void frmUtilita::partenza_Click()
 void frmUtilita::cmdEsportaImporta_Click()
 {
     ClasseScelta = EsportaImporta::senzaSeparatore(ClasseScelta);
-    const QString problema = Paths::nameProblem(ClasseScelta);
+    const QString problema = Archivio::problemaClasse(ClasseScelta);
     const QString esistente = Paths::resolve(RadiceDestinazione, ClasseScelta);
     if (!problema.isEmpty()) {
         Msg::warn(QStringLiteral("La cartella scelta non può essere una classe.\n\r") + problema);
