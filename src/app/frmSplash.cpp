@@ -112,6 +112,9 @@ void frmSplash::Form_Load()
 
     using Impostazioni::Lettura;
     Paths::setCurrentFolder(Paths::programFolder());
+    // What an interrupted run left behind is finished or undone before anything is read.
+    SvuotaArchivio::riprendi();
+    CartelleSicure::riordina(Paths::programFolder());
     const Lettura anno = Impostazioni::leggiAnno();
     if (anno == Lettura::Mancante) {
         AnnoScolastico.clear();

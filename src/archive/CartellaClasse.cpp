@@ -86,7 +86,7 @@ Archivio::EsitoEliminazione Archivio::eliminaFileClasse(const QString &classe)
         for (const char *pattern : {"*.dat", "*.q1", "*.q2", "*.q3", "*.q4"})
             elimina(Paths::matchingFiles(cartella, QLatin1String(pattern)), &out.nonEliminati);
     // What an interrupted save or copy left behind must not keep the folder alive.
-    CartelleSicure::riordina(cartella);
+    CartelleSicure::riordina(cartella, QFileInfo(cartella).fileName());
     Paths::setCurrentFolder(Paths::programFolder());
     out.cartellaRimossa = QDir(Paths::programFolder()).rmdir(QFileInfo(cartella).fileName());
     return out;

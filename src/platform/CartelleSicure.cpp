@@ -138,29 +138,41 @@ void sistemaVecchia(const QString &parent, const QString &vecchia)
             QFile::remove(Paths::join(arrivo, kSegno));
         return;
     }
-    if (QFileInfo(arrivo).isDir())
+    if (QFileInfo(arrivo).isDir()) {
+        QFile::remove(Paths::join(arrivo, kSegno));
         portaSottocartelle(vecchia, arrivo);
+    }
     CartelleSicure::rimuoviProvvisoria(vecchia);
 }
 
-// The temporary file of a save that was interrupted: "<name>.XXXXXX" beside the file.
-bool fileProvvisorio(const QString &name)
+// The temporary file of an interrupted save, "<name>.XXXXXX", beside a file the program writes there:
+// the settings of the program folder, or (classe not empty) a class folder's lists, texts and merges.
+bool fileProvvisorio(const QString &name, const QString &classe)
 {
-    static const QRegularExpression salvataggio(QStringLiteral("^.+\\.[A-Za-z0-9]{6}$"));
-    return name == kSegno || (salvataggio.match(name).hasMatch() && [&] {
-               const QString base = name.left(name.size() - 7);
-               static const QRegularExpression nostri(
-                   QStringLiteral("^(anno\\.dat|qua\\.inf|titoli\\.dat|quaderlo\\.cfg|formati\\.dat|presele\\.dat|"
-                                  "classi\\.dat|quadro[1-4]\\.txt|alunni\\..+|.+\\.q[1-4]|.+\\.dat|.+\\.txt)$"),
-                   QRegularExpression::CaseInsensitiveOption);
-               return nostri.match(base).hasMatch();
-           }());
+    static const QRegularExpression salvataggio(QStringLiteral("^(.+)\\.[A-Za-z0-9]{6}$"));
+    const QRegularExpressionMatch m = salvataggio.match(name);
+    if (name == kSegno)
+        return true;
+    if (!m.hasMatch())
+        return false;
+    const QString base = m.captured(1);
+    static const QRegularExpression impostazioni(
+        QStringLiteral("^(anno\\.dat|qua\\.inf|titoli\\.dat|quaderlo\\.cfg|formati\\.dat|presele\\.dat|"
+                       "classi\\.dat|quadro[1-4]\\.txt)$"),
+        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression classe_(QStringLiteral("^(alunni\\..+|.+\\.q[1-4]|.+\\.dat)$"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    if (classe.isEmpty())
+        return impostazioni.match(base).hasMatch();
+    return classe_.match(base).hasMatch()
+        || (base.startsWith(classe + QLatin1Char('_'), Qt::CaseInsensitive)
+            && base.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive));
 }
 
-void togliFileProvvisori(const QString &cartella)
+void togliFileProvvisori(const QString &cartella, const QString &classe)
 {
     for (const QString &nome : entrate(cartella, QDir::Files))
-        if (fileProvvisorio(nome))
+        if (fileProvvisorio(nome, classe))
             QFile::remove(Paths::join(cartella, nome));
 }
 } // namespace
@@ -207,7 +219,7 @@ Esito sostituisci(const QString &origine, const QString &destinazione, const QSt
         return {false, descrivi(destinazione, QStringLiteral("la cartella non esiste")), 0};
     const QString parent = QFileInfo(destinazione).absolutePath();
     const QString nome = QFileInfo(destinazione).fileName();
-    riordina(parent);
+    sistemaProvvisorie(parent);
 
     // The new folder, built whole beside the old one.
     QTemporaryDir nuova(Paths::join(parent, kVecchia + QStringLiteral("XXXXXX")));
@@ -218,7 +230,7 @@ Esito sostituisci(const QString &origine, const QString &destinazione, const QSt
         return {false, errore, 0};
     QHash<QString, QString> nomi; // folded name -> name in the new folder
     for (const QString &f : entrate(destinazione, QDir::Files)) {
-        if (fileProvvisorio(f) || corrisponde(f, daEliminare))
+        if (fileProvvisorio(f, nome) || corrisponde(f, daEliminare))
             continue;
         if (!copiaFile(Paths::join(destinazione, f), nuova.filePath(f), &errore))
             return {false, errore, 0};
@@ -265,9 +277,8 @@ Esito sostituisci(const QString &origine, const QString &destinazione, const QSt
     return esito;
 }
 
-void riordina(const QString &folder)
+void sistemaProvvisorie(const QString &folder)
 {
-    togliFileProvvisori(folder);
     for (const QString &nome : entrate(folder, QDir::Dirs)) {
         const QString path = Paths::join(folder, nome);
         if (QFileInfo(path).isSymLink())
@@ -276,11 +287,18 @@ void riordina(const QString &folder)
             sistemaVecchia(folder, path);
         else if (nome.startsWith(kNuova) || nome.startsWith(kCopia))
             rimuoviProvvisoria(path);
-        else if (!nome.startsWith(kAnno)) {
-            togliFileProvvisori(path);
-            for (const QString &dentro : entrate(path, QDir::Dirs))
-                if (dentro.startsWith(kCopia) || dentro.startsWith(kNuova))
-                    rimuoviProvvisoria(Paths::join(path, dentro));
+    }
+}
+
+void riordina(const QString &folder, const QString &classe)
+{
+    togliFileProvvisori(folder, classe);
+    sistemaProvvisorie(folder);
+    for (const QString &nome : entrate(folder, QDir::Dirs)) {
+        const QString path = Paths::join(folder, nome);
+        if (!nomeProvvisorio(nome) && !QFileInfo(path).isSymLink()) {
+            togliFileProvvisori(path, nome);
+            sistemaProvvisorie(path);
         }
     }
 }

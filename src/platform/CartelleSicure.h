@@ -19,8 +19,13 @@ struct Esito {
 Esito sostituisci(const QString &origine, const QString &destinazione, const QStringList &daEliminare);
 
 // Finishes or undoes interrupted replacements among the entries of folder, removes staging folders
-// and the temporary files of interrupted saves, there and in its subfolders.
-void riordina(const QString &folder);
+// and the temporary files of interrupted saves, there and in its subfolders (class folders).
+// classe names folder when it is itself a class folder.
+void riordina(const QString &folder, const QString &classe = QString());
+
+// Finishes or undoes the interrupted replacements among the entries of folder (a drive's root too)
+// and removes its staging folders; nothing else there is touched.
+void sistemaProvvisorie(const QString &folder);
 
 // True for a name the program itself gives to a staging folder or a temporary save.
 bool nomeProvvisorio(const QString &name);

@@ -51,6 +51,28 @@ private slots:
         QVERIFY(!Archivio::problemaClasse(QStringLiteral("4A.")).isEmpty());
     }
 
+    // What an interrupted save or copy leaves is removed at start and when its class is deleted; a
+    // teacher's own file that merely looks alike stays.
+    void leftoversNeverBlockADeletion()
+    {
+        ProgramFolder dir;
+        dir.write("Classi.dat", "3A\r\n4B\r\n");
+        dir.write("Anno.dat", "2026/27\r\n");
+        for (const char *c : {"3A", "4B"}) {
+            dir.write(QStringLiteral("%1/ALUNNI.%1").arg(QLatin1String(c)), "Rossi Mario\r\n 1 \r\n");
+            dir.write(QStringLiteral("%1/Rossi Mario.q1.Ab12Cd").arg(QLatin1String(c)), "mezzo");
+            dir.write(QStringLiteral("%1/.quaderlo-copia-x1Y2z3/Rossi Mario.q1").arg(QLatin1String(c)), "copia");
+        }
+        dir.write("Classi.dat.Zz9Yy8", "mezzo");
+        dir.write("miei appunti.txt.bozza1", "della maestra");
+        QVERIFY(Archivio::eliminaFileClasse(QStringLiteral("3A")).cartellaRimossa);
+        QVERIFY(!dir.exists("3A"));
+        startProgram();
+        QCOMPARE(contenuto(dir.file("4B")), QStringList({"ALUNNI.4B"}));
+        QVERIFY(!dir.exists("Classi.dat.Zz9Yy8"));
+        QCOMPARE(dir.read("miei appunti.txt.bozza1"), QByteArray("della maestra"));
+    }
+
     // Adding or deleting in a list that does not read back is refused, naming the file and the line.
     void aDamagedListIsNeverRewritten()
     {

@@ -32,7 +32,7 @@ int main(int argc, char **argv)
         SvuotaArchivio::riprendi();
         CartelleSicure::riordina(a);
         if (!b.isEmpty())
-            CartelleSicure::riordina(b);
+            CartelleSicure::sistemaProvvisorie(b);
         ok = true;
     }
     if (!ok)

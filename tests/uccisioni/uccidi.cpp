@@ -1,6 +1,7 @@
 /* Preloaded into a process: raises SIGKILL at the Nth file operation on a path below a folder.
    QUADERLO_UCCIDI_N: the operation to die at (counting from 1); QUADERLO_UCCIDI_SOTTO: the folder.
-   Writes and flushes count only on descriptors opened below the folder. */
+   Writes and flushes count only on descriptors opened below the folder.
+   QUADERLO_SENZA_SCAMBIO: renameat2 fails as where folders cannot be swapped in one step. */
 #include <dlfcn.h>
 #include <cerrno>
 #include <fcntl.h>
@@ -104,6 +105,8 @@ int renameat2(int da, const char *a, int db, const char *b, unsigned int flags)
 {
     REAL(int, renameat2, int, const char *, int, const char *, unsigned int);
     if (sotto(a) || sotto(b)) conta();
+    /* A file system that cannot swap two folders in one step (a FAT memory stick). */
+    if (getenv("QUADERLO_SENZA_SCAMBIO")) { errno = EINVAL; return -1; }
     return real_renameat2(da, a, db, b, flags);
 }
 int unlink(const char *path)
