@@ -2,7 +2,7 @@
 # fresh program folder, waits on its map of control positions, clicks, screenshots and file checks.
 # Sourced; the caller sets STRADE_OUT (screenshots folder) before calling sessione_avvia.
 
-STRADE_ATTESA=${STRADE_ATTESA:-10} # seconds any one condition may take
+STRADE_ATTESA=${STRADE_ATTESA:-20} # seconds any one condition may take
 SESSIONE_PIDS=()
 SCATTO=0
 
@@ -61,6 +61,8 @@ sessione_chiudi() {
 wm_pronto() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
 
 # Xvfb on the first free display, with openbox so windows get title bars and real placement.
+xdpyinfo_ok() { xdpyinfo >/dev/null 2>&1; }
+
 sessione_avvia() {
     LAVORO=$(mktemp -d "${TMPDIR:-/tmp}/quaderlo-xvfb.XXXXXX")
     trap sessione_chiudi EXIT
@@ -69,6 +71,8 @@ sessione_avvia() {
     SESSIONE_PIDS+=($!)
     attendi "Xvfb indica il suo display" test -s "$LAVORO/display"
     export DISPLAY=":$(head -n1 "$LAVORO/display")"
+    # The display is named before it takes connections: a window manager started too early gives up.
+    attendi "Xvfb accetta connessioni" xdpyinfo_ok
     openbox >"$LAVORO/openbox.log" 2>&1 &
     SESSIONE_PIDS+=($!)
     attendi "openbox gestisce le finestre" wm_pronto

@@ -12,7 +12,7 @@ source "$(dirname "$0")/sessione.sh"
 
 rm -rf "$STRADE_OUT"
 mkdir -p "$STRADE_OUT"
-richiedi_comandi Xvfb openbox xdotool xprop import cmp realpath
+richiedi_comandi Xvfb openbox xdotool xprop xdpyinfo import cmp realpath
 [ -x "$ESEGUIBILE" ] || errore "eseguibile non trovato: $ESEGUIBILE"
 
 passo "Sessione X e programma in una cartella nuova"
