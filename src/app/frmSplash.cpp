@@ -82,9 +82,6 @@ frmSplash::frmSplash() : Form(QStringLiteral("frmSplash"))
     grid->addWidget(lblCrediti, 2, 0, 1, 2, Qt::AlignCenter);
     lblCrediti->setAlignment(Qt::AlignCenter);
 
-    // A module's button is offered only where its window exists in this build.
-    cmdCompila->setVisible(Forms::isRegistered(QStringLiteral("frmCompila")));
-    cmdUtilita->setVisible(Forms::isRegistered(QStringLiteral("frmUtilità")));
 
     connect(cmdCompila, &QPushButton::clicked, this, &frmSplash::cmdCompila_Click);
     connect(cmdModifica, &QPushButton::clicked, this, &frmSplash::cmdModifica_Click);

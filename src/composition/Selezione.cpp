@@ -46,13 +46,6 @@ bool Selezione::leggiIn(const QString &path, Righe &righe)
     return true;
 }
 
-QByteArray Selezione::bytes(const Righe &righe)
-{
-    LineWriter w;
-    for (const QString &r : righe)
-        w.line(r);
-    return w.bytes();
-}
 
 bool Selezione::scrivi(const QString &path, const Righe &righe, QString *error)
 {

@@ -20,7 +20,6 @@ QList<int> daTicchettare(const QString &selezione, int quanteVoci);
 std::optional<QList<QString>> leggi(const QString &path);
 // Puts the lines read into righe; lines the file lacks keep what righe held.
 bool leggiIn(const QString &path, Righe &righe);
-QByteArray bytes(const Righe &righe);
 // Replaces the file (atomically) with the four lines.
 bool scrivi(const QString &path, const Righe &righe, QString *error = nullptr);
 } // namespace Selezione

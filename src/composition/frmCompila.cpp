@@ -318,13 +318,6 @@ QPushButton *frmCompila::cmdStampaCompila(int n) const
     return (n >= 1 && n <= 4) ? cmdStampaCompilaQ[n - 1] : nullptr;
 }
 
-void frmCompila::setMousePointer(int pointer)
-{
-    if (pointer == 11)
-        setCursor(Qt::WaitCursor);
-    else
-        unsetCursor();
-}
 
 QString frmCompila::testoDi(const QPlainTextEdit *box)
 {

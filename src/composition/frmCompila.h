@@ -64,7 +64,6 @@ public:
     QPushButton *cmdAnteprima(int n) const;
     QPushButton *cmdStampaCompila(int n) const;
     // MousePointer: 11 hourglass, 0 default.
-    void setMousePointer(int pointer);
 
 protected:
     void closeByTitleBar() override { cmdFineLavoro_Click(); }

@@ -159,11 +159,6 @@ void Forms::registerForm(const QString &name, Factory factory)
     factories().insert(name, std::move(factory));
 }
 
-bool Forms::isRegistered(const QString &name)
-{
-    return factories().contains(name);
-}
-
 Form *Forms::get(const QString &name)
 {
     if (Form *f = find(name))

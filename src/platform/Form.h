@@ -36,7 +36,6 @@ private:
 namespace Forms {
 using Factory = std::function<Form *()>;
 void registerForm(const QString &name, Factory factory);
-bool isRegistered(const QString &name);
 // The instance, created (loaded) on first use; nullptr when no such window is registered.
 Form *get(const QString &name);
 template <class T> T *get(const QString &name) { return qobject_cast<T *>(get(name)); }

@@ -20,11 +20,6 @@ std::optional<QByteArray> TextFile::readBytes(const QString &path)
     return f.readAll();
 }
 
-QString TextFile::readText(const QString &path)
-{
-    return Ansi::decode(readBytes(path).value_or(QByteArray()));
-}
-
 bool TextFile::writeBytes(const QString &path, const QByteArray &bytes, QString *error)
 {
     QSaveFile f(path);

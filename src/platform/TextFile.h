@@ -9,8 +9,6 @@ class QIODevice;
 namespace TextFile {
 // The whole file, or nothing when it is missing or unreadable.
 std::optional<QByteArray> readBytes(const QString &path);
-// The whole file decoded; empty text when it is missing or unreadable.
-QString readText(const QString &path);
 // Replaces the file atomically: the old file or the new one survives, never half of one.
 // Every write and the flush to the disk are checked; on any failure the old file stays.
 bool writeBytes(const QString &path, const QByteArray &bytes, QString *error = nullptr);

@@ -79,12 +79,6 @@ frmUtilita::frmUtilita() : Form(kNome)
     connect(cmdNotepad, &QPushButton::clicked, this, &frmUtilita::cmdNotepad_Click);
     connect(cmdEsciUtilita, &QPushButton::clicked, this, &frmUtilita::cmdEsciUtilita_Click);
 
-    // Windows of other parts of the program: their buttons are offered only where the window exists.
-    findChild<QWidget *>(QStringLiteral("FramePersonalizza"))->setVisible(Forms::isRegistered(QStringLiteral("frmPersonalizza")));
-    findChild<QWidget *>(QStringLiteral("FramePassword"))->setVisible(Forms::isRegistered(QStringLiteral("frmLogin")));
-    findChild<QWidget *>(QStringLiteral("FramePreselezione"))->setVisible(Forms::isRegistered(QStringLiteral("frmCompila")));
-    findChild<QWidget *>(QStringLiteral("Frame1"))->setVisible(Forms::isRegistered(QStringLiteral("frmFormati")));
-
     Frame2->adjustSize();
     Frame2->setFixedSize(Frame2->sizeHint());
     resize(Frame2->width() + 48, Frame2->height() + 48);
