@@ -1,4 +1,5 @@
 #include "utilities/UnioneGiudizi.h"
+#include "archive/CartellaClasse.h"
 #include "archive/ElencoClassi.h"
 #include "platform/Ansi.h"
 #include "platform/Paths.h"
@@ -38,10 +39,9 @@ QByteArray contenuto(const QString &cartella, const QByteArray &elenco, const QS
 
 Risultato unisci(const QString &classe, const QString &estensione, const QString &suffisso)
 {
-    const bool nomeSemplice = !classe.contains(QLatin1Char('/')) && !classe.contains(QLatin1Char('\\'))
-                              && classe != QLatin1String(".") && classe != QLatin1String("..");
-    const QString cartella = Paths::inProgram(classe);
-    if (!nomeSemplice || !QFileInfo(cartella).isDir())
+    // Only a real class folder of the program folder, never a link leading elsewhere.
+    const QString cartella = Archivio::cartellaClasse(classe);
+    if (!Archivio::cartellaInterna(cartella))
         return {Esito::ClasseMancante, QString(), QString()};
     Paths::setCurrentFolder(cartella);
 
