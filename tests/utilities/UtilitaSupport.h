@@ -23,14 +23,19 @@ inline void impostazioni(const ProgramFolder &dir)
     dir.write("Quaderlo.cfg", "Arial\r\n12\r\n190\r\n 1 \r\n40\r\n105\r\n170\r\n235\r\n 20 \r\n");
 }
 
+// From the main menu into the utilities window.
+inline frmUtilita *entra()
+{
+    clickAt(control<QPushButton>(window(QStringLiteral("frmSplash")), QString::fromUtf8("cmdUtilità")));
+    return qobject_cast<frmUtilita *>(window(kUtilita));
+}
+
 // Starts the program and opens the utilities window from the main menu.
 inline frmUtilita *apri(const ProgramFolder &dir)
 {
     impostazioni(dir);
     startProgram();
-    auto *menu = window(QStringLiteral("frmSplash"));
-    clickAt(control<QPushButton>(menu, QString::fromUtf8("cmdUtilità")));
-    return qobject_cast<frmUtilita *>(window(kUtilita));
+    return entra();
 }
 
 inline QPushButton *pulsante(const QString &name)
