@@ -2,14 +2,22 @@
 // Shared steps of the utilities window's tests.
 #include "TestSupport.h"
 
+#include "app/CarQuad.h"
 #include "platform/Form.h"
 #include "platform/MsgBox.h"
+#include "platform/Paths.h"
 #include "utilities/frmUtilita.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QDir>
 #include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
+#include <QTemporaryDir>
 
 namespace UtilitaTest {
 inline const QString kUtilita = QString::fromUtf8("frmUtilità");

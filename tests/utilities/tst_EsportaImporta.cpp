@@ -1,14 +1,10 @@
 #include "UtilitaSupport.h"
 
-#include "app/CarQuad.h"
 #include "platform/Drives.h"
 #include "utilities/EsportaImporta.h"
 #include "utilities/ListaCartelle.h"
 
-#include <QComboBox>
-#include <QDir>
 #include <QMap>
-#include <QTemporaryDir>
 #include <algorithm>
 
 using namespace UtilitaTest;

@@ -1,22 +1,13 @@
-#include "TestSupport.h"
+#include "UtilitaSupport.h"
 
-#include "app/CarQuad.h"
 #include "composition/AssemblaTesto.h"
 #include "composition/ListaFrasi.h"
-#include "platform/MsgBox.h"
 #include "printing/LavoroStampa.h"
 #include "utilities/ConfigStampa.h"
 #include "utilities/FrameImpostazioniStampa.h"
 
 #include <QAbstractItemView>
-#include <QDir>
-#include <QApplication>
-#include <QComboBox>
-#include <QFocusEvent>
 #include <QFontDatabase>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
 

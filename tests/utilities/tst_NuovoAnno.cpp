@@ -1,14 +1,9 @@
 #include "UtilitaSupport.h"
 
-#include "app/CarQuad.h"
 #include "archive/ElencoClassi.h"
 #include "utilities/NuovoAnno.h"
 #include "utilities/SvuotaArchivio.h"
 #include "utilities/UnioneGiudizi.h"
-
-#include <QDir>
-#include <QLabel>
-#include <QPointer>
 
 using namespace UtilitaTest;
 

@@ -1,11 +1,6 @@
 #include "UtilitaSupport.h"
 
-#include "app/CarQuad.h"
-#include "platform/MsgBox.h"
-#include "platform/Paths.h"
 #include "utilities/UnioneGiudizi.h"
-
-#include <QComboBox>
 
 using namespace UtilitaTest;
 

@@ -1,11 +1,7 @@
 #include "UtilitaSupport.h"
 
-#include "app/CarQuad.h"
 #include "utilities/TitoliQuadri.h"
 
-#include <QLabel>
-#include <QLineEdit>
-#include <QPointer>
 #include <QTabWidget>
 
 using namespace UtilitaTest;

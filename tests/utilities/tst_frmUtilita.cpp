@@ -1,11 +1,5 @@
 #include "UtilitaSupport.h"
 
-#include "app/CarQuad.h"
-
-#include <QLineEdit>
-#include <QFileInfo>
-#include <QTemporaryDir>
-
 using namespace UtilitaTest;
 
 namespace {
