@@ -5,5 +5,4 @@ find_program(CHMCMD_EXECUTABLE chmcmd)
 target_compile_definitions(tst_guida PRIVATE QUADERLO_BUILD_DIR="${CMAKE_BINARY_DIR}"
     $<$<BOOL:${CHMCMD_EXECUTABLE}>:QUADERLO_CHM_COMPILATO>)
 add_dependencies(tst_guida quaderlo_guida)
-quaderlo_test(tst_editor platform/tst_Editor.cpp)
 quaderlo_test(tst_discopieno platform/tst_DiscoPieno.cpp)

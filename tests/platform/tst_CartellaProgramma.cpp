@@ -11,8 +11,7 @@ void scrivi(const QString &path, const QByteArray &bytes)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
+    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
 }
 
 QByteArray leggi(const QString &path)
@@ -26,7 +25,10 @@ struct Installazione {
     QTemporaryDir tmp;
     QString bin() const { return tmp.filePath(QStringLiteral("bin")); }
     QString dati() const { return tmp.filePath(QStringLiteral("share/quaderlo")); }
-    QString utente() const { return tmp.filePath(QStringLiteral("home/.local/share/Quaderlo")); }
+    QString utente(const QString &name = {}) const
+    {
+        return tmp.filePath(QStringLiteral("home/Quaderlo")) + (name.isEmpty() ? QString() : QLatin1Char('/') + name);
+    }
     Installazione()
     {
         QDir().mkpath(bin());
@@ -40,82 +42,64 @@ class TestCartellaProgramma : public QObject
 {
     Q_OBJECT
 private slots:
-    void portableCopyAndBuildFolderKeepTheExecutablesFolder()
-    {
-        QTemporaryDir exe;
-        scrivi(exe.filePath(QStringLiteral("QUADERLO.CFG")), "Arial\r\n");
-        QVERIFY(CartellaProgramma::contieneDati(exe.path()));
-        QCOMPARE(CartellaProgramma::scegli(exe.path(), true, QStringLiteral("/utente")), exe.path());
-        // Not writable: the teacher's files go to the user's folder even for a portable copy.
-        QCOMPARE(CartellaProgramma::scegli(exe.path(), false, QStringLiteral("/utente")), QStringLiteral("/utente"));
-    }
-
-    void installedProgramUsesTheUsersFolder()
+    void theFolderChosenForTheTeachersFiles()
     {
         Installazione inst;
+        QTemporaryDir portatile, nudo;
+        scrivi(portatile.filePath(QStringLiteral("QUADERLO.CFG")), "Arial\r\n");
+        QVERIFY(CartellaProgramma::contieneDati(portatile.path()));
         QCOMPARE(CartellaProgramma::cartellaDati(inst.bin()), QDir::cleanPath(inst.dati()));
-        // bin holds no data files, so even a writable bin (a temporary prefix, or root) counts as installed.
-        QCOMPARE(CartellaProgramma::scegli(inst.bin(), true, inst.utente()), inst.utente());
-        QCOMPARE(CartellaProgramma::scegli(inst.bin(), false, inst.utente()), inst.utente());
-    }
+        QVERIFY(CartellaProgramma::cartellaDati(nudo.path()).isEmpty());
+        const struct {
+            QString exe;
+            bool scrivibile;
+            QString attesa;
+        } casi[] = {
+            {portatile.path(), true, portatile.path()},
+            {portatile.path(), false, inst.utente()}, // not writable: the user's folder even for a portable copy
+            {inst.bin(), true, inst.utente()},        // bin holds no data files: installed even when writable
+            {inst.bin(), false, inst.utente()},
+            {nudo.path(), true, nudo.path()},         // no installed data: stays where it is
+        };
+        for (const auto &c : casi)
+            QCOMPARE(CartellaProgramma::scegli(c.exe, c.scrivibile, inst.utente()), c.attesa);
 
-    void bareExecutableWithoutInstalledDataStaysWhereItIs()
-    {
-        QTemporaryDir exe;
-        QVERIFY(CartellaProgramma::cartellaDati(exe.path()).isEmpty());
-        QCOMPARE(CartellaProgramma::scegli(exe.path(), true, QStringLiteral("/utente")), exe.path());
+        QVERIFY(CartellaProgramma::scrivibile(nudo.path()));
+        {
+            ReadOnlyFolder lock(nudo.path());
+            QVERIFY(!CartellaProgramma::scrivibile(nudo.path()));
+        }
+        QVERIFY(QDir(nudo.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+        QVERIFY(!CartellaProgramma::contieneArchivio(nudo.path()));
+        scrivi(nudo.filePath(QStringLiteral("CLASSI.DAT")), "3A\r\n");
+        QVERIFY(CartellaProgramma::contieneArchivio(nudo.path()));
     }
 
     void firstStartCopiesOnlyWhatIsMissing()
     {
         Installazione inst;
-        QDir().mkpath(inst.utente());
         // The teacher's own phrase file, under another case, and an archive file: never touched.
-        scrivi(Paths::join(inst.utente(), QStringLiteral("QUADRO1.TXT")), "mie frasi\r\n");
-        scrivi(Paths::join(inst.utente(), QStringLiteral("Classi.dat")), "3A\r\n");
+        scrivi(inst.utente("QUADRO1.TXT"), "mie frasi\r\n");
+        scrivi(inst.utente("Classi.dat"), "3A\r\n");
         QString error;
-        const QStringList copied = CartellaProgramma::copiaMancanti(inst.dati(), inst.utente(), &error);
+        QCOMPARE(CartellaProgramma::copiaMancanti(inst.dati(), inst.utente(), &error),
+                 QStringList({"Quaderlo.cfg", "quadro2.txt", "quadro3.txt", "quadro4.txt", "Aiuto.chm"}));
         QVERIFY2(error.isEmpty(), qPrintable(error));
-        QCOMPARE(copied, QStringList({QStringLiteral("Quaderlo.cfg"), QStringLiteral("quadro2.txt"),
-                                      QStringLiteral("quadro3.txt"), QStringLiteral("quadro4.txt"),
-                                      QStringLiteral("Aiuto.chm")}));
-        QCOMPARE(leggi(Paths::join(inst.utente(), QStringLiteral("QUADRO1.TXT"))), QByteArray("mie frasi\r\n"));
+        QCOMPARE(leggi(inst.utente("QUADRO1.TXT")), QByteArray("mie frasi\r\n"));
         QCOMPARE(Paths::matchingFiles(inst.utente(), QStringLiteral("quadro1.txt")).size(), 1);
-        QCOMPARE(leggi(Paths::join(inst.utente(), QStringLiteral("Classi.dat"))), QByteArray("3A\r\n"));
-        QCOMPARE(leggi(Paths::join(inst.utente(), QStringLiteral("quadro2.txt"))), QByteArray("installato quadro2.txt\r\n"));
-        QCOMPARE(leggi(Paths::join(inst.utente(), QStringLiteral("Quaderlo.cfg"))), QByteArray("installato Quaderlo.cfg\r\n"));
+        QCOMPARE(leggi(inst.utente("Classi.dat")), QByteArray("3A\r\n"));
+        QCOMPARE(leggi(inst.utente("quadro2.txt")), QByteArray("installato quadro2.txt\r\n"));
 
-        // A second start: nothing is missing, nothing is copied, the changed configuration stays.
-        scrivi(Paths::join(inst.utente(), QStringLiteral("Quaderlo.cfg")), "Verdana\r\n");
-        QVERIFY(CartellaProgramma::copiaMancanti(inst.dati(), inst.utente(), &error).isEmpty());
-        QCOMPARE(leggi(Paths::join(inst.utente(), QStringLiteral("Quaderlo.cfg"))), QByteArray("Verdana\r\n"));
+        // A second start: nothing is copied, the changed configuration stays; a deleted file comes back.
+        scrivi(inst.utente("Quaderlo.cfg"), "Verdana\r\n");
+        QVERIFY(QFile::remove(inst.utente("quadro3.txt")));
+        QCOMPARE(CartellaProgramma::copiaMancanti(inst.dati(), inst.utente(), &error), QStringList{"quadro3.txt"});
+        QCOMPARE(leggi(inst.utente("Quaderlo.cfg")), QByteArray("Verdana\r\n"));
 
-        // A file the teacher deleted comes back from the installed data.
-        QVERIFY(QFile::remove(Paths::join(inst.utente(), QStringLiteral("quadro3.txt"))));
-        QCOMPARE(CartellaProgramma::copiaMancanti(inst.dati(), inst.utente()), QStringList{QStringLiteral("quadro3.txt")});
-    }
-
-    void writableFolderAndArchiveAreFoundOut()
-    {
-        QTemporaryDir exe;
-        QVERIFY(CartellaProgramma::scrivibile(exe.path()));
-        {
-            ReadOnlyFolder lock(exe.path());
-            QVERIFY(!CartellaProgramma::scrivibile(exe.path()));
-        }
-        QVERIFY(QDir(exe.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
-        QVERIFY(!CartellaProgramma::contieneArchivio(exe.path()));
-        scrivi(exe.filePath(QStringLiteral("CLASSI.DAT")), "3A\r\n");
-        QVERIFY(CartellaProgramma::contieneArchivio(exe.path()));
-    }
-
-    void aFolderThatCannotBeWrittenIsReported()
-    {
-        Installazione inst;
-        // A file where the user's folder should be: nothing can be written inside it.
-        scrivi(inst.utente(), "not a folder");
-        QString error;
-        QVERIFY(CartellaProgramma::copiaMancanti(inst.dati(), inst.utente(), &error).isEmpty());
+        // A file where the user's folder should be: nothing can be written inside it, and that is told.
+        Installazione altra;
+        scrivi(altra.utente(), "not a folder");
+        QVERIFY(CartellaProgramma::copiaMancanti(altra.dati(), altra.utente(), &error).isEmpty());
         QVERIFY(!error.isEmpty());
     }
 };

@@ -2,14 +2,22 @@
 // Shared steps of the utilities window's tests.
 #include "TestSupport.h"
 
+#include "app/CarQuad.h"
 #include "platform/Form.h"
 #include "platform/MsgBox.h"
+#include "platform/Paths.h"
 #include "utilities/frmUtilita.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QDir>
 #include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
+#include <QTemporaryDir>
 
 namespace UtilitaTest {
 inline const QString kUtilita = QString::fromUtf8("frmUtilità");
@@ -23,14 +31,19 @@ inline void impostazioni(const ProgramFolder &dir)
     dir.write("Quaderlo.cfg", "Arial\r\n12\r\n190\r\n 1 \r\n40\r\n105\r\n170\r\n235\r\n 20 \r\n");
 }
 
+// From the main menu into the utilities window.
+inline frmUtilita *entra()
+{
+    clickAt(control<QPushButton>(window(QStringLiteral("frmSplash")), QString::fromUtf8("cmdUtilità")));
+    return qobject_cast<frmUtilita *>(window(kUtilita));
+}
+
 // Starts the program and opens the utilities window from the main menu.
 inline frmUtilita *apri(const ProgramFolder &dir)
 {
     impostazioni(dir);
     startProgram();
-    auto *menu = window(QStringLiteral("frmSplash"));
-    clickAt(control<QPushButton>(menu, QString::fromUtf8("cmdUtilità")));
-    return qobject_cast<frmUtilita *>(window(kUtilita));
+    return entra();
 }
 
 inline QPushButton *pulsante(const QString &name)

@@ -1,21 +1,15 @@
 #include "UtilitaSupport.h"
 
-#include "app/CarQuad.h"
 #include "platform/Drives.h"
 #include "utilities/EsportaImporta.h"
 #include "utilities/ListaCartelle.h"
 
-#include <QComboBox>
-#include <QDir>
 #include <QMap>
-#include <QTemporaryDir>
 #include <algorithm>
 
 using namespace UtilitaTest;
 
 namespace {
-const QStringList kControlli{"cmdImporta", "cmdEsporta", "lblDriveImporta", "DriveImporta", "lblDriveEsporta", "drive",
-                             "txtSceltaClasse", "partenza", "cmdEsportaImporta", "Picture1"};
 const QString kFatto = QStringLiteral("Operazione eseguita.");
 const QString kFallito = QStringLiteral("Impossibile eseguire l'operazione.");
 QString usb; // the removable drive's folder
@@ -29,39 +23,42 @@ QString su(const QString &rel)
 void classe(const QString &folder, const QString &nome)
 {
     QDir().mkpath(folder + QStringLiteral("/vecchi"));
-    const auto scrivi = [&](const QString &name, const QByteArray &bytes) {
+    const QList<std::pair<QString, QByteArray>> files{
+        {QStringLiteral("ALUNNI.") + nome, ansi("Bianchi Niccolò\r\n 1 \r\nRossi Anna\r\n 0 \r\n")},
+        {QString::fromUtf8("Bianchi Niccolò.q1"), ansi("Si è inserito bene.\r\n")},
+        {QString::fromUtf8("Bianchi Niccolò.dat"), "0 3 \r\n\r\n\r\n\r\n"},
+        {QStringLiteral("Rossi Anna.q2"), "Lavora con impegno.\r\n"},
+        {nome + QStringLiteral("_Sit. Iniziale.txt"), ansi("Bianchi Niccolò\r\nSi è inserito bene.\r\n\r\n")},
+        {QStringLiteral(".nascosto"), "x"},
+        {QStringLiteral("vecchi/Rossi Anna.q1"), "vecchio\r\n"}};
+    for (const auto &[name, bytes] : files) {
         QFile f(folder + QLatin1Char('/') + name);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    };
-    scrivi(QStringLiteral("ALUNNI.") + nome, ansi("Bianchi Niccolò\r\n 1 \r\nRossi Anna\r\n 0 \r\n"));
-    scrivi(QString::fromUtf8("Bianchi Niccolò.q1"), ansi("Si è inserito bene.\r\n"));
-    scrivi(QString::fromUtf8("Bianchi Niccolò.dat"), "0 3 \r\n\r\n\r\n\r\n");
-    scrivi(QStringLiteral("Rossi Anna.q2"), "Lavora con impegno.\r\n");
-    scrivi(nome + QStringLiteral("_Sit. Iniziale.txt"), ansi("Bianchi Niccolò\r\nSi è inserito bene.\r\n\r\n"));
-    scrivi(QStringLiteral(".nascosto"), "x");
-    scrivi(QStringLiteral("vecchi/Rossi Anna.q1"), "vecchio\r\n");
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
+    }
 }
 
-// The ordinary files of a folder, name and bytes.
+// The ordinary files of a folder, name and bytes; hidden folders count as a name each.
 QMap<QString, QByteArray> contenuto(const QString &folder)
 {
     QMap<QString, QByteArray> out;
     for (const QString &name : QDir(folder).entryList(QDir::Files)) {
         QFile f(folder + QLatin1Char('/') + name);
-        f.open(QIODevice::ReadOnly);
-        out.insert(name, f.readAll());
+        out.insert(name, f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("?"));
     }
+    for (const QString &name : QDir(folder).entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot).filter(QStringLiteral(".")))
+        out.insert(name, "<cartella nascosta>");
     return out;
 }
 
+// The frame's controls that are shown.
 QStringList visibili()
 {
     QStringList out;
-    for (const QString &name : kControlli) {
-        auto *w = window(kUtilita)->findChild<QWidget *>(name);
+    for (const char *name : {"cmdImporta", "cmdEsporta", "lblDriveImporta", "DriveImporta", "lblDriveEsporta", "drive",
+                             "txtSceltaClasse", "partenza", "cmdEsportaImporta", "Picture1"}) {
+        auto *w = window(kUtilita)->findChild<QWidget *>(QLatin1String(name));
         if (w && w->isVisible())
-            out << name;
+            out << QLatin1String(name);
     }
     return out;
 }
@@ -70,16 +67,16 @@ ListaCartelle *partenza()
 {
     return control<ListaCartelle>(window(kUtilita), QStringLiteral("partenza"));
 }
-QComboBox *lista(const char *name)
+QComboBox *lista(bool importa)
 {
-    return control<QComboBox>(window(kUtilita), QLatin1String(name));
+    return control<QComboBox>(window(kUtilita), importa ? QStringLiteral("DriveImporta") : QStringLiteral("drive"));
 }
 
-// Import or export through the frame: start button, drive list, class, OK.
+// Import or export through the frame: start button, drive list, class (inside a subfolder), OK.
 void scegliClasse(bool importa, const QString &classe, const QString &sottocartella = QString())
 {
     clic(importa ? QStringLiteral("cmdImporta") : QStringLiteral("cmdEsporta"));
-    fuoco(lista(importa ? "DriveImporta" : "drive"));
+    fuoco(lista(importa));
     if (!sottocartella.isEmpty())
         clicVoce(partenza(), partenza()->rowOf(sottocartella), true);
     const int row = partenza()->rowOf(classe);
@@ -91,11 +88,6 @@ void copia(bool importa, const QString &cls, std::initializer_list<Msg::Result> 
 {
     scegliClasse(importa, cls);
     clic(QStringLiteral("cmdEsportaImporta"), risposte);
-}
-
-int cartelleNascoste(const QString &folder)
-{
-    return QDir(folder).entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot).filter(QStringLiteral(".")).size();
 }
 } // namespace
 
@@ -118,86 +110,35 @@ private slots:
         EsportaImporta::guastoPerTest(0);
     }
 
-    void exportThenImportIntoAFreshProgramFolder()
-    {
-        {
-            ProgramFolder dir;
-            dir.write("Classi.dat", "3A\r\n");
-            classe(dir.file("3A"), QStringLiteral("3A"));
-            QVERIFY(apri(dir));
-            scegliClasse(false, QStringLiteral("3A"));
-            QCOMPARE(CarQuad::RadiceDestinazione, usb);
-            QCOMPARE(CarQuad::CartellaOrigine, dir.file("3A"));
-            QCOMPARE(CarQuad::ClasseScelta, QStringLiteral("/3A"));
-            clic(QStringLiteral("cmdEsportaImporta"), {Msg::ResOk});
-            ultimo(kFatto, QStringLiteral("Fatto"), Msg::Information);
-            QCOMPARE(CarQuad::CartellaClasse, su("3A"));
-            QCOMPARE(contenuto(su("3A")), contenuto(dir.file("3A")));
-            QVERIFY(!QFileInfo::exists(su("3A/vecchi")));
-            QCOMPARE(cartelleNascoste(su("3A")), 0);
-            QCOMPARE(dir.read("Classi.dat"), QByteArray("3A\r\n")); // export leaves the list alone
-        }
-        ProgramFolder fresh;
-        fresh.write("Classi.dat", "\r\n"); // as a new school year leaves it
-        QVERIFY(apri(fresh));
-        scegliClasse(true, QStringLiteral("3A"));
-        QCOMPARE(CarQuad::ModoImporta, 1);
-        QCOMPARE(CarQuad::RadiceDestinazione, fresh.path());
-        clic(QStringLiteral("cmdEsportaImporta"), {Msg::ResOk});
-        QCOMPARE(Msg::shown().last().text, kFatto);
-        QCOMPARE(contenuto(fresh.file("3A")), contenuto(su("3A")));
-        QCOMPARE(fresh.read("Classi.dat"), QByteArray("3A\r\n"));
-        QCOMPARE(CarQuad::ModoImporta, 0);
-        QCOMPARE(CarQuad::ErroreCopia, qint16(0));
-    }
-
-    void importFromASubfolderByMouseAndKeyboard()
-    {
-        ProgramFolder dir;
-        dir.write("Classi.dat", "1A\r\n3A\r\n");
-        classe(su("Backup/5B"), QStringLiteral("5B"));
-        QVERIFY(QDir().mkpath(su("Backup/4A")) && QDir().mkpath(su("Altro")));
-        QVERIFY(apri(dir));
-        scegliClasse(true, QStringLiteral("5B"), QStringLiteral("Backup"));
-        QCOMPARE(partenza()->path(), su("Backup"));
-        QCOMPARE(CarQuad::CartellaOrigine, su("Backup/5B"));
-
-        // The same by the keyboard: arrows choose, Enter opens and asks for the class again.
-        clic(QStringLiteral("cmdImporta"));
-        fuoco(lista("DriveImporta"));
-        partenza()->setCurrentRow(0);
-        QTest::keyClick(partenza(), Qt::Key_Down);
-        QCOMPARE(CarQuad::ClasseScelta, QStringLiteral("/Backup"));
-        QVERIFY(pulsante(QStringLiteral("cmdEsportaImporta"))->isVisible());
-        QTest::keyClick(partenza(), Qt::Key_Return);
-        QCOMPARE(partenza()->path(), su("Backup"));
-        QVERIFY(!pulsante(QStringLiteral("cmdEsportaImporta"))->isVisible());
-        partenza()->setCurrentRow(0);
-        QTest::keyClick(partenza(), Qt::Key_Down);
-        QCOMPARE(CarQuad::CartellaOrigine, su("Backup/5B"));
-        clic(QStringLiteral("cmdEsportaImporta"), {Msg::ResOk});
-        QCOMPARE(CarQuad::CartellaClasse, dir.file("5B"));
-        QCOMPARE(contenuto(dir.file("5B")), contenuto(su("Backup/5B")));
-        QCOMPARE(dir.read("Classi.dat"), QByteArray("1A\r\n3A\r\n5B\r\n"));
-
-        // After a copy the picture stays hidden until the window is opened again.
-        QCOMPARE(visibili(), QStringList({"cmdImporta", "cmdEsporta"}));
-        clic(QString::fromUtf8("cmdEsciUtilità"));
-        clickAt(control<QPushButton>(window(QStringLiteral("frmSplash")), QString::fromUtf8("cmdUtilità")));
-        QTRY_VERIFY(window(kUtilita) && window(kUtilita)->isVisible());
-        QCOMPARE(visibili(), QStringList({"cmdImporta", "cmdEsporta", "Picture1"}));
-    }
-
-    void replacingKeepsFilesOutsideTheSixPatterns()
+    void exportCopiesTheOrdinaryFilesAndLeavesTheList()
     {
         ProgramFolder dir;
         dir.write("Classi.dat", "3A\r\n");
+        classe(dir.file("3A"), QStringLiteral("3A"));
+        QVERIFY(apri(dir));
+        scegliClasse(false, QStringLiteral("3A"));
+        QCOMPARE(CarQuad::RadiceDestinazione, usb);
+        QCOMPARE(CarQuad::CartellaOrigine, dir.file("3A"));
+        QCOMPARE(CarQuad::ClasseScelta, QStringLiteral("/3A"));
+        clic(QStringLiteral("cmdEsportaImporta"), {Msg::ResOk});
+        ultimo(kFatto, QStringLiteral("Fatto"), Msg::Information);
+        QCOMPARE(CarQuad::CartellaClasse, su("3A"));
+        QCOMPARE(contenuto(su("3A")), contenuto(dir.file("3A"))); // neither hidden files nor subfolders travel
+        QVERIFY(!QFileInfo::exists(su("3A/vecchi")));
+        QCOMPARE(dir.read("Classi.dat"), QByteArray("3A\r\n"));
+    }
+
+    void replacingAsksFirstAndKeepsFilesOutsideTheSixPatterns()
+    {
+        ProgramFolder dir;
+        dir.write("Classi.dat", "1A\r\n3a\r\n");
         dir.write("3A/ALUNNI.3A", "Verdi Luca\r\n 1 \r\n");
         dir.write("3A/Verdi Luca.q1", "vecchio\r\n");
         dir.write("3A/Verdi Luca.dat", "1 \r\n");
         dir.write("3A/3A_Finalità.txt", "unione\r\n");
         dir.write("3A/Rossi Anna.q2", "da sostituire\r\n");
         classe(su("3A"), QStringLiteral("3A"));
+        classe(su("4B"), QStringLiteral("4B"));
         const auto prima = contenuto(dir.file("3A"));
         QVERIFY(apri(dir));
 
@@ -209,25 +150,12 @@ private slots:
         QCOMPARE(Msg::shown().last().defaultButton, Msg::ResNo);
         QCOMPARE(contenuto(dir.file("3A")), prima);
 
-        // Yes: the pupils' files are replaced, the merged files stay.
+        // Yes: the pupils' files are replaced, the merged files stay; listed in another case, not listed twice.
         copia(true, QStringLiteral("3A"), {Msg::ResYes, Msg::ResOk});
         QCOMPARE(Msg::shown().last().text, kFatto);
         auto atteso = contenuto(su("3A"));
         atteso.insert(QString::fromUtf8("3A_Finalità.txt"), "unione\r\n");
         QCOMPARE(contenuto(dir.file("3A")), atteso);
-        QCOMPARE(dir.read("Classi.dat"), QByteArray("3A\r\n"));
-    }
-
-    void classListRules()
-    {
-        ProgramFolder dir;
-        // Already listed (another case), folder missing: copied, not listed twice.
-        dir.write("Classi.dat", "1A\r\n3a\r\n");
-        classe(su("3A"), QStringLiteral("3A"));
-        classe(su("4B"), QStringLiteral("4B"));
-        QVERIFY(apri(dir));
-        copia(true, QStringLiteral("3A"));
-        QVERIFY(dir.exists("3A/ALUNNI.3A"));
         QCOMPARE(dir.read("Classi.dat"), QByteArray("1A\r\n3a\r\n"));
 
         // A folder left on disk by a deleted class: the import lists the class again.
@@ -235,10 +163,12 @@ private slots:
         copia(true, QStringLiteral("4B"), {Msg::ResYes, Msg::ResOk});
         QCOMPARE(dir.read("Classi.dat"), QByteArray("1A\r\n3a\r\n4B\r\n"));
 
-        // An empty line drops out, every name is kept, a missing file starts a list.
-        dir.write("Classi.dat", "1A\r\n\r\n2B\r\n");
-        QVERIFY(EsportaImporta::aggiungiClasse(QStringLiteral("5C")));
-        QCOMPARE(dir.read("Classi.dat"), QByteArray("1A\r\n2B\r\n5C\r\n"));
+        // Empty lines drop out (a new year's list too), every name is kept, a missing file starts a list.
+        for (const auto &[prima, dopo] : {std::pair<QByteArray, QByteArray>{"\r\n", "5C\r\n"}, {"1A\r\n\r\n2B\r\n", "1A\r\n2B\r\n5C\r\n"}}) {
+            dir.write("Classi.dat", prima);
+            QVERIFY(EsportaImporta::aggiungiClasse(QStringLiteral("5C")));
+            QCOMPARE(dir.read("Classi.dat"), dopo);
+        }
         QFile::remove(dir.file("Classi.dat"));
         QVERIFY(EsportaImporta::aggiungiClasse(QString::fromUtf8("5ª C")));
         QCOMPARE(dir.read("Classi.dat"), ansi("5ª C\r\n"));
@@ -246,62 +176,79 @@ private slots:
         QVERIFY(!EsportaImporta::classeElencata(QStringLiteral("5")));
     }
 
-    void foldersThatCannotBeAClassAreRefused()
-    {
-        ProgramFolder dir;
-        dir.write("Classi.dat", "3A\r\n");
-        classe(dir.file("3A"), QStringLiteral("3A"));
-        QDir().mkpath(su("3A, tempo pieno"));
-        QVERIFY(apri(dir));
-
-        copia(true, QStringLiteral("3A, tempo pieno"));
-        QVERIFY(Msg::shown().last().text.startsWith(QStringLiteral("La cartella scelta non può essere una classe.")));
-        QVERIFY(!dir.exists("3A, tempo pieno"));
-
-
-        // The class's own folder as the source of its import: nothing is deleted.
-        const auto prima = contenuto(dir.file("3A"));
-        Drives::setForTests({{QStringLiteral("PROGRAMMA"), dir.path()}});
-        copia(true, QStringLiteral("3A"));
-        QCOMPARE(Msg::shown().last().text, QStringLiteral("La cartella di partenza e quella di arrivo coincidono."));
-        QCOMPARE(contenuto(dir.file("3A")), prima);
-    }
-
-    void listsOfferClassesToExportAndTheDrivesFoldersToImport()
+    // Which controls show at each step, the lists offered, mouse and keyboard.
+    void stepsListsAndKeys()
     {
         ProgramFolder dir;
         dir.write("Classi.dat", "4b\r\n3A\r\n5C\r\n");
         classe(dir.file("3A"), QStringLiteral("3A"));
         dir.mkdir("4B");
         dir.mkdir("Guida");
-        dir.mkdir("2A vecchia");
         classe(su("Backup/5B"), QStringLiteral("5B"));
-        QVERIFY(QDir().mkpath(su("Foto")));
+        QVERIFY(QDir().mkpath(su("Backup/4A")) && QDir().mkpath(su("Altro")));
         QVERIFY(apri(dir));
+        QCOMPARE(visibili(), QStringList({"cmdImporta", "cmdEsporta", "Picture1"}));
 
         // Export: the listed classes that have a folder, as named on disk; a class folder does not open.
         clic(QStringLiteral("cmdEsporta"));
-        QVERIFY(chooseInCombo(lista("drive"), QStringLiteral("CHIAVETTA")));
-        QVERIFY(partenza()->isVisible());
+        QCOMPARE(CarQuad::ModoImporta, 0);
+        QCOMPARE(visibili(), QStringList({"cmdImporta", "cmdEsporta", "lblDriveEsporta", "drive"}));
+        QVERIFY(chooseInCombo(lista(false), QStringLiteral("CHIAVETTA")));
+        QCOMPARE(visibili(), QStringList({"cmdImporta", "cmdEsporta", "lblDriveEsporta", "drive", "txtSceltaClasse", "partenza"}));
         QCOMPARE(partenza()->names(), QStringList({"3A", "4B"}));
         clicVoce(partenza(), 0, true);
         QCOMPARE(partenza()->path(), dir.path());
         QCOMPARE(partenza()->names(), QStringList({"3A", "4B"}));
-
-        // Import: the drive's folders, never the way above it.
-        clic(QStringLiteral("cmdImporta"));
-        QVERIFY(chooseInCombo(lista("DriveImporta"), QStringLiteral("CHIAVETTA")));
-        QCOMPARE(partenza()->names(), QStringList({"Backup", "Foto"}));
-        clicVoce(partenza(), partenza()->rowOf(QStringLiteral("Backup")), true);
-        QCOMPARE(partenza()->names(), QStringList({"5B"}));
-        // The drive already shown, chosen again, lists its folders again.
-        QVERIFY(chooseInCombo(lista("DriveImporta"), QStringLiteral("CHIAVETTA")));
-        QCOMPARE(partenza()->path(), usb);
-        QCOMPARE(partenza()->names(), QStringList({"Backup", "Foto"}));
         QCOMPARE(EsportaImporta::cartelleClassi(), QStringList({"3A", "4B"}));
+
+        // Import: the drive's folders, never the way above it; a double click opens a folder.
+        clic(QStringLiteral("cmdImporta"));
+        QCOMPARE(visibili(), QStringList({"cmdImporta", "cmdEsporta", "lblDriveImporta", "DriveImporta"}));
+        QVERIFY(chooseInCombo(lista(true), QStringLiteral("CHIAVETTA")));
+        QCOMPARE(partenza()->names(), QStringList({"Altro", "Backup"}));
+        clicVoce(partenza(), partenza()->rowOf(QStringLiteral("Backup")));
+        QVERIFY(visibili().contains(QStringLiteral("cmdEsportaImporta")));
+        clicVoce(partenza(), partenza()->rowOf(QStringLiteral("Backup")), true);
+        QCOMPARE(partenza()->names(), QStringList({"4A", "5B"}));
+        QVERIFY(!visibili().contains(QStringLiteral("cmdEsportaImporta"))); // opening asks for the class again
+        QVERIFY(CarQuad::ClasseScelta.isEmpty());
+        // The drive already shown, chosen again, lists its folders again.
+        QVERIFY(chooseInCombo(lista(true), QStringLiteral("CHIAVETTA")));
+        QCOMPARE(partenza()->path(), usb);
+
+        // The keyboard: arrows choose, Enter opens.
+        partenza()->setCurrentRow(0);
+        QTest::keyClick(partenza(), Qt::Key_Down);
+        QCOMPARE(CarQuad::ClasseScelta, QStringLiteral("/Backup"));
+        QTest::keyClick(partenza(), Qt::Key_Return);
+        QCOMPARE(partenza()->path(), su("Backup"));
+        partenza()->setCurrentRow(0);
+        QTest::keyClick(partenza(), Qt::Key_Down);
+        QCOMPARE(CarQuad::CartellaOrigine, su("Backup/5B"));
+        QCOMPARE(CarQuad::ModoImporta, 1);
+        QCOMPARE(CarQuad::RadiceDestinazione, dir.path());
+        clic(QStringLiteral("cmdEsportaImporta"), {Msg::ResOk});
+        QCOMPARE(Msg::shown().last().text, kFatto);
+        QCOMPARE(contenuto(dir.file("5B")), contenuto(su("Backup/5B")));
+        QCOMPARE(dir.read("Classi.dat"), QByteArray("4b\r\n3A\r\n5C\r\n5B\r\n"));
+        QVERIFY(CarQuad::ModoImporta == 0 && CarQuad::ErroreCopia == 0);
+
+        // After a copy the picture stays hidden until the window is opened again.
+        QCOMPARE(visibili(), QStringList({"cmdImporta", "cmdEsporta"}));
+        clic(QString::fromUtf8("cmdEsciUtilità"));
+        entra();
+        QCOMPARE(visibili(), QStringList({"cmdImporta", "cmdEsporta", "Picture1"}));
+
+        // A drive that is not there: the folder list does not show.
+        Drives::setForTests({{QStringLiteral("VUOTA"), su("manca")}});
+        clic(QStringLiteral("cmdImporta"));
+        Msg::queueAnswer(Msg::ResOk);
+        fuoco(lista(true));
+        QCOMPARE(Msg::shown().last().text, QString::fromUtf8("L'unità scelta non è pronta."));
+        QCOMPARE(visibili(), QStringList({"cmdImporta", "cmdEsporta", "lblDriveImporta", "DriveImporta"}));
     }
 
-    void failedCopiesAreReportedAndLeaveNoTrace()
+    void refusedAndFailedCopiesLeaveNoTrace()
     {
         ProgramFolder dir;
         dir.write("Classi.dat", "1A\r\n5C\r\n");
@@ -309,27 +256,36 @@ private slots:
         dir.write("3A/Verdi Luca.q1", "vecchio\r\n");
         classe(su("3A"), QStringLiteral("3A"));
         classe(su("4B"), QStringLiteral("4B"));
+        QDir().mkpath(su("3A, tempo pieno"));
         QVERIFY(apri(dir));
+        const auto prima = contenuto(dir.file("3A"));
+
+        copia(true, QStringLiteral("3A, tempo pieno"));
+        QVERIFY(Msg::shown().last().text.startsWith(QStringLiteral("La cartella scelta non può essere una classe.")));
+        QVERIFY(!dir.exists("3A, tempo pieno"));
 
         // The drive taken away after the class was chosen.
         scegliClasse(true, QStringLiteral("4B"));
         QVERIFY(QDir(su("4B")).removeRecursively());
         clic(QStringLiteral("cmdEsportaImporta"), {Msg::ResOk});
         ultimo(kFallito, QString::fromUtf8("Utilità"), Msg::Critical);
-        QCOMPARE(Msg::shown().size(), 1);
         QVERIFY(!dir.exists("4B"));
-        QCOMPARE(dir.read("Classi.dat"), QByteArray("1A\r\n5C\r\n"));
         QCOMPARE(CarQuad::ErroreCopia, qint16(0));
         QCOMPARE(visibili(), QStringList({"cmdImporta", "cmdEsporta"}));
 
         // A copy that fails halfway through a replacement: the class folder is as it was.
-        const auto prima = contenuto(dir.file("3A"));
         EsportaImporta::guastoPerTest(3);
         copia(true, QStringLiteral("3A"), {Msg::ResYes, Msg::ResOk});
         QCOMPARE(Msg::shown().last().text, kFallito);
         QCOMPARE(contenuto(dir.file("3A")), prima);
-        QCOMPARE(cartelleNascoste(dir.file("3A")), 0);
         EsportaImporta::guastoPerTest(0);
+        QCOMPARE(dir.read("Classi.dat"), QByteArray("1A\r\n5C\r\n"));
+
+        // The class's own folder as the source of its import: nothing is deleted.
+        Drives::setForTests({{QStringLiteral("PROGRAMMA"), dir.path()}});
+        copia(true, QStringLiteral("3A"));
+        QCOMPARE(Msg::shown().last().text, QStringLiteral("La cartella di partenza e quella di arrivo coincidono."));
+        QCOMPARE(contenuto(dir.file("3A")), prima);
 
         // A drive that cannot be written: the export fails and says so.
         Drives::setForTests({{QStringLiteral("SOLA LETTURA"), QStringLiteral("/proc")}});
@@ -348,52 +304,7 @@ private slots:
         QCOMPARE(Msg::shown().last().icon, Msg::Critical);
     }
 
-    void stateTableOfTheFrame()
-    {
-        ProgramFolder dir;
-        dir.mkdir("3A");
-        classe(su("3A"), QStringLiteral("3A"));
-        QVERIFY(apri(dir));
-        QCOMPARE(visibili(), QStringList({"cmdImporta", "cmdEsporta", "Picture1"}));
-
-        clic(QStringLiteral("cmdImporta"));
-        QCOMPARE(visibili(), QStringList({"cmdImporta", "cmdEsporta", "lblDriveImporta", "DriveImporta"}));
-        QCOMPARE(lista("DriveImporta")->itemText(0), QStringLiteral("CHIAVETTA"));
-        fuoco(lista("DriveImporta"));
-        QCOMPARE(visibili(),
-                 QStringList({"cmdImporta", "cmdEsporta", "lblDriveImporta", "DriveImporta", "txtSceltaClasse", "partenza"}));
-        clicVoce(partenza(), partenza()->rowOf(QStringLiteral("3A")));
-        QVERIFY(visibili().contains(QStringLiteral("cmdEsportaImporta")));
-
-        // Opening a folder asks for the class again.
-        clicVoce(partenza(), partenza()->rowOf(QStringLiteral("3A")), true);
-        QVERIFY(!visibili().contains(QStringLiteral("cmdEsportaImporta")));
-        QVERIFY(CarQuad::ClasseScelta.isEmpty());
-
-        // A start button restarts the set-up in its direction.
-        clic(QStringLiteral("cmdEsporta"));
-        QCOMPARE(CarQuad::ModoImporta, 0);
-        QCOMPARE(visibili(), QStringList({"cmdImporta", "cmdEsporta", "lblDriveEsporta", "drive"}));
-        QCOMPARE(partenza()->path(), dir.path());
-        fuoco(lista("drive"));
-        QCOMPARE(visibili(), QStringList({"cmdImporta", "cmdEsporta", "lblDriveEsporta", "drive", "txtSceltaClasse",
-                                          "partenza"}));
-
-        // A drive that is not there: the folder list does not show.
-        Drives::setForTests({{QStringLiteral("VUOTA"), su("manca")}});
-        clic(QStringLiteral("cmdImporta"));
-        Msg::queueAnswer(Msg::ResOk);
-        fuoco(lista("DriveImporta"));
-        QCOMPARE(Msg::shown().last().text, QString::fromUtf8("L'unità scelta non è pronta."));
-        QCOMPARE(visibili(), QStringList({"cmdImporta", "cmdEsporta", "lblDriveImporta", "DriveImporta"}));
-
-        // Leaving during an import set-up leaves ModoImporta at 0.
-        QCOMPARE(CarQuad::ModoImporta, 1);
-        clic(QString::fromUtf8("cmdEsciUtilità"));
-        QCOMPARE(CarQuad::ModoImporta, 0);
-    }
-
-    void machineDrivesAreFoldersWithRemovableMediaFirst()
+    void drivesAndTheCopyCore()
     {
         Drives::setForTests({});
         const QList<Drives::Drive> drives = Drives::list();
@@ -406,33 +317,26 @@ private slots:
             QVERIFY2(!(rimovibile && fisse), qPrintable(d.root)); // no removable medium after a fixed volume
             fisse = fisse || !rimovibile;
         }
-#ifndef Q_OS_WIN
         if (QDir::homePath() != QLatin1String("/") && QFileInfo(QDir::homePath()).isDir())
             QVERIFY(std::any_of(drives.begin(), drives.end(), [](const Drives::Drive &d) { return d.root == QDir::homePath(); }));
-#endif
-    }
 
-    void copyCoreCopiesOrdinaryFilesWhole()
-    {
+        // Ordinary files copied whole; one of the same name in another case is replaced, not doubled.
         QTemporaryDir a, b;
         classe(a.path(), QStringLiteral("3A"));
         QFile old(b.path() + QStringLiteral("/alunni.3a"));
-        QVERIFY(old.open(QIODevice::WriteOnly));
-        old.write("vecchio");
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("vecchio") == 7);
         old.close();
         const auto esito = EsportaImporta::copiaCartella(a.path(), b.path(), {QStringLiteral("nessuno.*")});
         QVERIFY(esito.ok);
         QCOMPARE(esito.copiati, 5);
-        // A file of the same name in another case is replaced, not doubled.
         QCOMPARE(contenuto(b.path()).value(QStringLiteral("alunni.3a")), contenuto(a.path()).value(QStringLiteral("ALUNNI.3A")));
         QCOMPARE(contenuto(b.path()).size(), 5);
-
+        QVERIFY(!EsportaImporta::copiaCartella(a.path() + QStringLiteral("/manca"), b.path()).ok);
+        QVERIFY(!EsportaImporta::copiaCartella(a.path(), b.path() + QStringLiteral("/manca")).ok);
         QCOMPARE(EsportaImporta::classeScelta(QStringLiteral("/media/usb"), QStringLiteral("/media/usb/3A")), QStringLiteral("/3A"));
         QCOMPARE(EsportaImporta::classeScelta(QStringLiteral("E:/"), QStringLiteral("E:/3A")), QStringLiteral("3A"));
         QCOMPARE(EsportaImporta::senzaSeparatore(QStringLiteral("\\3A")), QStringLiteral("3A"));
         QCOMPARE(EsportaImporta::senzaSeparatore(QStringLiteral("3A")), QStringLiteral("3A"));
-        QVERIFY(!EsportaImporta::copiaCartella(a.path() + QStringLiteral("/manca"), b.path()).ok);
-        QVERIFY(!EsportaImporta::copiaCartella(a.path(), b.path() + QStringLiteral("/manca")).ok);
     }
 };
 

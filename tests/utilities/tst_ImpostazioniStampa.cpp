@@ -1,45 +1,51 @@
-#include "TestSupport.h"
+#include "UtilitaSupport.h"
 
-#include "app/CarQuad.h"
-#include "platform/MsgBox.h"
+#include "composition/AssemblaTesto.h"
+#include "composition/ListaFrasi.h"
 #include "printing/LavoroStampa.h"
+#include "utilities/ConfigStampa.h"
 #include "utilities/FrameImpostazioniStampa.h"
 
-#include <QApplication>
 #include <QAbstractItemView>
-#include <QComboBox>
-#include <QFocusEvent>
 #include <QFontDatabase>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 
 using namespace CarQuad;
 
 namespace {
 const QByteArray kInstallato("Arial\r\n12\r\n190\r\n 1 \r\n40\r\n105\r\n170\r\n235\r\n 20 \r\n");
 
-QLineEdit *box(QWidget *f, const QString &name)
+QByteArray installato(const QString &name)
 {
-    return control<QLineEdit>(f, name);
+    QFile f(QStringLiteral(QUADERLO_DATA_DIR "/") + name);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-QComboBox *font(QWidget *f)
+// The record as one line: font, height, length, orientation, four top margins, left margin.
+QString record()
 {
-    return control<QComboBox>(f, QStringLiteral("cmbFont"));
+    QStringList v{Carattere, AltezzaCarattere, LunghezzaRiga, Orientamento};
+    for (int n = 1; n <= 4; ++n)
+        v << MargineSuperiore(n);
+    return (v << QString::number(MargineSinistro)).join(QLatin1Char('|'));
 }
 
-QRadioButton *opt(QWidget *f, const char *name)
+// The boxes of the frame as one line, in the record's order (orientation as 1 or 2).
+QString caselle(QWidget *f)
 {
-    return control<QRadioButton>(f, QString::fromLatin1(name));
+    QStringList v{control<QComboBox>(f, QStringLiteral("cmbFont"))->currentText()};
+    for (const char *n : {"txtSizeFont", "txtLunghezzaRiga"})
+        v << control<QLineEdit>(f, QLatin1String(n))->text();
+    v << (control<QRadioButton>(f, QStringLiteral("OptOrizzontale"))->isChecked() ? "1" : "2");
+    for (const char *n : {"txtSup1", "txtSup2", "txtSup3", "txtSup4", "txtMargineSx"})
+        v << control<QLineEdit>(f, QLatin1String(n))->text();
+    return v.join(QLatin1Char('|'));
 }
 
-// The frame shown and filled from cfg (none written when empty), with the installed titles.
-void apri(const ProgramFolder &dir, FrameImpostazioniStampa &f, const QByteArray &cfg = kInstallato)
+// The frame shown and filled, with the installed titles.
+void mostra(FrameImpostazioniStampa &f)
 {
-    if (!cfg.isEmpty())
-        dir.write(QStringLiteral("Quaderlo.cfg"), cfg);
     const char *t[] = {"Sit. Iniziale", "Finalità", "Val. 1° Q.", "Val. 2° Q."};
     for (int n = 1; n <= 4; ++n)
         TitoloQuadro(n) = QString::fromUtf8(t[n - 1]);
@@ -52,141 +58,169 @@ class TestImpostazioniStampa : public QObject
 {
     Q_OBJECT
 private slots:
-    void fillingFromTheFile()
+    void cleanup() { VERIFY_NO_UNANSWERED(); }
+
+    // The file read into the record, then shown in the frame's boxes; what the frame saves back.
+    void readShownAndSaved_data()
+    {
+        QTest::addColumn<QByteArray>("cfg");
+        QTest::addColumn<QString>("letto");
+        QTest::addColumn<bool>("utilizzabile");
+        QTest::addColumn<QString>("mostrato");
+        QTest::addColumn<QByteArray>("salvato");
+        QTest::newRow("installato") << installato(QStringLiteral("Quaderlo.cfg")) << "Arial|12|190|1|40|105|170|235|20" << true
+                                    << "Arial|12|190|1|40|105|170|235|20" << kInstallato;
+        // A later group overwrites the values; the comma of "11,5" ends a value and shifts the rest.
+        QTest::newRow("due gruppi") << kInstallato + "Comic Sans MS\r\n11,5\r\n180.5\r\n 2 \r\n30\r\n 95 \r\n160\r\n225\r\n 15 \r\n"
+                                    << "15|11|5|180.5|2|30|95|160|225" << false << QString() << QByteArray();
+        QTest::newRow("altro orientamento") << QByteArray(kInstallato).replace(" 1 \r\n", "5\r\n")
+                                            << "Arial|12|190|5|40|105|170|235|20" << false
+                                            << "Arial|12|190|2|40|105|170|235|20"
+                                            << QByteArray(kInstallato).replace(" 1 \r\n", " 2 \r\n");
+        QTest::newRow("mancante") << QByteArray() << "||||||||0" << false << "|||2|||||" << QByteArray();
+    }
+    void readShownAndSaved()
+    {
+        QFETCH(QByteArray, cfg);
+        ProgramFolder dir;
+        Carattere = QStringLiteral("Arial"); // a record left from earlier must not survive a missing file
+        MargineSinistro = 20;
+        if (!cfg.isEmpty())
+            dir.write("QUADERLO.CFG", cfg);
+        QCOMPARE(ConfigStampa::leggi(), !cfg.isEmpty());
+        QFETCH(QString, letto);
+        QFETCH(bool, utilizzabile);
+        QFETCH(QString, mostrato);
+        QCOMPARE(record(), letto);
+        QCOMPARE(ConfigStampa::utilizzabile(), utilizzabile);
+        if (mostrato.isNull())
+            return;
+        FrameImpostazioniStampa f;
+        mostra(f);
+        QCOMPARE(caselle(&f), mostrato);
+        QCOMPARE(bool(Lavori::conConfigurazione(20)), utilizzabile);
+        QFETCH(QByteArray, salvato);
+        if (salvato.isEmpty()) {
+            QVERIFY(!dir.exists("Quaderlo.cfg"));
+            return;
+        }
+        clickAt(control<QPushButton>(&f, QStringLiteral("cmdOkCfg")));
+        // The existing file is rewritten under its own name, byte for byte.
+        QCOMPARE(dir.read("QUADERLO.CFG"), salvato);
+        QVERIFY(!dir.exists("Quaderlo.cfg") && Msg::shown().isEmpty());
+    }
+
+    void frameFollowsTitlesFontsAndOrientationAndRefusesBadValues()
     {
         ProgramFolder dir;
+        dir.write("Quaderlo.cfg", kInstallato);
         FrameImpostazioniStampa f;
-        apri(dir, f);
-        QCOMPARE(font(&f)->currentText(), QStringLiteral("Arial"));
-        QVERIFY(font(&f)->isEditable());
-        for (const auto &[name, valore] : {std::pair{"txtSizeFont", "12"}, {"txtLunghezzaRiga", "190"}, {"txtMargineSx", "20"},
-                                           {"txtSup1", "40"}, {"txtSup2", "105"}, {"txtSup3", "170"}, {"txtSup4", "235"}})
-            QCOMPARE(box(&f, QLatin1String(name))->text(), QLatin1String(valore));
-        QCOMPARE(control<QLabel>(&f, QStringLiteral("LblMargineSupQ1"))->text(), QStringLiteral("Margine superiore Sit. Iniziale"));
-        QVERIFY(opt(&f, "OptOrizzontale")->isChecked());
-        QVERIFY(control<QLabel>(&f, QStringLiteral("Image1"))->isVisible());
-        QVERIFY(!control<QLabel>(&f, QStringLiteral("Image2"))->isVisible());
-        QCOMPARE(control<QLabel>(&f, QStringLiteral("Image1"))->pixmap().size(), QSize(58, 58));
-        QVERIFY(Lavori::conConfigurazione(20)); // the record was read
-        // Titles changed: the labels follow at the next filling.
+        mostra(f);
+        auto label = [&](const char *n) { return control<QLabel>(&f, QLatin1String(n)); };
+        QCOMPARE(label("LblMargineSupQ1")->text(), QStringLiteral("Margine superiore Sit. Iniziale"));
+        QVERIFY(label("Image1")->isVisible() && !label("Image2")->isVisible());
         TitoloQuadro(3) = QStringLiteral("Terzo");
         f.riempi();
-        QCOMPARE(control<QLabel>(&f, QStringLiteral("LblMargineSupQ3"))->text(), QStringLiteral("Margine superiore Terzo"));
+        QCOMPARE(label("LblMargineSupQ3")->text(), QStringLiteral("Margine superiore Terzo"));
+
         // Each focus fills the font list afresh; the typed name stays.
+        auto *font = control<QComboBox>(&f, QStringLiteral("cmbFont"));
         QFocusEvent dentro(QEvent::FocusIn, Qt::MouseFocusReason);
-        QApplication::sendEvent(font(&f), &dentro);
+        QApplication::sendEvent(font, &dentro);
+        QApplication::sendEvent(font, &dentro);
         const QStringList famiglie = QFontDatabase::families();
-        const int n = font(&f)->count();
-        QCOMPARE(n, int(QSet<QString>(famiglie.begin(), famiglie.end()).size()));
-        QCOMPARE(font(&f)->currentText(), QStringLiteral("Arial"));
-        QApplication::sendEvent(font(&f), &dentro);
-        QCOMPARE(font(&f)->count(), n);
-
+        QCOMPARE(font->count(), int(QSet<QString>(famiglie.begin(), famiglie.end()).size()));
+        QCOMPARE(font->currentText(), QStringLiteral("Arial"));
         // The list drops down wide enough to show whole names.
-        QComboBox *lista = font(&f);
-        clickAt(lista, QPoint(lista->width() - 8, lista->height() / 2));
-        QTRY_VERIFY(lista->view()->isVisible());
+        clickAt(font, QPoint(font->width() - 8, font->height() / 2));
+        QTRY_VERIFY(font->view()->isVisible());
         int largo = 0;
-        for (int i = 0; i < lista->count(); ++i)
-            largo = qMax(largo, lista->view()->fontMetrics().horizontalAdvance(lista->itemText(i)));
-        QVERIFY(lista->view()->viewport()->width() >= largo + 8);
-        QTest::keyClick(lista->view(), Qt::Key_Escape);
-    }
+        for (int i = 0; i < font->count(); ++i)
+            largo = qMax(largo, font->view()->fontMetrics().horizontalAdvance(font->itemText(i)));
+        QVERIFY(font->view()->viewport()->width() >= largo + 8);
+        QTest::keyClick(font->view(), Qt::Key_Escape);
 
-    void savingWritesNineLines()
-    {
-        ProgramFolder dir;
-        FrameImpostazioniStampa f;
-        apri(dir, f);
-        font(&f)->setCurrentText(QStringLiteral("Liberation Serif"));
-        box(&f, QStringLiteral("txtSizeFont"))->setText(QStringLiteral("11.5"));
-        box(&f, QStringLiteral("txtMargineSx"))->setText(QStringLiteral("007"));
-        box(&f, QStringLiteral("txtSup2"))->setText(QStringLiteral("20.5"));
-        clickOption(opt(&f, "OptVerticale"));
-        QVERIFY(!control<QLabel>(&f, QStringLiteral("Image1"))->isVisible() && control<QLabel>(&f, QStringLiteral("Image2"))->isVisible());
+        // Typed values are saved as written, a margin as an integer (a half to the even neighbour).
+        font->setCurrentText(QStringLiteral("Liberation Serif"));
+        control<QLineEdit>(&f, QStringLiteral("txtSizeFont"))->setText(QStringLiteral("11.5"));
+        control<QLineEdit>(&f, QStringLiteral("txtMargineSx"))->setText(QStringLiteral("007"));
+        control<QLineEdit>(&f, QStringLiteral("txtSup2"))->setText(QStringLiteral("20.5"));
+        clickOption(control<QRadioButton>(&f, QStringLiteral("OptVerticale")));
+        QVERIFY(!label("Image1")->isVisible() && label("Image2")->isVisible());
         clickAt(control<QPushButton>(&f, QStringLiteral("cmdOkCfg")));
-        QCOMPARE(dir.read(QStringLiteral("Quaderlo.cfg")),
-                 QByteArray("Liberation Serif\r\n11.5\r\n190\r\n 2 \r\n40\r\n20.5\r\n170\r\n235\r\n 7 \r\n"));
-        QVERIFY(Msg::shown().isEmpty());
+        QCOMPARE(dir.read("Quaderlo.cfg"), QByteArray("Liberation Serif\r\n11.5\r\n190\r\n 2 \r\n40\r\n20.5\r\n170\r\n235\r\n 7 \r\n"));
         QCOMPARE(MargineSinistro, qint16(7));
-        QCOMPARE(Lavori::margineSuperiore(2), std::optional<qint16>(20)); // a half to the even neighbour
-        // Opened again: 7, Verticale.
-        FrameImpostazioniStampa g;
-        apri(dir, g, QByteArray());
-        QCOMPARE(box(&g, QStringLiteral("txtMargineSx"))->text(), QStringLiteral("7"));
-        QVERIFY(opt(&g, "OptVerticale")->isChecked());
-    }
+        QCOMPARE(Lavori::margineSuperiore(2), std::optional<qint16>(20));
 
-    void anyOtherOrientationOpensAsVerticale()
-    {
-        ProgramFolder dir;
-        FrameImpostazioniStampa f;
-        apri(dir, f, QByteArray(kInstallato).replace(" 1 \r\n", "5\r\n"));
-        QVERIFY(opt(&f, "OptVerticale")->isChecked() && control<QLabel>(&f, QStringLiteral("Image2"))->isVisible());
-        clickAt(control<QPushButton>(&f, QStringLiteral("cmdOkCfg")));
-        QCOMPARE(dir.read(QStringLiteral("Quaderlo.cfg")).split('\n').at(3), QByteArray(" 2 \r"));
-        QCOMPARE(dir.read(QStringLiteral("Quaderlo.cfg")).count('\n'), 9);
-    }
+        // A file that cannot be replaced: told, not taken for saved.
+        QVERIFY(QFile::remove(dir.file("Quaderlo.cfg")));
+        dir.mkdir("Quaderlo.cfg");
+        Msg::queueAnswer(Msg::ResOk);
+        QVERIFY(!f.cmdOkCfg_Click());
+        QVERIFY(Msg::shown().last().text.startsWith(QStringLiteral("La configurazione non è stata salvata.\n\r")));
+        QVERIFY(QDir(dir.file("Quaderlo.cfg")).removeRecursively());
+        dir.write("Quaderlo.cfg", kInstallato);
 
-    void missingFileShowsEmptyBoxesAndPrintingRefuses()
-    {
-        ProgramFolder dir;
-        // A record left from earlier must not survive a missing file.
-        Carattere = QStringLiteral("Arial");
-        AltezzaCarattere = QStringLiteral("12");
-        LunghezzaRiga = QStringLiteral("190");
-        Orientamento = QStringLiteral("1");
-        MargineSinistro = 20;
-        FrameImpostazioniStampa f;
-        apri(dir, f, QByteArray());
-        QCOMPARE(font(&f)->currentText(), QString());
-        for (const char *n : {"txtSizeFont", "txtLunghezzaRiga", "txtMargineSx", "txtSup1", "txtSup4"})
-            QCOMPARE(box(&f, QString::fromLatin1(n))->text(), QString());
-        QVERIFY(!Lavori::conConfigurazione(20));
-        QVERIFY(!dir.exists(QStringLiteral("Quaderlo.cfg")));
-    }
-
-    void badValuesAreRefused()
-    {
-        ProgramFolder dir;
-        FrameImpostazioniStampa f;
-        apri(dir, f);
-        struct Caso {
-            const char *casella;
-            QString valore;
-            QString messaggio;
+        // Values that cannot be saved: told, nothing written, the record unchanged.
+        const QString prima = record();
+        const struct {
+            const char *casella, *valore, *messaggio;
+        } casi[] = {
+            {"cmbFont", "Arial, grassetto", "\"Carattere\" non può contenere la virgola."},
+            {"cmbFont", "\"Arial", "\"Carattere\" non può cominciare con le virgolette."},
+            {"cmbFont", "", "Scegli il carattere."},
+            {"cmbFont", "Шрифт", "\"Carattere\" contiene caratteri non ammessi: Шрифт"},
+            {"txtSizeFont", "dodici", "\"Altezza del carattere\" deve essere un numero."},
+            {"txtSizeFont", "0", "\"Altezza del carattere\" deve essere un numero maggiore di zero."},
+            {"txtLunghezzaRiga", "", "\"Lunghezza della riga di stampa\" deve essere un numero."},
+            {"txtLunghezzaRiga", "190,5", "\"Lunghezza della riga di stampa\" non può contenere la virgola: scrivi 190.5 con il punto."},
+            {"txtSizeFont", " 12,5", "\"Altezza del carattere\" non può contenere la virgola: scrivi 12.5 con il punto."},
+            {"txtSup3", "1,2,3", "\"Margine superiore Terzo\" non può contenere la virgola."},
+            {"txtMargineSx", "40000", "\"Margine sinistro\" deve essere un numero intero tra -32768 e 32767."},
+            {"txtSup2", "alto", "\"Margine superiore Finalità\" deve essere un numero intero tra -32768 e 32767."},
         };
-        const QList<Caso> casi{
-            {"cmbFont", QStringLiteral("Arial, grassetto"), QStringLiteral("\"Carattere\" non può contenere la virgola.")},
-            {"cmbFont", QStringLiteral("\"Arial"), QStringLiteral("\"Carattere\" non può cominciare con le virgolette.")},
-            {"cmbFont", QString(), QStringLiteral("Scegli il carattere.")},
-            {"cmbFont", QStringLiteral("Шрифт"), QStringLiteral("\"Carattere\" contiene caratteri non ammessi: Шрифт")},
-            {"txtSizeFont", QStringLiteral("dodici"), QStringLiteral("\"Altezza del carattere\" deve essere un numero.")},
-            {"txtSizeFont", QStringLiteral("0"), QStringLiteral("\"Altezza del carattere\" deve essere un numero maggiore di zero.")},
-            {"txtLunghezzaRiga", QString(), QStringLiteral("\"Lunghezza della riga di stampa\" deve essere un numero.")},
-            {"txtLunghezzaRiga", QStringLiteral("190,5"), QStringLiteral("\"Lunghezza della riga di stampa\" non può contenere la virgola: scrivi 190.5 con il punto.")},
-            {"txtSizeFont", QStringLiteral(" 12,5"), QStringLiteral("\"Altezza del carattere\" non può contenere la virgola: scrivi 12.5 con il punto.")},
-            {"txtSup3", QStringLiteral("1,2,3"), QString::fromUtf8("\"Margine superiore Val. 1° Q.\" non può contenere la virgola.")},
-            {"txtMargineSx", QStringLiteral("40000"), QStringLiteral("\"Margine sinistro\" deve essere un numero intero tra -32768 e 32767.")},
-            {"txtSup2", QStringLiteral("alto"), QString::fromUtf8("\"Margine superiore Finalità\" deve essere un numero intero tra -32768 e 32767.")},
-        };
-        for (const Caso &c : casi) {
-            QWidget *w = control<QWidget>(&f, QString::fromLatin1(c.casella));
-            auto *le = qobject_cast<QLineEdit *>(w);
-            const QString prima = le ? le->text() : font(&f)->currentText();
-            le ? le->setText(c.valore) : font(&f)->setCurrentText(c.valore);
+        for (const auto &c : casi) {
+            auto *le = control<QLineEdit>(&f, QLatin1String(c.casella));
+            const QString testo = le ? le->text() : font->currentText();
+            le ? le->setText(QString::fromUtf8(c.valore)) : font->setCurrentText(QString::fromUtf8(c.valore));
             Msg::resetRecord();
             Msg::queueAnswer(Msg::ResOk);
             QVERIFY(!f.cmdOkCfg_Click());
             QCOMPARE(Msg::shown().size(), 1);
-            QCOMPARE(Msg::shown().first().text, c.messaggio);
+            QCOMPARE(Msg::shown().first().text, QString::fromUtf8(c.messaggio));
             QCOMPARE(Msg::shown().first().icon, Msg::Exclamation);
             QCOMPARE(Msg::beeps(), 1);
-            QCOMPARE(dir.read(QStringLiteral("Quaderlo.cfg")), kInstallato);
-            le ? le->setText(prima) : font(&f)->setCurrentText(prima);
+            QCOMPARE(dir.read("Quaderlo.cfg"), kInstallato);
+            le ? le->setText(testo) : font->setCurrentText(testo);
         }
-        QCOMPARE(Carattere, QStringLiteral("Arial")); // the record unchanged too
-        VERIFY_NO_UNANSWERED();
+        QCOMPARE(record(), prima);
+    }
+
+    // Whatever is ticked, the sample phrases join into sentences: each line begins with a capital
+    // letter and ends with a full stop, and every full stop is followed by a new sentence.
+    void installedPhrasesMakeSentencesWhateverIsTicked()
+    {
+        const QRegularExpression riga(QString::fromUtf8("^[A-ZÈ].*[^ .]\\.$"));
+        const QRegularExpression errore(QString::fromUtf8("\\. +[^A-ZÈ]|  | [,.;:]|[§]|CognomeNome"));
+        for (int n = 1; n <= 4; ++n) {
+            const QByteArray bytes = installato(QStringLiteral("quadro%1.txt").arg(n));
+            QVERIFY(bytes.endsWith("\r\n") && !bytes.contains("\r\n\r\n") && bytes.count('\n') == bytes.count("\r\n"));
+            for (int sesso : {0, 1}) {
+                const QStringList voci = ListaFrasi::voci(bytes, {false, QStringLiteral("Rossi Anna"), sesso});
+                QVERIFY(voci.size() >= 10 && voci.size() <= 14);
+                for (int scelta = 1; scelta < (1 << voci.size()); ++scelta) {
+                    QList<int> spuntate;
+                    for (int i = 0; i < voci.size(); ++i)
+                        if (scelta & (1 << i))
+                            spuntate << i;
+                    const QString testo = AssemblaTesto::assembla(voci, spuntate).testo;
+                    const QString dove = QStringLiteral("quadro%1.txt, %2: %3").arg(n).arg(scelta).arg(testo);
+                    QVERIFY2(!errore.match(testo).hasMatch(), qPrintable(dove));
+                    for (const QString &r : testo.split(QStringLiteral("\r\n")))
+                        QVERIFY2(riga.match(r).hasMatch(), qPrintable(dove));
+                }
+            }
+        }
     }
 };
 

@@ -1,42 +1,29 @@
-#include "TestSupport.h"
+#include "UtilitaSupport.h"
 
-#include "app/CarQuad.h"
-#include "platform/Form.h"
-#include "platform/MsgBox.h"
 #include "utilities/TitoliQuadri.h"
 
-#include <QFrame>
-#include <QLineEdit>
-#include <QPointer>
-#include <QPushButton>
+#include <QTabWidget>
+
+using namespace UtilitaTest;
 
 namespace {
 const QByteArray kPredefiniti = ansi("Sit. Iniziale\r\nFinalità\r\nVal. 1° Q.\r\nVal. 2° Q.\r\n");
 
-Form *openTitles()
-{
-    Form *f = Forms::get(QStringLiteral("frmPersonalizza"));
-    f->Form_Load();
-    return f;
-}
 QLineEdit *box(int n)
 {
-    return control<QLineEdit>(window("frmPersonalizza"), QStringLiteral("txtTitoloQuadro%1").arg(n));
+    return control<QLineEdit>(window(QStringLiteral("frmPersonalizza")), QStringLiteral("txtTitoloQuadro%1").arg(n));
 }
 QPushButton *button(const char *form, const char *name)
 {
-    return control<QPushButton>(window(QLatin1String(form)), QLatin1String(name));
+    return control<QPushButton>(window(QString::fromUtf8(form)), QLatin1String(name));
 }
-void setTitles(const QStringList &titles)
+// From the utilities window into the titles window, these titles typed.
+Form *personalizza(const QStringList &titles = {})
 {
-    for (int n = 1; n <= 4; ++n)
+    clic(QStringLiteral("cmdPersonalizza"));
+    for (int n = 1; n <= titles.size(); ++n)
         box(n)->setText(titles[n - 1]);
-}
-void started(const ProgramFolder &dir, const QByteArray &quaInf = "Quaderlo\r\n\r\n")
-{
-    dir.write("Anno.dat", "2026/27\r\n");
-    dir.write("Qua.inf", quaInf);
-    dir.write("Titoli.dat", kPredefiniti);
+    return window(QStringLiteral("frmPersonalizza"));
 }
 } // namespace
 
@@ -51,156 +38,153 @@ private slots:
     {
         for (const char *good : {"Sit. Iniziale", "Val. 2° Q.", "Finalità", "12345678901234567890", "L'anno è", ""})
             QVERIFY2(TitoliQuadri::problema(QString::fromUtf8(good)).isEmpty(), good);
+        const char *caratteri = "non può contenere i caratteri \\ / : * ? \" < > |";
         const struct {
             const char *title, *problem;
         } bad[] = {
-            {"a,b", "non può contenere la virgola."},
-            {" a", "non può iniziare o terminare con uno spazio."},
-            {"a ", "non può iniziare o terminare con uno spazio."},
-            {"\"a", "non può contenere i caratteri \\ / : * ? \" < > |"},
-            {"1/2", "non può contenere i caratteri \\ / : * ? \" < > |"},
-            {"a\\b", "non può contenere i caratteri \\ / : * ? \" < > |"},
-            {"Val?", "non può contenere i caratteri \\ / : * ? \" < > |"},
-            {"a\tb", "non può contenere caratteri di controllo."},
-            {"123456789012345678901", "non può superare 20 caratteri."},
-            {"Ж", "contiene caratteri non ammessi: Ж"},
+            {"a,b", "non può contenere la virgola."}, {" a", "non può iniziare o terminare con uno spazio."},
+            {"a ", "non può iniziare o terminare con uno spazio."}, {"\"a", caratteri}, {"1/2", caratteri},
+            {"a\\b", caratteri}, {"Val?", caratteri}, {"a\tb", "non può contenere caratteri di controllo."},
+            {"123456789012345678901", "non può superare 20 caratteri."}, {"Ж", "contiene caratteri non ammessi: Ж"},
         };
         for (const auto &b : bad)
             QCOMPARE(TitoliQuadri::problema(QString::fromUtf8(b.title)), QString::fromUtf8(b.problem));
-        QString message;
-        QCOMPARE(TitoliQuadri::primoProblema({"A", "B", "C", "D"}, &message), 0);
-        QCOMPARE(TitoliQuadri::primoProblema({"A", "", "C", "D"}, &message), 0);
-        QCOMPARE(TitoliQuadri::primoProblema({"A", "", "C", ""}, &message), 4);
-        QCOMPARE(message, QStringLiteral("Il titolo del Quadro 4 è uguale a quello del Quadro 2."));
-        QCOMPARE(TitoliQuadri::primoProblema({"A", "B", "a", "D:"}, &message), 3);
-        QCOMPARE(message, QStringLiteral("Il titolo del Quadro 3 è uguale a quello del Quadro 1."));
-        QCOMPARE(TitoliQuadri::primoProblema({"A", "B", "C", "D:"}, &message), 4);
-        QCOMPARE(message, QStringLiteral("Il titolo del Quadro 4 non può contenere i caratteri \\ / : * ? \" < > |"));
+        const struct {
+            QStringList titles;
+            int quadro;
+            const char *message;
+        } gruppi[] = {
+            {{"A", "B", "C", "D"}, 0, ""},
+            {{"A", "", "C", "D"}, 0, ""},
+            {{"A", "", "C", ""}, 4, "Il titolo del Quadro 4 è uguale a quello del Quadro 2."},
+            {{"A", "B", "a", "D:"}, 3, "Il titolo del Quadro 3 è uguale a quello del Quadro 1."},
+            {{"A", "B", "C", "D:"}, 4, "Il titolo del Quadro 4 non può contenere i caratteri \\ / : * ? \" < > |"},
+        };
+        for (const auto &g : gruppi) {
+            QString message;
+            QCOMPARE(TitoliQuadri::primoProblema(g.titles, &message), g.quadro);
+            if (g.quadro)
+                QCOMPARE(message, QString::fromUtf8(g.message));
+        }
     }
 
-    void theWindowShowsTheTitles()
+    void newTitlesReachEveryReader()
     {
         ProgramFolder dir;
-        started(dir);
-        startProgram();
-        Form *f = openTitles();
-        QVERIFY(f->isVisible());
+        dir.write("Classi.dat", "3A\r\n");
+        apri(dir);
+        QPointer<Form> menu = window(QStringLiteral("frmSplash"));
+        personalizza();
+        QTRY_VERIFY(!window(kUtilita));
         for (int n = 1; n <= 4; ++n)
             QCOMPARE(box(n)->text(), CarQuad::TitoloQuadro(n));
-        QCOMPARE(box(2)->text(), QString::fromUtf8("Finalità"));
-
         // Twenty characters go in; the twenty-first cannot be typed.
         box(1)->clear();
         QTest::keyClicks(box(1), QStringLiteral("Situazione iniziale!X"));
         QCOMPARE(box(1)->text(), QStringLiteral("Situazione iniziale!"));
 
-        auto *frame = control<QFrame>(f, "Frame1");
-        f->resize(900, 700);
-        QTRY_COMPARE(frame->geometry().center(), f->rect().center());
-        f->resize(200, 150);
-        QTRY_VERIFY(frame->x() < 0 && frame->y() < 0);
-    }
+        const QStringList t = {"Situazione iniziale!", "Obiettivi", QString::fromUtf8("1° quadrimestre"),
+                               QString::fromUtf8("Finalità educative")};
+        for (int n = 2; n <= 4; ++n)
+            box(n)->setText(t[n - 1]);
+        clickAt(button("frmPersonalizza", "cmdOkPersomalizza"));
+        QCOMPARE(dir.read("Titoli.dat"), ansi("Situazione iniziale!\r\nObiettivi\r\n1° quadrimestre\r\nFinalità educative\r\n"));
+        QTRY_VERIFY(menu.isNull() && !window(QStringLiteral("frmPersonalizza")));
+        QVERIFY(window(QStringLiteral("frmSplash"))->isVisible() && window(QStringLiteral("frmSplash"))->isEnabled());
+        QVERIFY(!window(QStringLiteral("frmLogin")));
+        // Read back as they were typed at the next start.
+        Forms::resetAll();
+        CarQuad::reset();
+        startProgram();
+        for (int n = 1; n <= 4; ++n)
+            QCOMPARE(CarQuad::TitoloQuadro(n), t[n - 1]);
 
-    void annullaChangesNothing()
-    {
-        for (bool titleBar : {false, true}) {
-            ProgramFolder dir;
-            started(dir);
-            startProgram()->hide();
-            QPointer<Form> f = openTitles();
-            setTitles({"Uno", "Due", "Tre", "Quattro"});
-            if (titleBar)
-                f->close();
-            else
-                clickAt(button("frmPersonalizza", "cmdEsciPersonalizza"));
-            QTRY_VERIFY(f.isNull());
-            QCOMPARE(dir.read("Titoli.dat"), kPredefiniti);
-            QCOMPARE(CarQuad::TitoloQuadro2, QString::fromUtf8("Finalità"));
-            Form *back = window(QString::fromUtf8("frmUtilità")); // a fresh utilities window
-            QVERIFY(back && back->isVisible() && back->isEnabled());
-            QCOMPARE(control<QPushButton>(back, QStringLiteral("cmdUnisciQ1"))->text(), QStringLiteral("Sit. Iniziale"));
-            QCOMPARE(Msg::shown().size(), 0);
+        // Merge buttons and margin labels.
+        frmUtilita *u = entra();
+        for (int n = 1; n <= 4; ++n) {
+            QCOMPARE(pulsante(QStringLiteral("cmdUnisciQ%1").arg(n))->text(), t[n - 1]);
+            QCOMPARE(control<QLabel>(u, QStringLiteral("LblMargineSupQ%1").arg(n))->text(), QStringLiteral("Margine superiore ") + t[n - 1]);
         }
+        clic(QString::fromUtf8("cmdEsciUtilità"));
+
+        // The composition window's tabs.
+        clickAt(button("frmSplash", "cmdCompila"));
+        Form *compila = window(QStringLiteral("frmCompila"));
+        for (const char *tabs : {"ssTabQuadri", "SSTabGiudizi"})
+            for (int i = 0; i < 4; ++i)
+                QCOMPARE(control<QTabWidget>(compila, QLatin1String(tabs))->tabText(i), t[i]);
     }
 
-    void refusedTitlesWriteNothing()
+    void cancelledRefusedOrFailedSavesWriteNothing()
     {
         ProgramFolder dir;
-        started(dir);
-        QPointer<Form> menu = startProgram();
-        Form *f = openTitles();
-        const struct {
-            int n;
-            const char *title, *message;
-        } cases[] = {
-            {1, "Sit, Iniziale", "Il titolo del Quadro 1 non può contenere la virgola."},
-            {4, "Val. 2/Q.", "Il titolo del Quadro 4 non può contenere i caratteri \\ / : * ? \" < > |"},
-            {3, " Val.", "Il titolo del Quadro 3 non può iniziare o terminare con uno spazio."},
-            {3, "finalità", "Il titolo del Quadro 3 è uguale a quello del Quadro 2."},
-        };
-        for (const auto &c : cases) {
-            Msg::resetRecord();
-            setTitles({"Sit. Iniziale", QString::fromUtf8("Finalità"), "Val. 1", "Val. 2"});
-            box(c.n)->setText(QString::fromUtf8(c.title));
-            Msg::queueAnswer(Msg::ResOk);
-            clickAt(button("frmPersonalizza", "cmdOkPersomalizza"));
-            QCOMPARE(Msg::shown().size(), 1);
-            QCOMPARE(Msg::shown()[0].text, QString::fromUtf8(c.message));
-            QCOMPARE(Msg::shown()[0].title, QStringLiteral("Attenzione"));
-            QCOMPARE(Msg::shown()[0].icon, Msg::Exclamation);
-            QCOMPARE(Msg::beeps(), 1);
-            QTRY_COMPARE(f->focusWidget(), box(c.n));
-            QCOMPARE(dir.read("Titoli.dat"), kPredefiniti);
-            QCOMPARE(CarQuad::TitoloQuadro3, QString::fromUtf8("Val. 1° Q."));
-            QVERIFY(f->isVisible() && window("frmSplash") == menu.data());
+        apri(dir);
+        // Annulla, by its button or the title bar: a fresh utilities window comes back.
+        for (bool titleBar : {false, true}) {
+            QPointer<Form> f = personalizza({"Uno", "Due", "Tre", "Quattro"});
+            titleBar ? void(f->close()) : clickAt(button("frmPersonalizza", "cmdEsciPersonalizza"));
+            QTRY_VERIFY(f.isNull());
+            QVERIFY(window(kUtilita) && window(kUtilita)->isVisible() && window(kUtilita)->isEnabled());
+            QCOMPARE(pulsante(QStringLiteral("cmdUnisciQ1"))->text(), QStringLiteral("Sit. Iniziale"));
         }
+        QCOMPARE(dir.read("Titoli.dat"), kPredefiniti);
+        QVERIFY(Msg::shown().isEmpty());
 
-        // Titoli.dat that cannot be written: told, nothing changed.
-        Msg::resetRecord();
-        setTitles({"Uno", "Due", "Tre", "Quattro"});
+        // A refused title: told, the focus on its box.
+        Form *menu = window(QStringLiteral("frmSplash"));
+        Form *f = personalizza({"Sit. Iniziale", QString::fromUtf8("Finalità"), QString::fromUtf8("finalità"), "Val. 2"});
+        Msg::queueAnswer(Msg::ResOk);
+        clickAt(button("frmPersonalizza", "cmdOkPersomalizza"));
+        QCOMPARE(Msg::shown().size(), 1);
+        ultimo(QString::fromUtf8("Il titolo del Quadro 3 è uguale a quello del Quadro 2."), QStringLiteral("Attenzione"), Msg::Exclamation);
+        QCOMPARE(Msg::beeps(), 1);
+        QTRY_COMPARE(f->focusWidget(), box(3));
+
+        // Titoli.dat that cannot be written.
+        box(3)->setText(QStringLiteral("Tre"));
         Msg::queueAnswer(Msg::ResOk);
         {
             ReadOnlyFolder lock(dir.path());
             clickAt(button("frmPersonalizza", "cmdOkPersomalizza"));
         }
-        QCOMPARE(Msg::shown().size(), 1);
-        QVERIFY(Msg::shown()[0].text.startsWith(QStringLiteral("Impossibile salvare i titoli.\n\r Titoli.dat: ")));
-        QCOMPARE(Msg::shown()[0].title, QStringLiteral("Personalizza"));
-        QCOMPARE(Msg::shown()[0].icon, Msg::Critical);
+        QCOMPARE(Msg::shown().size(), 2);
+        QVERIFY(Msg::shown().last().text.startsWith(QStringLiteral("Impossibile salvare i titoli.\n\r Titoli.dat: ")));
+        QCOMPARE(Msg::shown().last().title, QStringLiteral("Personalizza"));
+        QCOMPARE(Msg::shown().last().icon, Msg::Critical);
         QCOMPARE(dir.read("Titoli.dat"), kPredefiniti);
         QCOMPARE(CarQuad::TitoloQuadro1 + CarQuad::TitoloQuadro2 + CarQuad::TitoloQuadro3 + CarQuad::TitoloQuadro4,
                  QString::fromUtf8("Sit. InizialeFinalitàVal. 1° Q.Val. 2° Q."));
-        QVERIFY(f->isVisible() && window("frmSplash") == menu.data());
+        QVERIFY(f->isVisible() && window(QStringLiteral("frmSplash")) == menu);
     }
 
     void afterAPasswordChangeSavingAsksThePasswordFirst()
     {
         ProgramFolder dir;
-        started(dir);
-        startProgram();
-        // The password set through "Cambia password": the window stays loaded in change mode.
-        CarQuad::ModoPassword = 1;
-        Form *login = Forms::get(QStringLiteral("frmLogin"));
-        login->Form_Load();
-        login->findChild<QLineEdit *>("txtPassword")->setText(QStringLiteral("Segreto"));
-        clickAt(button("frmLogin", "cmdOK"));
+        frmUtilita *u = apri(dir);
+        // Changed from the utilities window, which waits meanwhile; Annulla first changes nothing.
+        for (const char *tasto : {"cmdCancel", "cmdOK"}) {
+            clic(QStringLiteral("cmdPassword"));
+            QCOMPARE(window(QStringLiteral("frmLogin"))->windowTitle(), QStringLiteral("Cambia password"));
+            QVERIFY(!u->isEnabled() && !window(QStringLiteral("frmSplash"))->isEnabled());
+            control<QLineEdit>(window(QStringLiteral("frmLogin")), QStringLiteral("txtPassword"))->setText(QStringLiteral("Segreto"));
+            clickAt(button("frmLogin", tasto));
+            QVERIFY(u->isEnabled() && !window(QStringLiteral("frmLogin"))->isVisible());
+        }
         QCOMPARE(dir.read("Qua.inf"), QByteArray("Quaderlo\r\nSegreto\r\n"));
+        Form *login = window(QStringLiteral("frmLogin"));
+        auto *password = login->findChild<QLineEdit *>(QStringLiteral("txtPassword"));
 
-        openTitles();
-        setTitles({"Uno", "", "Tre", "Quattro"}); // an empty box, an empty title
+        personalizza({"Uno", "", "Tre", "Quattro"}); // an empty title
         clickAt(button("frmPersonalizza", "cmdOkPersomalizza"));
         QCOMPARE(dir.read("Titoli.dat"), QByteArray("Uno\r\n\r\nTre\r\nQuattro\r\n"));
         QCOMPARE(CarQuad::TitoloQuadro2, QString());
-        QCOMPARE(CarQuad::TitoloQuadro3, QStringLiteral("Tre"));
-        QVERIFY(window("frmLogin") == login && login->isVisible());
+        QVERIFY(window(QStringLiteral("frmLogin")) == login && login->isVisible());
         QCOMPARE(login->windowTitle(), QStringLiteral("Accesso"));
-        QCOMPARE(button("frmLogin", "cmdOK")->text(), QStringLiteral("OK"));
-        auto *password = login->findChild<QLineEdit *>("txtPassword");
         QCOMPARE(password->text(), QString());
         QTest::keyClicks(password, QStringLiteral("abc"));
         QCOMPARE(password->displayText(), QStringLiteral("***"));
         // The reloaded menu stays disabled until the password is accepted.
-        Form *menu = window("frmSplash");
+        Form *menu = window(QStringLiteral("frmSplash"));
         QVERIFY(menu->isVisible() && !menu->isEnabled());
         Msg::queueAnswer(Msg::ResOk);
         clickAt(button("frmLogin", "cmdOK"));

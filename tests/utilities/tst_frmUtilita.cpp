@@ -1,11 +1,5 @@
 #include "UtilitaSupport.h"
 
-#include "app/CarQuad.h"
-
-#include <QGroupBox>
-#include <QLineEdit>
-#include <QTemporaryDir>
-
 using namespace UtilitaTest;
 
 namespace {
@@ -28,45 +22,16 @@ class TestFrmUtilita : public QObject
 private slots:
     void cleanup() { VERIFY_NO_UNANSWERED(); }
 
-    void opensFromTheMenuWithEveryFrame()
+    void opensWithEveryFrameCentredAndLeavesToTheMenu()
     {
         ProgramFolder dir;
         frmUtilita *u = apri(dir);
-        QVERIFY(u && u->isVisible());
-        QVERIFY(!menu()->isVisible());
-        QCOMPARE(u->windowTitle(), QString::fromUtf8("Utilità"));
+        QVERIFY(u && u->isVisible() && !menu()->isVisible());
         QVERIFY(CarQuad::RicaricaClassi);
-        QCOMPARE(CarQuad::ModoImporta, 0);
-
         QWidget *frame2 = u->findChild<QWidget *>(QStringLiteral("Frame2"));
-        const QList<std::pair<const char *, const char *>> frames{
-            {"frameImportaEsporta", "Esporta/Importa Classi"}, {"Frame3", "Apri Blocco Note"},
-            {"FramePersonalizza", "Personalizza"},             {"FramePassword", "Password"},
-            {"FrameNuovoAnno", "Nuovo Anno"},                  {"FramePreselezione", "Preselezione"},
-            {"frameUnione", "Unione Giudizi"},                 {"FrameImpostazioniStampa", "Impostazioni stampa"},
-            {"Frame1", "Formati di stampa"}};
-        for (const auto &[name, caption] : frames) {
-            auto *box = u->findChild<QGroupBox *>(QLatin1String(name));
-            QVERIFY2(box && box->isVisible() && frame2->isAncestorOf(box), name);
-            QCOMPARE(box->title(), QString::fromUtf8(caption));
-        }
-        for (const char *name : {"cmdPersonalizza", "cmdPassword", "cmdNuovoAnno", "cmdPreselezione", "cmdFormati",
-                                 "cmdEsciUtilità"}) {
-            QPushButton *b = pulsante(QString::fromUtf8(name));
-            QVERIFY2(b && b->isVisible() && b->text().isEmpty() && !b->icon().isNull(), name);
-        }
-        for (int n = 1; n <= 4; ++n)
-            QVERIFY(pulsante(QStringLiteral("cmdUnisciQ%1").arg(n))->isEnabled());
-        // The print settings are filled from Quaderlo.cfg.
-        QCOMPARE(control<QLineEdit>(u, QStringLiteral("txtSizeFont"))->text(), QStringLiteral("12"));
         QCOMPARE(control<QLineEdit>(u, QStringLiteral("txtMargineSx"))->text(), QStringLiteral("20"));
-    }
 
-    void frameStaysCentredAndNothingElseMoves()
-    {
-        ProgramFolder dir;
-        frmUtilita *u = apri(dir);
-        QWidget *frame2 = u->findChild<QWidget *>(QStringLiteral("Frame2"));
+        // The frame stays centred at its size; nothing inside it moves.
         QWidget *classe = u->findChild<QWidget *>(QStringLiteral("cmbClasse"));
         const QRect dentro = classe->geometry();
         const QSize misura = frame2->size();
@@ -77,36 +42,50 @@ private slots:
             QCOMPARE(frame2->size(), misura);
             QCOMPARE(classe->geometry(), dentro);
         }
-        u->resize(300, 200);
-        QTRY_VERIFY(frame2->x() < 0 && frame2->y() < 0);
-    }
 
-    void leavingByTheButtonOrTheTitleBarGoesBackToTheMenu()
-    {
-        ProgramFolder dir;
-        apri(dir);
+        // Left by its button or by the title bar, during an import set-up too.
         clic(QStringLiteral("cmdImporta"));
         QCOMPARE(CarQuad::ModoImporta, 1);
         clic(QString::fromUtf8("cmdEsciUtilità"));
         tornatoAlMenu();
-
-        clickAt(control<QPushButton>(menu(), QString::fromUtf8("cmdUtilità")));
+        entra();
         clic(QStringLiteral("cmdImporta"));
         menu()->setEnabled(false);
-        window(kUtilita)->close(); // the title bar's close button
+        window(kUtilita)->close();
         tornatoAlMenu();
     }
 
-    void formatsAndPreselectionReplaceIt()
+    void notepadFormatsAndPreselection()
     {
         ProgramFolder dir;
         apri(dir);
+        // The first text editor on PATH is started, without a document; none found is told.
+        QTemporaryDir bin, vuota;
+        const QString segno = bin.filePath(QStringLiteral("avviato"));
+        QFile script(bin.filePath(QStringLiteral("mousepad")));
+        QVERIFY(script.open(QIODevice::WriteOnly) && script.write("#!/bin/sh\necho \"$#\" > '" + segno.toUtf8() + "'\n") > 0);
+        script.close();
+        script.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", bin.path().toLocal8Bit());
+        clic(QStringLiteral("cmdNotepad"));
+        qputenv("PATH", vuota.path().toLocal8Bit());
+        clic(QStringLiteral("cmdNotepad"), {Msg::ResOk});
+        qputenv("PATH", path);
+        QTRY_VERIFY(QFileInfo(segno).size() > 0);
+        QFile f(segno);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll().trimmed(), QByteArray("0"));
+        QCOMPARE(Msg::shown().size(), 1);
+        ultimo(QString::fromUtf8("Impossibile aprire il Blocco Note.\n\rNon è installato nessun editor di testo."),
+               QString::fromUtf8("Utilità"), Msg::Exclamation);
+
+        // Formats and preselection take the window's place.
         clic(QStringLiteral("cmdFormati"));
         QVERIFY(!window(kUtilita));
         Form *formati = window(QStringLiteral("frmFormati"));
         QVERIFY(formati && formati->isVisible());
         clickAt(control<QPushButton>(formati, QStringLiteral("cmdEsciFormati")));
-
         CarQuad::RicaricaAlunni = false;
         clic(QStringLiteral("cmdPreselezione"));
         QVERIFY(!window(kUtilita));
@@ -115,21 +94,6 @@ private slots:
         QCOMPARE(CarQuad::ModoPreselezione, 1);
         QVERIFY(CarQuad::RicaricaClassi && CarQuad::RicaricaAlunni);
         QVERIFY(!control<QWidget>(compila, QStringLiteral("cmbClasse"))->isEnabled());
-    }
-
-    void missingTextEditorIsToldInItalian()
-    {
-        ProgramFolder dir;
-        apri(dir);
-        QTemporaryDir vuota;
-        const QByteArray path = qgetenv("PATH");
-        qputenv("PATH", vuota.path().toLocal8Bit());
-        clic(QStringLiteral("cmdNotepad"), {Msg::ResOk});
-        qputenv("PATH", path);
-        QCOMPARE(Msg::shown().size(), 1);
-        QVERIFY(Msg::shown().last().text.startsWith(QStringLiteral("Impossibile aprire il Blocco Note.\n\r")));
-        QCOMPARE(Msg::shown().last().title, QString::fromUtf8("Utilità"));
-        QVERIFY(window(kUtilita)->isVisible());
     }
 };
 
