@@ -89,9 +89,8 @@ private slots:
         QCOMPARE(SvuotaArchivio::cartellaClasse("3a"), dir.file("3A"));
         for (const QString &bad : fuori) {
             QVERIFY2(SvuotaArchivio::cartellaClasse(bad).isEmpty(), qPrintable(bad));
-            if (bad != QLatin1String("collegamento"))
-                QVERIFY2(UnioneGiudizi::unisci(bad, QStringLiteral("q1"), QStringLiteral("_T")).esito
-                             == UnioneGiudizi::Esito::ClasseMancante, qPrintable(bad));
+            QVERIFY2(UnioneGiudizi::unisci(bad, QStringLiteral("q1"), QStringLiteral("_T")).esito
+                         == UnioneGiudizi::Esito::ClasseMancante, qPrintable(bad));
         }
         QCOMPARE(QDir(outside.path()).entryList(QDir::Files), QStringList{"tieni.txt"});
 
