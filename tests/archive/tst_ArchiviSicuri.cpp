@@ -30,6 +30,11 @@ struct UtenteComune {
     }
 };
 
+QString errore(const char *testo)
+{
+    return messaggio(QString::fromUtf8(testo), QStringLiteral("Archivi"), Msg::Critical);
+}
+
 bool scrivibile(const QString &folder)
 {
     QFile probe(QDir(folder).filePath(QStringLiteral("prova.tmp")));
@@ -44,88 +49,56 @@ class TestArchiviSicuri : public QObject
 {
     Q_OBJECT
 private slots:
-    void unusableClassNamesAreRefused()
-    {
-        ProgramFolder dir;
-        dir.write("Classi.dat", "3A\r\n");
-        Archivi a;
-        QVERIFY(a.apri());
-        const QStringList bad{"3/A", "3\\A", "a,b", "\"Q\"", "CON", "Lpt1", "fine.", " 3B", "3B ", "a:b", "..",
-                              QString::fromUtf8("4Ж")};
-        int beeps = 0;
-        for (const QString &name : bad) {
-            for (Qt::Key key : {Qt::Key_Return, Qt::Key_Tab}) {
-                Msg::queueAnswer(Msg::ResOk);
-                a.scrivi(a.classi, name, key);
-                QCOMPARE(ultimoMessaggio(), messaggio(Paths::nameProblem(name), "Attenzione", Msg::Exclamation));
-                QCOMPARE(Msg::beeps(), ++beeps);
-                // Nothing made; the text stays, selected, in the class box for correction.
-                QCOMPARE(a.classi->text(), name);
-                QCOMPARE(a.classi->editLine()->selectedText(), name);
-                QVERIFY(a.haFuoco(a.classi));
-            }
-        }
-        QCOMPARE(dir.read("Classi.dat"), QByteArray("3A\r\n"));
-        QCOMPARE(contenuto(dir.path()), QStringList{"Classi.dat"});
-        QCOMPARE(a.classi->items(), QStringList{"3A"});
-        // Corrected, the name is taken.
-        QTest::keyClick(a.classi->editLine(), Qt::Key_End);
-        QTest::keyClick(a.classi->editLine(), Qt::Key_Backspace);
-        QTest::keyClicks(a.classi->editLine(), "B");
-        QTest::keyClick(a.classi->editLine(), Qt::Key_Return);
-        QCOMPARE(dir.read("Classi.dat"), QByteArray("3A\r\n4B\r\n"));
-        VERIFY_NO_UNANSWERED();
-    }
-
-    void unusablePupilNamesAreRefused()
+    void unusableNamesAreRefusedAndUnlistedFoldersKept()
     {
         ProgramFolder dir;
         dir.write("Classi.dat", "3A\r\n");
         scriviClasse(dir, "3A", kDuePupilli);
-        Archivi a;
-        QVERIFY(a.apri());
-        a.apriClasse("3A");
-        for (const QString &name : {QStringLiteral("Rossi, Mario"), QStringLiteral("\"Anna"), QStringLiteral("a/b"),
-                                    QStringLiteral("Verdi Luca "), QStringLiteral("nul")}) {
-            Msg::queueAnswer(Msg::ResOk);
-            a.scrivi(a.alunni, name);
-            QCOMPARE(ultimoMessaggio(), messaggio(Paths::fileNameProblem(name), "Attenzione", Msg::Exclamation));
-            QCOMPARE(a.alunni->editLine()->selectedText(), name);
-            QVERIFY(a.haFuoco(a.alunni));
-            // Chosen by the gender option, too, it is refused before anything is written.
-            Msg::queueAnswer(Msg::ResOk);
-            a.clicca(a.femmina);
-            QCOMPARE(ultimoMessaggio(), messaggio(Paths::fileNameProblem(name), "Attenzione", Msg::Exclamation));
-            QVERIFY(a.haFuoco(a.alunni));
-            QVERIFY(!a.femmina->isChecked());
-            QCOMPARE(dir.read("3A/ALUNNI.3A"), kDuePupilli);
-            QCOMPARE(contenuto(dir.file("3A")), QStringList{"ALUNNI.3A"});
-        }
-        QCOMPARE(a.alunni->items(), (QStringList{"Bianchi Anna", "Rossi Mario"}));
-        // A name ending with a dot is a usable file name.
-        a.aggiungi("Rossi M.", false);
-        QCOMPARE(dir.read("3A/ALUNNI.3A"), QByteArray("Bianchi Anna\r\n 0 \r\nRossi M.\r\n 0 \r\nRossi Mario\r\n 1 \r\n"));
-        VERIFY_NO_UNANSWERED();
-    }
-
-    void anUnlistedFolderKeepsItsPupils()
-    {
-        ProgramFolder dir;
-        dir.write("Classi.dat", "3A\r\n");
-        scriviClasse(dir, "3A", "\r\n\r\n");
         dir.write("5c/Alunni.5c", kDuePupilli);
         dir.write("5c/Rossi Mario.q1", "testo");
         Archivi a;
         QVERIFY(a.apri());
-        a.apriClasse("5C");
-        QCOMPARE(dir.read("Classi.dat"), QByteArray("3A\r\n5C\r\n"));
+        // A class name unusable as a folder, by Enter or Tab: told, nothing made, the text selected for correction.
+        for (const auto &[name, key] : {std::pair{QStringLiteral("3/A"), Qt::Key_Return}, {QStringLiteral("fine."), Qt::Key_Tab}}) {
+            Msg::queueAnswer(Msg::ResOk);
+            a.scrivi(a.classi, name, key);
+            QCOMPARE(ultimoMessaggio(), messaggio(Paths::nameProblem(name), "Attenzione", Msg::Exclamation));
+            QVERIFY(a.classi->editLine()->selectedText() == name && a.haFuoco(a.classi));
+        }
+        QCOMPARE(Msg::beeps(), 2);
+        QCOMPARE(dir.read("Classi.dat"), QByteArray("3A\r\n"));
         QCOMPARE(contenuto(dir.path()), (QStringList{"3A/", "5c/", "Classi.dat"}));
-        QCOMPARE(a.alunni->items(), (QStringList{"Bianchi Anna", "Rossi Mario"}));
+        // Corrected, the name is taken.
+        QTest::keyClick(a.classi->editLine(), Qt::Key_End);
+        QTest::keyClick(a.classi->editLine(), Qt::Key_Backspace);
+        QTest::keyClick(a.classi->editLine(), Qt::Key_Return);
+        QCOMPARE(dir.read("Classi.dat"), QByteArray("3A\r\nfine\r\n"));
 
-        // A new pupil goes into the one list the class has.
+        // A pupil name unusable as a file name, by Enter or by the gender option: refused before anything is written.
+        a.apriClasse("3A");
+        const QString alunno = QStringLiteral("Rossi, Mario");
+        Msg::queueAnswer(Msg::ResOk);
+        a.scrivi(a.alunni, alunno);
+        QCOMPARE(ultimoMessaggio(), messaggio(Paths::fileNameProblem(alunno), "Attenzione", Msg::Exclamation));
+        QVERIFY(a.alunni->editLine()->selectedText() == alunno && a.haFuoco(a.alunni));
+        Msg::queueAnswer(Msg::ResOk);
+        a.clicca(a.femmina);
+        QCOMPARE(ultimoMessaggio(), messaggio(Paths::fileNameProblem(alunno), "Attenzione", Msg::Exclamation));
+        QVERIFY(a.haFuoco(a.alunni) && !a.femmina->isChecked());
+        QCOMPARE(dir.read("3A/ALUNNI.3A"), kDuePupilli);
+        QCOMPARE(contenuto(dir.file("3A")), QStringList{"ALUNNI.3A"});
+        // A name ending with a dot is a usable file name.
+        a.aggiungi("Rossi M.", false);
+        QCOMPARE(dir.read("3A/ALUNNI.3A"), QByteArray("Bianchi Anna\r\n 0 \r\nRossi M.\r\n 0 \r\nRossi Mario\r\n 1 \r\n"));
+
+        // A folder on disk in another case, unlisted: listed again with its pupils, a new one in its one list.
+        a.apriClasse("5C");
+        QCOMPARE(dir.read("Classi.dat"), QByteArray("3A\r\n5C\r\nfine\r\n"));
+        QCOMPARE(a.alunni->items(), (QStringList{"Bianchi Anna", "Rossi Mario"}));
         a.aggiungi("Verdi Luca", true);
         QCOMPARE(dir.read("5c/Alunni.5c"), kDuePupilli + "Verdi Luca\r\n 1 \r\n");
         QCOMPARE(contenuto(dir.file("5c")), (QStringList{"Alunni.5c", "Rossi Mario.q1"}));
+        QCOMPARE(contenuto(dir.path()), (QStringList{"3A/", "5c/", "Classi.dat", "fine/"}));
         VERIFY_NO_UNANSWERED();
     }
 
@@ -177,43 +150,36 @@ private slots:
             ReadOnlyFolder ro(dir.file("3A"));
             if (scrivibile(dir.file("3A")))
                 QSKIP("this system lets the test write into a read-only folder");
+            // The pupil list cannot be rewritten: neither adding nor deleting changes anything.
             Msg::queueAnswer(Msg::ResOk);
-            a.scrivi(a.alunni, "Verdi Luca");
-            Msg::queueAnswer(Msg::ResOk);
-            a.clicca(a.maschio);
-            QCOMPARE(ultimoMessaggio(), messaggio("Impossibile scrivere il file ALUNNI.3A.", "Archivi", Msg::Critical));
+            a.aggiungi("Verdi Luca", true);
+            QCOMPARE(ultimoMessaggio(), errore("Impossibile scrivere il file ALUNNI.3A."));
             QCOMPARE(a.alunni->text(), QStringLiteral("Verdi Luca"));
-            QCOMPARE(a.alunni->items(), (QStringList{"Bianchi Anna", "Rossi Mario"}));
-
             Msg::queueAnswer(Msg::ResYes);
             Msg::queueAnswer(Msg::ResOk);
             QVERIFY(a.scegli(a.alunni, "Rossi Mario"));
-            QCOMPARE(ultimoMessaggio(), messaggio("Impossibile scrivere il file ALUNNI.3A.", "Archivi", Msg::Critical));
+            QCOMPARE(ultimoMessaggio(), errore("Impossibile scrivere il file ALUNNI.3A."));
             QCOMPARE(a.alunni->items(), (QStringList{"Bianchi Anna", "Rossi Mario"}));
             QCOMPARE(dir.read("3A/ALUNNI.3A"), kDuePupilli);
             QCOMPARE(contenuto(dir.file("3A")), file3A);
         }
-
         raggiungibile(dir.file("3A"));
         ReadOnlyFolder ro(dir.path());
+        // The program folder read-only: no new class folder; a folder on disk is not listed.
         Msg::queueAnswer(Msg::ResOk);
         a.scrivi(a.classi, "4B");
-        QCOMPARE(ultimoMessaggio(), messaggio("Impossibile creare la cartella 4B.", "Archivi", Msg::Critical));
-        QCOMPARE(a.classi->items(), QStringList{"3A"});
+        QCOMPARE(ultimoMessaggio(), errore("Impossibile creare la cartella 4B."));
         QCOMPARE(a.classi->text(), QStringLiteral("4B"));
-
         Msg::queueAnswer(Msg::ResOk);
         a.scrivi(a.classi, "5C");
-        QCOMPARE(ultimoMessaggio(), messaggio("Impossibile scrivere il file Classi.dat.", "Archivi", Msg::Critical));
-        QCOMPARE(a.classi->items(), QStringList{"3A"});
+        QCOMPARE(ultimoMessaggio(), errore("Impossibile scrivere il file Classi.dat."));
         QVERIFY(dir.exists("5C/ALUNNI.5C"));
-
         // Deleting: Classi.dat cannot be rewritten, so the class and its files stay.
         Msg::queueAnswer(Msg::ResYes);
         Msg::queueAnswer(Msg::ResYes);
         Msg::queueAnswer(Msg::ResOk);
         QVERIFY(a.scegli(a.classi, "3A"));
-        QCOMPARE(ultimoMessaggio(), messaggio("Impossibile scrivere il file Classi.dat.", "Archivi", Msg::Critical));
+        QCOMPARE(ultimoMessaggio(), errore("Impossibile scrivere il file Classi.dat."));
         QCOMPARE(a.classi->items(), QStringList{"3A"});
         QCOMPARE(dir.read("Classi.dat"), QByteArray("3A\r\n"));
         QCOMPARE(contenuto(dir.file("3A")), file3A);
@@ -235,7 +201,7 @@ private slots:
             QSKIP("this system lets the test replace the file");
         Msg::queueAnswer(Msg::ResOk);
         a.scrivi(a.classi, "4B");
-        QCOMPARE(ultimoMessaggio(), messaggio("Impossibile scrivere il file Classi.dat.", "Archivi", Msg::Critical));
+        QCOMPARE(ultimoMessaggio(), errore("Impossibile scrivere il file Classi.dat."));
         QCOMPARE(a.classi->items(), QStringList{"3A"});
         QCOMPARE(dir.read("Classi.dat"), QByteArray("3A\r\n"));
         QCOMPARE(contenuto(dir.path()), (QStringList{"3A/", "Classi.dat"}));
@@ -249,16 +215,15 @@ private slots:
         QFile::setPermissions(dir.file("Classi.dat"), QFileDevice::WriteOwner);
         raggiungibile(dir.path());
         ReadOnlyFolder ro(dir.file("."));
-        QFile probe(dir.file("Classi.dat"));
-        if (probe.open(QIODevice::ReadOnly))
+        if (QFile probe(dir.file("Classi.dat")); probe.open(QIODevice::ReadOnly))
             QSKIP("this system lets the test read an unreadable file");
         Archivi a;
         Msg::queueAnswer(Msg::ResOk);
         QVERIFY(a.apri());
-        QCOMPARE(ultimoMessaggio(), messaggio("Impossibile leggere il file Classi.dat.", "Archivi", Msg::Critical));
+        QCOMPARE(ultimoMessaggio(), errore("Impossibile leggere il file Classi.dat."));
         Msg::queueAnswer(Msg::ResOk);
         a.scrivi(a.classi, "5C");
-        QCOMPARE(ultimoMessaggio(), messaggio("Impossibile leggere il file Classi.dat.", "Archivi", Msg::Critical));
+        QCOMPARE(ultimoMessaggio(), errore("Impossibile leggere il file Classi.dat."));
         QCOMPARE(a.classi->count(), 0);
         QCOMPARE(contenuto(dir.path()), QStringList{"Classi.dat"});
         VERIFY_NO_UNANSWERED();
