@@ -15,37 +15,31 @@ class TestElencoArchivio : public QObject
 {
     Q_OBJECT
 private slots:
-    void classListStopsAtTheFirstEmptyValue()
+    void classAndPupilLists()
     {
         ProgramFolder dir;
         QCOMPARE(leggiClassi().stato, StatoFile::Mancante);
+        // The class list stops at the first empty value; whether a class exists is decided on every line,
+        // without regard to case.
         dir.write("Classi.dat", "3A\r\n\r\n3B\r\n");
         const ElencoClassi elenco = leggiClassi();
         QCOMPARE(elenco.classi, QStringList{"3A"});
-        // Whether a class exists is decided on every line, without regard to case.
         QCOMPARE(classeEsistente(elenco, "3b"), QStringLiteral("3B"));
         QCOMPARE(classeEsistente(elenco, "3C"), QString());
-
         QVERIFY(scriviClassi({"1A", QString::fromUtf8("5ª B")}));
         QCOMPARE(dir.read("Classi.dat"), ansi("1A\r\n5ª B\r\n"));
         // The file is found whatever the case of its name.
         QFile::rename(dir.file("Classi.dat"), dir.file("CLASSI.DAT"));
         QCOMPARE(leggiClassi().classi, (QStringList{"1A", QString::fromUtf8("5ª B")}));
         QVERIFY(scriviClassi({}));
-        QCOMPARE(dir.read("CLASSI.DAT"), QByteArray());
-        QVERIFY(!dir.exists("Classi.dat"));
-    }
+        QVERIFY(dir.read("CLASSI.DAT").isEmpty() && !dir.exists("Classi.dat"));
 
-    void pupilListRecordsNameAndCode()
-    {
-        ProgramFolder dir;
-        dir.mkdir("3A");
+        // Pupils: name and gender code; the list ends at the first empty name; a code that is not a number counts as 0.
         const QString path = dir.file("3A/ALUNNI.3A");
+        dir.mkdir("3A");
         QVERIFY(scriviAlunni(path, {{"Bianchi Anna", 0}, {"Rossi Mario", 1}}));
         QCOMPARE(dir.read("3A/ALUNNI.3A"), QByteArray("Bianchi Anna\r\n 0 \r\nRossi Mario\r\n 1 \r\n"));
         QCOMPARE(leggiAlunni(path).alunni, (QList<Alunno>{{"Bianchi Anna", 0}, {"Rossi Mario", 1}}));
-
-        // The list ends at the first empty name; a code that is not a number counts as 0.
         dir.write("3A/ALUNNI.3A", ansi("Niccolò Verdi\r\n 1 \r\nNeri Ada\r\nx\r\n\r\n 1 \r\nDopo\r\n 1 \r\n"));
         QCOMPARE(leggiAlunni(path).alunni, (QList<Alunno>{{QString::fromUtf8("Niccolò Verdi"), 1}, {"Neri Ada", 0}}));
         QCOMPARE(leggiAlunni(dir.file("3A/none")).stato, StatoFile::Mancante);

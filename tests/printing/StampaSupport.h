@@ -14,17 +14,19 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
-struct ParolaPdf {
-    QString testo;
-    double xMin = 0, yMin = 0, xMax = 0, yMax = 0; // millimetres from the page's top left corner
-};
-
 #define SALTA_SENZA_PDFTOTEXT() \
     if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) \
         QSKIP("pdftotext (poppler-utils) is not installed")
 
-// The words of a PDF; pagina gets the first page's size in points.
-inline QList<ParolaPdf> paroleDelPdf(const QString &pdf, QSizeF *pagina = nullptr)
+struct ParolaPdf {
+    QString testo;
+    double xMin = 0, yMin = 0, xMax = 0, yMax = 0; // millimetres from the page's top left corner
+};
+using RigaPdf = QList<ParolaPdf>;
+
+// The lines of a PDF top to bottom (words with the same top within a tenth of a millimetre);
+// pagina gets the first page's size in points.
+inline QList<RigaPdf> righePdf(const QString &pdf, QSizeF *pagina = nullptr)
 {
     QProcess p;
     p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
@@ -35,42 +37,23 @@ inline QList<ParolaPdf> paroleDelPdf(const QString &pdf, QSizeF *pagina = nullpt
     static const QRegularExpression pag(QStringLiteral("<page width=\"([\\d.]+)\" height=\"([\\d.]+)\""));
     if (const auto m = pag.match(html); pagina)
         *pagina = QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble());
-    const double mm = 25.4 / 72.0;
-    QList<ParolaPdf> parole;
+    const auto mm = [](const QString &punti) { return punti.toDouble() * 25.4 / 72.0; };
+    QList<RigaPdf> righe;
     for (auto it = re.globalMatch(html); it.hasNext();) {
         const auto m = it.next();
-        parole.append({m.captured(5), m.captured(1).toDouble() * mm, m.captured(2).toDouble() * mm,
-                       m.captured(3).toDouble() * mm, m.captured(4).toDouble() * mm});
+        const ParolaPdf p{m.captured(5), mm(m.captured(1)), mm(m.captured(2)), mm(m.captured(3)), mm(m.captured(4))};
+        if (righe.isEmpty() || qAbs(p.yMin - righe.last().last().yMin) > 0.1)
+            righe.append(RigaPdf());
+        righe.last().append(p);
     }
-    return parole;
-}
-
-// The printed lines top to bottom (words with the same top within a tenth of a millimetre).
-inline QList<QList<ParolaPdf>> righePdf(const QList<ParolaPdf> &parole)
-{
-    QList<QList<ParolaPdf>> out;
-    for (const ParolaPdf &p : parole) {
-        if (out.isEmpty() || qAbs(p.yMin - out.last().last().yMin) > 0.1)
-            out.append(QList<ParolaPdf>());
-        out.last().append(p);
-    }
-    return out;
-}
-
-// Every gap between neighbouring words of a printed line is one blank wide, not stretched.
-inline bool nonStirata(const QList<ParolaPdf> &riga)
-{
-    for (qsizetype i = 1; i < riga.size(); ++i)
-        if (riga[i].xMin - riga[i - 1].xMax > 2)
-            return false;
-    return riga.size() > 1;
+    return righe;
 }
 
 // The words of each printed line, and of each previewed line (a line drawn in one piece split at its blanks).
-inline QList<QStringList> righe(const QList<ParolaPdf> &parole)
+inline QList<QStringList> righe(const QList<RigaPdf> &stampate)
 {
     QList<QStringList> out;
-    for (const auto &riga : righePdf(parole)) {
+    for (const RigaPdf &riga : stampate) {
         out.append(QStringList());
         for (const ParolaPdf &p : riga)
             out.last() << p.testo;
@@ -88,24 +71,34 @@ inline QList<QStringList> righe(const QList<Scritta> &d)
     return out;
 }
 
-// The printable area's top left corner on the page, in millimetres, for a job set up as printing does.
-inline QPointF angolo(const LavoroStampa &lavoro)
+// Every gap between neighbouring words of a printed line is one blank wide, not stretched.
+inline bool nonStirata(const RigaPdf &riga)
 {
-    QPrinter p(QPrinter::HighResolution);
-    p.setOutputFormat(QPrinter::PdfFormat);
-    Stampa::prepara(p, lavoro);
-    return p.pageLayout().paintRect(QPageLayout::Millimeter).topLeft();
+    for (qsizetype i = 1; i < riga.size(); ++i)
+        if (riga[i].xMin - riga[i - 1].xMax > 2)
+            return false;
+    return riga.size() > 1;
 }
 
-// The first line starts at sinistro and ends at destro (millimetres from corner c) within half a millimetre,
-// and breaks before the end of the text.
-inline bool bordiDellaPrimaRiga(const QList<ParolaPdf> &parole, QPointF c, double sinistro, double destro)
+// The printable area's top left corner on the page, in millimetres, for a job set up as printing does.
+inline QPointF angolo(const LavoroStampa &lavoro, QPrinter *p = nullptr)
 {
-    const auto riga = righePdf(parole).value(0);
-    qInfo("left %.3f mm, right %.3f mm, top %.3f mm", riga.value(0).xMin - c.x(), riga.value(riga.size() - 1).xMax - c.x(),
-          riga.value(0).yMin - c.y());
-    return riga.size() > 3 && riga.size() < parole.size() && qAbs(riga.first().xMin - c.x() - sinistro) < 0.5
-           && qAbs(riga.last().xMax - c.x() - destro) < 0.5;
+    QPrinter pdf(QPrinter::HighResolution);
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    Stampa::prepara(p ? *p : pdf, lavoro);
+    return (p ? *p : pdf).pageLayout().paintRect(QPageLayout::Millimeter).topLeft();
+}
+
+// The first line starts at sinistro and ends at destro, its top at alto (millimetres from corner c; alto < 0:
+// not checked) within half a millimetre, and it breaks before the end of the text.
+inline bool primaRiga(const QList<RigaPdf> &righe, QPointF c, double sinistro, double destro, double alto = -1)
+{
+    const RigaPdf r = righe.value(0);
+    if (r.isEmpty())
+        return false;
+    qInfo("left %.3f mm, right %.3f mm, top %.3f mm", r.first().xMin - c.x(), r.last().xMax - c.x(), r.first().yMin - c.y());
+    return r.size() > 3 && righe.size() > 1 && qAbs(r.first().xMin - c.x() - sinistro) < 0.5
+           && qAbs(r.last().xMax - c.x() - destro) < 0.5 && (alto < 0 || qAbs(r.first().yMin - c.y() - alto) < 0.5);
 }
 
 // The top of the ink inside a box of page 1 (millimetres), from the page rendered at 600 dpi; -1 when blank.

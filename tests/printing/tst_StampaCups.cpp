@@ -32,33 +32,29 @@ private slots:
         QVERIFY(Msg::shown().isEmpty());
 
         // The job's PDF: a new file in the output folder whose first word is ours.
-        QList<ParolaPdf> parole;
+        QList<RigaPdf> stampate;
         QString pdf;
         const auto arrivato = [&] {
             for (const QString &f : out.entryList({QStringLiteral("*.pdf")}, QDir::Files)) {
                 pdf = out.filePath(f);
-                parole = prima.contains(f) ? QList<ParolaPdf>() : paroleDelPdf(pdf);
-                if (!parole.isEmpty() && parole.first().testo == QStringLiteral("Spoolerprova"))
+                stampate = prima.contains(f) ? QList<RigaPdf>() : righePdf(pdf);
+                if (stampate.value(0).value(0).testo == QStringLiteral("Spoolerprova"))
                     return true;
             }
             return false;
         };
         QTRY_VERIFY_WITH_TIMEOUT(arrivato(), 60000);
-
         QPrinter printer(QPrinter::HighResolution);
         const LavoroStampa lavoro = *Lavori::conConfigurazione(25);
-        Stampa::prepara(printer, lavoro);
-        const QPointF c = printer.pageLayout().paintRect(QPageLayout::Millimeter).topLeft();
-        QVERIFY(bordiDellaPrimaRiga(parole, c, 20, 190));
+        const QPointF c = angolo(lavoro, &printer);
+        QVERIFY(primaRiga(stampate, c, 20, 190));
         // The spooler re-embeds the font with other vertical metrics, so the line's top is found from the
         // ink: the first word's highest dark pixel lies where the font puts it below the line's top.
         const QFontMetricsF m(Stampa::carattere(lavoro), &printer);
-        const double inchiostroSottoCima = (m.ascent() + m.tightBoundingRect(QStringLiteral("Spoolerprova")).top())
-                                           / (printer.resolution() / 25.4);
-        const double inchiostro = primaRigaInchiostro(pdf, parole.first().xMin, parole.first().xMax, c.y() + 15, c.y() + 40);
-        qInfo("printable corner %.3f, %.3f mm; top from the ink %.3f mm", c.x(), c.y(), inchiostro - inchiostroSottoCima - c.y());
-        QVERIFY(inchiostro > 0);
-        QVERIFY(qAbs(inchiostro - inchiostroSottoCima - c.y() - 25) < 0.5);
+        const double sottoCima = (m.ascent() + m.tightBoundingRect(QStringLiteral("Spoolerprova")).top()) / (printer.resolution() / 25.4);
+        const double inchiostro = primaRigaInchiostro(pdf, stampate[0][0].xMin, stampate[0][0].xMax, c.y() + 15, c.y() + 40);
+        qInfo("printable corner %.3f, %.3f mm; top from the ink %.3f mm", c.x(), c.y(), inchiostro - sottoCima - c.y());
+        QVERIFY(inchiostro > 0 && qAbs(inchiostro - sottoCima - c.y() - 25) < 0.5);
     }
 };
 

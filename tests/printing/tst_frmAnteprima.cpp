@@ -122,7 +122,7 @@ private slots:
         QVERIFY(c);
         // The configuration, then each format: every previewed line holds the words of the printed line;
         // the window closes after each print.
-        QList<QList<QStringList>> stampate;
+        QList<QList<QStringList>> tutte;
         for (int k = -1; k < 4; ++k) {
             const QString pdf = dir.file(QStringLiteral("formato%1.pdf").arg(k));
             Stampa::setFileDiProva(pdf);
@@ -135,19 +135,17 @@ private slots:
             clic("cmdStampaQ2");
             QVERIFY(!anteprima()->isVisible() && c->isVisible());
             QSizeF pagina;
-            const auto parole = paroleDelPdf(pdf, &pagina);
-            stampate << righe(parole);
-            QVERIFY2(anteprimaRighe == righe(parole), qPrintable(QStringLiteral("format %1: %2 lines previewed, %3 printed")
-                                                                    .arg(k).arg(anteprimaRighe.size()).arg(stampate.last().size())));
+            const auto stampate = righePdf(pdf, &pagina);
+            tutte << righe(stampate);
+            QVERIFY2(anteprimaRighe == tutte.last(), qPrintable(QStringLiteral("format %1: %2 lines previewed, %3 printed")
+                                                                    .arg(k).arg(anteprimaRighe.size()).arg(tutte.last().size())));
             // The format's margins and line length, on a page turned as the configuration says.
-            const QPointF orizzontale = angolo(*Lavori::conConfigurazione(20));
-            QVERIFY(k != 0 || bordiDellaPrimaRiga(parole, orizzontale, 30, 150));
-            QVERIFY(k != 0 || qAbs(parole.first().yMin - (orizzontale.y() + 45)) < 0.5);
+            QVERIFY(k != 0 || primaRiga(stampate, angolo(*Lavori::conConfigurazione(20)), 30, 150, 45));
             QVERIFY2(pagina.width() > pagina.height(), qPrintable(QStringLiteral("%1 x %2").arg(pagina.width()).arg(pagina.height())));
         }
         // Format 3, Times New Roman 9, puts more words on a line than the configuration's Arial 12; format 4 every word alone.
-        QVERIFY(stampate[0].size() > 1 && stampate[3].first().size() > stampate[0].first().size());
-        QCOMPARE(stampate[4].size(), kTesto.split(QLatin1Char(' ')).size());
+        QVERIFY(tutte[0].size() > 1 && tutte[3].first().size() > tutte[0].first().size());
+        QCOMPARE(tutte[4].size(), kTesto.split(QLatin1Char(' ')).size());
         QVERIFY(colore(2) == QColor(0, 0, 192) && colore(1) == QColor(Qt::black));
         QVERIFY(Msg::shown().isEmpty());
     }
