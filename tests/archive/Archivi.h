@@ -74,6 +74,13 @@ struct Archivi {
     }
 };
 
+// The answers to the next message boxes, in order.
+inline void rispondi(std::initializer_list<Msg::Result> risposte)
+{
+    for (Msg::Result r : risposte)
+        Msg::queueAnswer(r);
+}
+
 // A class folder with its pupil list, written directly.
 inline void scriviClasse(const ProgramFolder &dir, const QString &classe, const QByteArray &alunni)
 {
@@ -85,6 +92,14 @@ inline QString messaggio(const QString &text, const QString &title, Msg::Icon ic
                          Msg::Result defaultButton = Msg::ResOk)
 {
     return QStringLiteral("%1 | %2 | icon %3 | buttons %4 | default %5").arg(text, title).arg(int(icon)).arg(int(buttons)).arg(int(defaultButton));
+}
+inline QString avviso(const QString &text, Msg::Icon icon = Msg::Question)
+{
+    return messaggio(text, QStringLiteral("Attenzione"), icon);
+}
+inline QString errore(const QString &text)
+{
+    return messaggio(text, QStringLiteral("Archivi"), Msg::Critical);
 }
 inline QString ultimoMessaggio()
 {

@@ -1,10 +1,7 @@
 #include "Archivi.h"
 
-#include "app/CarQuad.h"
-#include "platform/Paths.h"
 #include "platform/TextFile.h"
 
-#include <QDir>
 #include <QFile>
 
 #include <sys/stat.h>
@@ -30,11 +27,6 @@ struct UtenteComune {
     }
 };
 
-QString errore(const char *testo)
-{
-    return messaggio(QString::fromUtf8(testo), QStringLiteral("Archivi"), Msg::Critical);
-}
-
 bool scrivibile(const QString &folder)
 {
     QFile probe(QDir(folder).filePath(QStringLiteral("prova.tmp")));
@@ -49,59 +41,6 @@ class TestArchiviSicuri : public QObject
 {
     Q_OBJECT
 private slots:
-    void unusableNamesAreRefusedAndUnlistedFoldersKept()
-    {
-        ProgramFolder dir;
-        dir.write("Classi.dat", "3A\r\n");
-        scriviClasse(dir, "3A", kDuePupilli);
-        dir.write("5c/Alunni.5c", kDuePupilli);
-        dir.write("5c/Rossi Mario.q1", "testo");
-        Archivi a;
-        QVERIFY(a.apri());
-        // A class name unusable as a folder, by Enter or Tab: told, nothing made, the text selected for correction.
-        for (const auto &[name, key] : {std::pair{QStringLiteral("3/A"), Qt::Key_Return}, {QStringLiteral("fine."), Qt::Key_Tab}}) {
-            Msg::queueAnswer(Msg::ResOk);
-            a.scrivi(a.classi, name, key);
-            QCOMPARE(ultimoMessaggio(), messaggio(Paths::nameProblem(name), "Attenzione", Msg::Exclamation));
-            QVERIFY(a.classi->editLine()->selectedText() == name && a.haFuoco(a.classi));
-        }
-        QCOMPARE(Msg::beeps(), 2);
-        QCOMPARE(dir.read("Classi.dat"), QByteArray("3A\r\n"));
-        QCOMPARE(contenuto(dir.path()), (QStringList{"3A/", "5c/", "Classi.dat"}));
-        // Corrected, the name is taken.
-        QTest::keyClick(a.classi->editLine(), Qt::Key_End);
-        QTest::keyClick(a.classi->editLine(), Qt::Key_Backspace);
-        QTest::keyClick(a.classi->editLine(), Qt::Key_Return);
-        QCOMPARE(dir.read("Classi.dat"), QByteArray("3A\r\nfine\r\n"));
-
-        // A pupil name unusable as a file name, by Enter or by the gender option: refused before anything is written.
-        a.apriClasse("3A");
-        const QString alunno = QStringLiteral("Rossi, Mario");
-        Msg::queueAnswer(Msg::ResOk);
-        a.scrivi(a.alunni, alunno);
-        QCOMPARE(ultimoMessaggio(), messaggio(Paths::fileNameProblem(alunno), "Attenzione", Msg::Exclamation));
-        QVERIFY(a.alunni->editLine()->selectedText() == alunno && a.haFuoco(a.alunni));
-        Msg::queueAnswer(Msg::ResOk);
-        a.clicca(a.femmina);
-        QCOMPARE(ultimoMessaggio(), messaggio(Paths::fileNameProblem(alunno), "Attenzione", Msg::Exclamation));
-        QVERIFY(a.haFuoco(a.alunni) && !a.femmina->isChecked());
-        QCOMPARE(dir.read("3A/ALUNNI.3A"), kDuePupilli);
-        QCOMPARE(contenuto(dir.file("3A")), QStringList{"ALUNNI.3A"});
-        // A name ending with a dot is a usable file name.
-        a.aggiungi("Rossi M.", false);
-        QCOMPARE(dir.read("3A/ALUNNI.3A"), QByteArray("Bianchi Anna\r\n 0 \r\nRossi M.\r\n 0 \r\nRossi Mario\r\n 1 \r\n"));
-
-        // A folder on disk in another case, unlisted: listed again with its pupils, a new one in its one list.
-        a.apriClasse("5C");
-        QCOMPARE(dir.read("Classi.dat"), QByteArray("3A\r\n5C\r\nfine\r\n"));
-        QCOMPARE(a.alunni->items(), (QStringList{"Bianchi Anna", "Rossi Mario"}));
-        a.aggiungi("Verdi Luca", true);
-        QCOMPARE(dir.read("5c/Alunni.5c"), kDuePupilli + "Verdi Luca\r\n 1 \r\n");
-        QCOMPARE(contenuto(dir.file("5c")), (QStringList{"Alunni.5c", "Rossi Mario.q1"}));
-        QCOMPARE(contenuto(dir.path()), (QStringList{"3A/", "5c/", "Classi.dat", "fine/"}));
-        VERIFY_NO_UNANSWERED();
-    }
-
     void deletingNeverLeavesTheProgramFolder()
     {
         QTemporaryDir outside;
@@ -121,8 +60,7 @@ private slots:
         QVERIFY(a.apri());
         QCOMPARE(a.classi->count(), hand.size());
         for (const QString &classe : hand) {
-            Msg::queueAnswer(Msg::ResYes);
-            Msg::queueAnswer(Msg::ResYes);
+            rispondi({Msg::ResYes, Msg::ResYes});
             QVERIFY2(a.scegli(a.classi, classe), qPrintable(classe));
             QVERIFY(a.classi->items().indexOf(classe) < 0);
         }
@@ -155,8 +93,7 @@ private slots:
             a.aggiungi("Verdi Luca", true);
             QCOMPARE(ultimoMessaggio(), errore("Impossibile scrivere il file ALUNNI.3A."));
             QCOMPARE(a.alunni->text(), QStringLiteral("Verdi Luca"));
-            Msg::queueAnswer(Msg::ResYes);
-            Msg::queueAnswer(Msg::ResOk);
+            rispondi({Msg::ResYes, Msg::ResOk});
             QVERIFY(a.scegli(a.alunni, "Rossi Mario"));
             QCOMPARE(ultimoMessaggio(), errore("Impossibile scrivere il file ALUNNI.3A."));
             QCOMPARE(a.alunni->items(), (QStringList{"Bianchi Anna", "Rossi Mario"}));
@@ -175,9 +112,7 @@ private slots:
         QCOMPARE(ultimoMessaggio(), errore("Impossibile scrivere il file Classi.dat."));
         QVERIFY(dir.exists("5C/ALUNNI.5C"));
         // Deleting: Classi.dat cannot be rewritten, so the class and its files stay.
-        Msg::queueAnswer(Msg::ResYes);
-        Msg::queueAnswer(Msg::ResYes);
-        Msg::queueAnswer(Msg::ResOk);
+        rispondi({Msg::ResYes, Msg::ResYes, Msg::ResOk});
         QVERIFY(a.scegli(a.classi, "3A"));
         QCOMPARE(ultimoMessaggio(), errore("Impossibile scrivere il file Classi.dat."));
         QCOMPARE(a.classi->items(), QStringList{"3A"});

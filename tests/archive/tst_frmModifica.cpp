@@ -3,8 +3,6 @@
 #include "app/CarQuad.h"
 #include "platform/Paths.h"
 
-#include <QFrame>
-
 namespace {
 const QByteArray kTrePupilli("Bianchi Anna\r\n 0 \r\nRossi Mario\r\n 1 \r\nVerdi Luca\r\n 1 \r\n");
 
@@ -38,21 +36,10 @@ private slots:
         QVERIFY(apriDalMenu(a, menu));
         QCOMPARE(dir.read("Classi.dat"), QByteArray("\r\n"));
         QVERIFY(!CarQuad::RicaricaClassi && Msg::shown().isEmpty());
-        // The frames stay centred, the inner one inside the outer one.
-        auto *frame1 = control<QFrame>(a.w, "Frame1");
-        auto *frame3 = control<QFrame>(a.w, "Frame3");
-        for (const QSize size : {QSize(900, 700), QSize(500, 400)}) {
-            a.w->resize(size);
-            QTRY_COMPARE(a.w->size(), size);
-            for (QFrame *f : {frame1, frame3})
-                QCOMPARE(f->pos(), QPoint(qRound((size.width() - f->width()) / 2.0), qRound((size.height() - f->height()) / 2.0)));
-        }
-        QVERIFY(frame3->geometry().contains(frame1->geometry()) && frame3->size() != frame1->size());
-
         // The pupil box asks for a class first.
         Msg::queueAnswer(Msg::ResOk);
         clickAt(a.alunni->editLine());
-        QCOMPARE(ultimoMessaggio(), messaggio("Quale classe ? ", "Attenzione", Msg::Question));
+        QCOMPARE(ultimoMessaggio(), avviso("Quale classe ? "));
         QVERIFY(Msg::beeps() == 1 && a.haFuoco(a.classi));
         // Enter makes a class and stays in the box; the list is sorted without regard to case.
         for (const char *classe : {"b1", "C3", "A2"})
@@ -66,8 +53,7 @@ private slots:
         QCOMPARE(a.classi->items(), (QStringList{u("3ª A"), "A2", "b1", "C3"}));
         Msg::queueAnswer(Msg::ResOk);
         a.scrivi(a.alunni, "Rossi Mario");
-        QCOMPARE(ultimoMessaggio(), messaggio("Maschio o Femmina ? ", "Attenzione", Msg::Question));
-        QCOMPARE(Msg::beeps(), 2);
+        QCOMPARE(ultimoMessaggio(), avviso("Maschio o Femmina ? "));
         QCOMPARE(dir.read(u("3ª A/ALUNNI.3ª A")), QByteArray("\r\n\r\n"));
         a.clicca(a.maschio);
         QCOMPARE(dir.read(u("3ª A/ALUNNI.3ª A")), QByteArray("Rossi Mario\r\n 1 \r\n"));
@@ -80,10 +66,10 @@ private slots:
         a.aggiungi(u("D'Angelo Niccolò"), true);
         a.aggiungi("beta Eva", false);
         a.aggiungi("Alfa Ugo", true);
-        const QByteArray alunni = ansi("Alfa Ugo\r\n 1 \r\nbeta Eva\r\n 0 \r\nD'Angelo Niccolò\r\n 1 \r\nRossi Mario\r\n 1 \r\n");
-        QCOMPARE(dir.read(u("3ª A/ALUNNI.3ª A")), alunni);
+        QCOMPARE(dir.read(u("3ª A/ALUNNI.3ª A")),
+                 ansi("Alfa Ugo\r\n 1 \r\nbeta Eva\r\n 0 \r\nD'Angelo Niccolò\r\n 1 \r\nRossi Mario\r\n 1 \r\n"));
         QCOMPARE(contenuto(dir.file(u("3ª A"))), QStringList{u("ALUNNI.3ª A")});
-        QCOMPARE(Msg::shown().size(), 5);
+        QVERIFY(Msg::shown().size() == 5 && Msg::beeps() == 5);
         // Typed and left for the exit button, a class is made as when leaving by Tab.
         a.scrivi(a.classi, "1C", Qt::Key_unknown);
         clickAt(a.fine);
@@ -96,14 +82,13 @@ private slots:
         QVERIFY(apriDalMenu(a, startProgram()));
         QCOMPARE(a.classi->items(), (QStringList{"1C", u("3ª A"), "A2", "b1", "C3"}));
         Msg::queueAnswer(Msg::ResNo);
-        QVERIFY(a.scegli(a.classi, u("3ª A")));
-        QVERIFY(a.haFuoco(a.alunni));
+        QVERIFY(a.scegli(a.classi, u("3ª A")) && a.haFuoco(a.alunni));
         QCOMPARE(a.alunni->items(), (QStringList{"Alfa Ugo", "beta Eva", u("D'Angelo Niccolò"), "Rossi Mario"}));
         QCOMPARE((QList<QVariant>{a.alunni->itemData(0), a.alunni->itemData(1)}), (QList<QVariant>{1, 0}));
         VERIFY_NO_UNANSWERED();
     }
 
-    void existingNamesAreNotMadeAgainAndAPupilIsDeleted()
+    void namesTakenOrRefusedAndAPupilDeleted()
     {
         ProgramFolder dir;
         dir.write("Classi.dat", "3A\r\n");
@@ -111,6 +96,8 @@ private slots:
         for (const char *f : {"Rossi Mario.q1", "Rossi Mario.q2", "rossi mario.Q3", "Rossi Mario.q4", "Rossi Mario.dat",
                               "Rossi Mario.txt", "Rossi Marioa.q1", "Verdi Luca.q1", "Verdi Luca.dat", "3A_Finalità.txt"})
             dir.write(QStringLiteral("3A/") + u(f), "x");
+        dir.write("5c/Alunni.5c", "Neri Ada\r\n 0 \r\n"); // on disk in another case, not listed
+        dir.write("5c/Neri Ada.q1", "x");
         Archivi a;
         QVERIFY(a.apri());
         // In any letter case it is the same class: never a second one.
@@ -118,29 +105,54 @@ private slots:
             a.scrivi(a.classi, nome);
             QVERIFY(a.classi->text().isEmpty() && a.haFuoco(a.classi));
         }
+        // A name unusable as a folder, by Enter or Tab: told, nothing made, the text selected for correction.
+        for (const auto &[name, key] : {std::pair{QStringLiteral("3/A"), Qt::Key_Return}, {QStringLiteral("fine."), Qt::Key_Tab}}) {
+            Msg::queueAnswer(Msg::ResOk);
+            a.scrivi(a.classi, name, key);
+            QCOMPARE(ultimoMessaggio(), avviso(Paths::nameProblem(name), Msg::Exclamation));
+            QVERIFY(a.classi->editLine()->selectedText() == name && a.haFuoco(a.classi));
+        }
         QCOMPARE(dir.read("Classi.dat"), QByteArray("3A\r\n"));
-        QCOMPARE(a.classi->items(), QStringList{"3A"});
-        QCOMPARE(contenuto(dir.path()), (QStringList{"3A/", "Classi.dat"}));
-        // Leaving the box with it chooses the listed class and shows its pupils.
+        QCOMPARE(contenuto(dir.path()), (QStringList{"3A/", "5c/", "Classi.dat"}));
+        // Corrected, the name is taken.
+        QTest::keyClick(a.classi->editLine(), Qt::Key_End);
+        QTest::keyClick(a.classi->editLine(), Qt::Key_Backspace);
+        QTest::keyClick(a.classi->editLine(), Qt::Key_Return);
+        QCOMPARE(dir.read("Classi.dat"), QByteArray("3A\r\nfine\r\n"));
+        // Leaving the box with a listed class in another case chooses it and shows its pupils.
         a.apriClasse("3a");
         QVERIFY(a.classi->text() == "3A" && a.haFuoco(a.alunni));
         QCOMPARE(a.alunni->items(), (QStringList{"Bianchi Anna", "Rossi Mario", "Verdi Luca"}));
-        QVERIFY(Msg::shown().isEmpty() && Msg::beeps() == 0);
+        QVERIFY(Msg::shown().size() == 2 && Msg::beeps() == 2);
 
         // A gender with no pupil typed asks which one.
         Msg::queueAnswer(Msg::ResOk);
         a.clicca(a.maschio);
-        QCOMPARE(ultimoMessaggio(), messaggio("Quale alunno ? ", "Attenzione", Msg::Question));
+        QCOMPARE(ultimoMessaggio(), avviso("Quale alunno ? "));
         QVERIFY(a.haFuoco(a.alunni) && !a.maschio->isChecked());
         Msg::queueAnswer(Msg::ResOk);
         a.clicca(a.femmina);
-        QCOMPARE(ultimoMessaggio(), messaggio("Quale alunna ? ", "Attenzione", Msg::Question));
-        QVERIFY(!a.femmina->isChecked() && Msg::beeps() == 2);
+        QCOMPARE(ultimoMessaggio(), avviso("Quale alunna ? "));
+        QVERIFY(!a.femmina->isChecked() && Msg::beeps() == 4);
         // A pupil already listed is dropped without a word, whatever the case of its letters.
         a.aggiungi("Rossi Mario", true);
         a.aggiungi("ROSSI MARIO", false);
-        QVERIFY(Msg::shown().size() == 4 && a.alunni->text().isEmpty());
+        QVERIFY(Msg::shown().size() == 6 && a.alunni->text().isEmpty());
+        // A name unusable as a file name, by Enter or by the gender option: refused before anything is written.
+        const QString virgola = QStringLiteral("Rossi, Mario");
+        Msg::queueAnswer(Msg::ResOk);
+        a.scrivi(a.alunni, virgola);
+        QCOMPARE(ultimoMessaggio(), avviso(Paths::fileNameProblem(virgola), Msg::Exclamation));
+        QVERIFY(a.alunni->editLine()->selectedText() == virgola && a.haFuoco(a.alunni));
+        Msg::queueAnswer(Msg::ResOk);
+        a.clicca(a.femmina);
+        QCOMPARE(ultimoMessaggio(), avviso(Paths::fileNameProblem(virgola), Msg::Exclamation));
+        QVERIFY(a.haFuoco(a.alunni) && !a.femmina->isChecked());
         QCOMPARE(dir.read("3A/ALUNNI.3A"), kTrePupilli);
+        // A name ending with a dot is a usable file name.
+        a.aggiungi("Rossi M.", false);
+        const QByteArray quattro("Bianchi Anna\r\n 0 \r\nRossi M.\r\n 0 \r\nRossi Mario\r\n 1 \r\nVerdi Luca\r\n 1 \r\n");
+        QCOMPARE(dir.read("3A/ALUNNI.3A"), quattro);
 
         // Deleting a pupil: No keeps it; Yes deletes its five files in any case, other files stay.
         Msg::queueAnswer(Msg::ResNo);
@@ -148,16 +160,24 @@ private slots:
         QCOMPARE(ultimoMessaggio(), messaggio("Vuoi eliminare l'alunno dall'elenco ?", "Eliminazione alunno",
                                               Msg::Question, Msg::YesNo, Msg::ResNo));
         QVERIFY(a.alunni->text().isEmpty() && contenuto(dir.file("3A")).size() == 11);
-        QCOMPARE(dir.read("3A/ALUNNI.3A"), kTrePupilli);
+        QCOMPARE(dir.read("3A/ALUNNI.3A"), quattro);
         Msg::queueAnswer(Msg::ResYes);
         QVERIFY(a.scegli(a.alunni, "Rossi Mario"));
-        QCOMPARE(dir.read("3A/ALUNNI.3A"), QByteArray("Bianchi Anna\r\n 0 \r\nVerdi Luca\r\n 1 \r\n"));
+        QCOMPARE(dir.read("3A/ALUNNI.3A"), QByteArray("Bianchi Anna\r\n 0 \r\nRossi M.\r\n 0 \r\nVerdi Luca\r\n 1 \r\n"));
         QCOMPARE(contenuto(dir.file("3A")), (QStringList{u("3A_Finalità.txt"), "ALUNNI.3A", "Rossi Mario.txt",
                                                          "Rossi Marioa.q1", "Verdi Luca.dat", "Verdi Luca.q1"}));
-        QCOMPARE(a.alunni->items(), (QStringList{"Bianchi Anna", "Verdi Luca"}));
+        QCOMPARE(a.alunni->items(), (QStringList{"Bianchi Anna", "Rossi M.", "Verdi Luca"}));
         QCOMPARE((QStringList{CarQuad::FileAlunno, CarQuad::FileAlunni, Paths::currentFolder()}),
                  (QStringList{"Rossi Mario", "ALUNNI.3A", dir.file("3A")}));
-        QVERIFY(a.haFuoco(a.alunni) && Msg::shown().size() == 6);
+        QVERIFY(a.haFuoco(a.alunni));
+
+        // An unlisted folder is listed again with its pupils; a new one goes into the one list it has.
+        a.apriClasse("5C");
+        QCOMPARE(dir.read("Classi.dat"), QByteArray("3A\r\n5C\r\nfine\r\n"));
+        a.aggiungi("Verdi Luca", true);
+        QCOMPARE(dir.read("5c/Alunni.5c"), QByteArray("Neri Ada\r\n 0 \r\nVerdi Luca\r\n 1 \r\n"));
+        QCOMPARE(contenuto(dir.file("5c")), (QStringList{"Alunni.5c", "Neri Ada.q1"}));
+        QCOMPARE(contenuto(dir.path()), (QStringList{"3A/", "5c/", "Classi.dat", "fine/"}));
         VERIFY_NO_UNANSWERED();
     }
 
@@ -186,8 +206,7 @@ private slots:
         a.apriClasse("7E");
         Msg::queueAnswer(Msg::ResOk);
         a.aggiungi("Rossi Mario", true);
-        QCOMPARE(ultimoMessaggio(), messaggio("Impossibile eseguire l'operazione.\n\r La cartella non esiste.",
-                                              "Archivi", Msg::Critical));
+        QCOMPARE(ultimoMessaggio(), errore("Impossibile eseguire l'operazione.\n\r La cartella non esiste."));
         QVERIFY(a.alunni->text().isEmpty() && a.alunni->count() == 0 && !dir.exists("7E"));
         a.apriClasse("6D");
         a.aggiungi("Rossi Mario", true);
@@ -202,8 +221,7 @@ private slots:
         QCOMPARE(ultimoMessaggio(), messaggio("Vuoi eliminare la classe dall'elenco ?", "Eliminazione classe",
                                               Msg::Question, Msg::YesNo, Msg::ResNo));
         QVERIFY(a.classi->text() == "3A" && a.haFuoco(a.alunni) && a.alunni->count() == 3);
-        Msg::queueAnswer(Msg::ResYes);
-        Msg::queueAnswer(Msg::ResNo);
+        rispondi({Msg::ResYes, Msg::ResNo});
         QVERIFY(a.scegli(a.classi, "3A"));
         QCOMPARE(ultimoMessaggio(), messaggio("Sei proprio sicuro ?", "Conferma eliminazione", Msg::Critical,
                                               Msg::YesNo, Msg::ResNo));
@@ -213,8 +231,7 @@ private slots:
         // Yes twice: the pupils' files go, other files and their folder stay; a folder left empty goes
         // with its class; without a pupil list no file is deleted, but the class leaves the list.
         for (const char *classe : {"3A", "4B", "5C"}) {
-            Msg::queueAnswer(Msg::ResYes);
-            Msg::queueAnswer(Msg::ResYes);
+            rispondi({Msg::ResYes, Msg::ResYes});
             QVERIFY(a.scegli(a.classi, classe));
             QVERIFY(a.classi->text().isEmpty() && a.haFuoco(a.classi));
         }
@@ -223,8 +240,7 @@ private slots:
         QCOMPARE(contenuto(dir.file("5C")), (QStringList{"Rossi Mario.dat", "Rossi Mario.q1"}));
         QCOMPARE(dir.read("Classi.dat"), QByteArray("6D\r\n7E\r\n"));
         QCOMPARE(a.classi->items(), (QStringList{"6D", "7E"}));
-        QCOMPARE(CarQuad::CartellaClasse, dir.file("5C"));
-        QCOMPARE(Msg::shown().size(), 12);
+        QVERIFY(CarQuad::CartellaClasse == dir.file("5C") && Msg::shown().size() == 12);
         VERIFY_NO_UNANSWERED();
     }
 };
