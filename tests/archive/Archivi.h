@@ -21,8 +21,7 @@ struct Archivi {
     // Finds the loaded window's controls; false when the window is not loaded.
     bool trova()
     {
-        w = Forms::find(QStringLiteral("frmModifica"));
-        if (!w)
+        if (!(w = Forms::find(QStringLiteral("frmModifica"))))
             return false;
         classi = control<ComboAperto>(w, QStringLiteral("cmbClassi"));
         alunni = control<ComboAperto>(w, QStringLiteral("cmbAlunni"));
@@ -54,13 +53,10 @@ struct Archivi {
     // Clicks the entry of the box's list that reads text; false when there is none.
     bool scegli(ComboAperto *box, const QString &text)
     {
-        QListWidget *list = box->list();
-        const auto found = list->findItems(text, Qt::MatchExactly);
-        if (found.isEmpty())
-            return false;
-        list->scrollToItem(found.first());
-        clickAt(list->viewport(), list->visualItemRect(found.first()).center());
-        return true;
+        const auto found = box->list()->findItems(text, Qt::MatchExactly);
+        if (!found.isEmpty())
+            clickItem(box->list(), box->list()->row(found.first()));
+        return !found.isEmpty();
     }
     void clicca(QRadioButton *option) { clickOption(option); }
     // Chooses a class by typing it and leaving the box for the pupil box.

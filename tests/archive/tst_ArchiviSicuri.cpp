@@ -27,14 +27,6 @@ struct UtenteComune {
     }
 };
 
-bool scrivibile(const QString &folder)
-{
-    QFile probe(QDir(folder).filePath(QStringLiteral("prova.tmp")));
-    const bool ok = probe.open(QIODevice::WriteOnly);
-    if (ok)
-        probe.remove();
-    return ok;
-}
 } // namespace
 
 class TestArchiviSicuri : public QObject
@@ -45,7 +37,7 @@ private slots:
     {
         QTemporaryDir outside;
         for (const char *f : {"ALUNNI.x", "keep.dat", "keep.q1"})
-            QFile(outside.filePath(f)).open(QIODevice::WriteOnly);
+            TextFile::writeBytes(outside.filePath(f), "");
         ProgramFolder dir;
         dir.write("Anno.dat", "2026/27\r\n");
         dir.write("ALUNNI.x", "x");
@@ -86,7 +78,7 @@ private slots:
         const QStringList file3A{"ALUNNI.3A", "Rossi Mario.dat", "Rossi Mario.q1", "Rossi Mario.q2"};
         {
             ReadOnlyFolder ro(dir.file("3A"));
-            if (scrivibile(dir.file("3A")))
+            if (TextFile::writeBytes(dir.file("3A/prova.tmp"), "x"))
                 QSKIP("this system lets the test write into a read-only folder");
             // The pupil list cannot be rewritten: neither adding nor deleting changes anything.
             Msg::queueAnswer(Msg::ResOk);

