@@ -105,6 +105,14 @@ inline QString ultimoMessaggio()
     return messaggio(s.text, s.title, s.icon, s.buttons, s.defaultButton);
 }
 
+// The message box an action shows, answered with risposta.
+template <class F> QString mostrato(F azione, Msg::Result risposta = Msg::ResOk)
+{
+    Msg::queueAnswer(risposta);
+    azione();
+    return ultimoMessaggio();
+}
+
 // The names in a folder, folders with a final "/".
 inline QStringList contenuto(const QString &folder)
 {

@@ -81,35 +81,25 @@ private slots:
             if (TextFile::writeBytes(dir.file("3A/prova.tmp"), "x"))
                 QSKIP("this system lets the test write into a read-only folder");
             // The pupil list cannot be rewritten: neither adding nor deleting changes anything.
-            Msg::queueAnswer(Msg::ResOk);
-            a.aggiungi("Verdi Luca", true);
-            QCOMPARE(ultimoMessaggio(), errore("Impossibile scrivere il file ALUNNI.3A."));
+            QCOMPARE(mostrato([&] { a.aggiungi("Verdi Luca", true); }), errore("Impossibile scrivere il file ALUNNI.3A."));
             QCOMPARE(a.alunni->text(), QStringLiteral("Verdi Luca"));
-            rispondi({Msg::ResYes, Msg::ResOk});
-            QVERIFY(a.scegli(a.alunni, "Rossi Mario"));
-            QCOMPARE(ultimoMessaggio(), errore("Impossibile scrivere il file ALUNNI.3A."));
+            Msg::queueAnswer(Msg::ResYes);
+            QCOMPARE(mostrato([&] { a.scegli(a.alunni, "Rossi Mario"); }), errore("Impossibile scrivere il file ALUNNI.3A."));
             QCOMPARE(a.alunni->items(), (QStringList{"Bianchi Anna", "Rossi Mario"}));
-            QCOMPARE(dir.read("3A/ALUNNI.3A"), kDuePupilli);
-            QCOMPARE(contenuto(dir.file("3A")), file3A);
+            QVERIFY(dir.read("3A/ALUNNI.3A") == kDuePupilli && contenuto(dir.file("3A")) == file3A);
         }
         raggiungibile(dir.file("3A"));
         ReadOnlyFolder ro(dir.path());
         // The program folder read-only: no new class folder; a folder on disk is not listed.
-        Msg::queueAnswer(Msg::ResOk);
-        a.scrivi(a.classi, "4B");
-        QCOMPARE(ultimoMessaggio(), errore("Impossibile creare la cartella 4B."));
+        QCOMPARE(mostrato([&] { a.scrivi(a.classi, "4B"); }), errore("Impossibile creare la cartella 4B."));
         QCOMPARE(a.classi->text(), QStringLiteral("4B"));
-        Msg::queueAnswer(Msg::ResOk);
-        a.scrivi(a.classi, "5C");
-        QCOMPARE(ultimoMessaggio(), errore("Impossibile scrivere il file Classi.dat."));
+        QCOMPARE(mostrato([&] { a.scrivi(a.classi, "5C"); }), errore("Impossibile scrivere il file Classi.dat."));
         QVERIFY(dir.exists("5C/ALUNNI.5C"));
         // Deleting: Classi.dat cannot be rewritten, so the class and its files stay.
-        rispondi({Msg::ResYes, Msg::ResYes, Msg::ResOk});
-        QVERIFY(a.scegli(a.classi, "3A"));
-        QCOMPARE(ultimoMessaggio(), errore("Impossibile scrivere il file Classi.dat."));
+        rispondi({Msg::ResYes, Msg::ResYes});
+        QCOMPARE(mostrato([&] { a.scegli(a.classi, "3A"); }), errore("Impossibile scrivere il file Classi.dat."));
         QCOMPARE(a.classi->items(), QStringList{"3A"});
-        QCOMPARE(dir.read("Classi.dat"), QByteArray("3A\r\n"));
-        QCOMPARE(contenuto(dir.file("3A")), file3A);
+        QVERIFY(dir.read("Classi.dat") == "3A\r\n" && contenuto(dir.file("3A")) == file3A);
         QCOMPARE(contenuto(dir.path()), (QStringList{"3A/", "5C/", "Classi.dat"}));
         VERIFY_NO_UNANSWERED();
     }
@@ -126,11 +116,8 @@ private slots:
         UtenteComune utente;
         if (TextFile::writeBytes(dir.file("Classi.dat"), "3A\r\n"))
             QSKIP("this system lets the test replace the file");
-        Msg::queueAnswer(Msg::ResOk);
-        a.scrivi(a.classi, "4B");
-        QCOMPARE(ultimoMessaggio(), errore("Impossibile scrivere il file Classi.dat."));
-        QCOMPARE(a.classi->items(), QStringList{"3A"});
-        QCOMPARE(dir.read("Classi.dat"), QByteArray("3A\r\n"));
+        QCOMPARE(mostrato([&] { a.scrivi(a.classi, "4B"); }), errore("Impossibile scrivere il file Classi.dat."));
+        QVERIFY(a.classi->items() == QStringList{"3A"} && dir.read("Classi.dat") == "3A\r\n");
         QCOMPARE(contenuto(dir.path()), (QStringList{"3A/", "Classi.dat"}));
         VERIFY_NO_UNANSWERED();
     }
@@ -148,9 +135,7 @@ private slots:
         Msg::queueAnswer(Msg::ResOk);
         QVERIFY(a.apri());
         QCOMPARE(ultimoMessaggio(), errore("Impossibile leggere il file Classi.dat."));
-        Msg::queueAnswer(Msg::ResOk);
-        a.scrivi(a.classi, "5C");
-        QCOMPARE(ultimoMessaggio(), errore("Impossibile leggere il file Classi.dat."));
+        QCOMPARE(mostrato([&] { a.scrivi(a.classi, "5C"); }), errore("Impossibile leggere il file Classi.dat."));
         QCOMPARE(a.classi->count(), 0);
         QCOMPARE(contenuto(dir.path()), QStringList{"Classi.dat"});
         VERIFY_NO_UNANSWERED();

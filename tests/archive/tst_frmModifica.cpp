@@ -35,29 +35,23 @@ private slots:
         QVERIFY(menu->isVisible() && !Forms::isLoaded("frmModifica"));
         QVERIFY(apriDalMenu(a, menu));
         QCOMPARE(dir.read("Classi.dat"), QByteArray("\r\n"));
-        QVERIFY(!CarQuad::RicaricaClassi && Msg::shown().isEmpty());
         // The pupil box asks for a class first.
-        Msg::queueAnswer(Msg::ResOk);
-        clickAt(a.alunni->editLine());
-        QCOMPARE(ultimoMessaggio(), avviso("Quale classe ? "));
+        QCOMPARE(mostrato([&] { clickAt(a.alunni->editLine()); }), avviso("Quale classe ? "));
         QVERIFY(Msg::beeps() == 1 && a.haFuoco(a.classi));
-        // Enter makes a class and stays in the box; the list is sorted without regard to case.
+        // Enter makes a class and stays in the box; Tab makes one and moves on to the pupils; sorted without case.
         for (const char *classe : {"b1", "C3", "A2"})
             a.scrivi(a.classi, classe);
-        QCOMPARE(dir.read("b1/ALUNNI.b1"), QByteArray("\r\n\r\n"));
-        QVERIFY(a.haFuoco(a.classi) && a.classi->text() == "A2");
-        QCOMPARE(dir.read("Classi.dat"), QByteArray("A2\r\nb1\r\nC3\r\n"));
-        // Tab makes one and chooses it for the pupils.
+        QVERIFY(a.haFuoco(a.classi));
         a.apriClasse(u("3ª A"));
         QVERIFY(a.haFuoco(a.alunni));
-        QCOMPARE(a.classi->items(), (QStringList{u("3ª A"), "A2", "b1", "C3"}));
-        Msg::queueAnswer(Msg::ResOk);
-        a.scrivi(a.alunni, "Rossi Mario");
-        QCOMPARE(ultimoMessaggio(), avviso("Maschio o Femmina ? "));
+        QCOMPARE(dir.read("Classi.dat"), ansi("3ª A\r\nA2\r\nb1\r\nC3\r\n"));
+        QCOMPARE(dir.read("b1/ALUNNI.b1"), QByteArray("\r\n\r\n"));
+        // A pupil is written once the gender is chosen.
+        QCOMPARE(mostrato([&] { a.scrivi(a.alunni, "Rossi Mario"); }), avviso("Maschio o Femmina ? "));
         QCOMPARE(dir.read(u("3ª A/ALUNNI.3ª A")), QByteArray("\r\n\r\n"));
         a.clicca(a.maschio);
         QCOMPARE(dir.read(u("3ª A/ALUNNI.3ª A")), QByteArray("Rossi Mario\r\n 1 \r\n"));
-        QVERIFY(a.alunni->text().isEmpty() && a.haFuoco(a.alunni) && !a.maschio->isChecked() && !a.femmina->isChecked());
+        QVERIFY(a.alunni->text().isEmpty() && !a.maschio->isChecked());
         // Focus order: pupils, the options (one group), the exit button.
         QTest::keyClick(a.alunni->editLine(), Qt::Key_Tab);
         QVERIFY(a.maschio->hasFocus());
@@ -69,7 +63,6 @@ private slots:
         QCOMPARE(dir.read(u("3ª A/ALUNNI.3ª A")),
                  ansi("Alfa Ugo\r\n 1 \r\nbeta Eva\r\n 0 \r\nD'Angelo Niccolò\r\n 1 \r\nRossi Mario\r\n 1 \r\n"));
         QCOMPARE(contenuto(dir.file(u("3ª A"))), QStringList{u("ALUNNI.3ª A")});
-        QVERIFY(Msg::shown().size() == 5 && Msg::beeps() == 5);
         // Typed and left for the exit button, a class is made as when leaving by Tab.
         a.scrivi(a.classi, "1C", Qt::Key_unknown);
         clickAt(a.fine);
@@ -85,6 +78,7 @@ private slots:
         QVERIFY(a.scegli(a.classi, u("3ª A")) && a.haFuoco(a.alunni));
         QCOMPARE(a.alunni->items(), (QStringList{"Alfa Ugo", "beta Eva", u("D'Angelo Niccolò"), "Rossi Mario"}));
         QCOMPARE((QList<QVariant>{a.alunni->itemData(0), a.alunni->itemData(1)}), (QList<QVariant>{1, 0}));
+        QCOMPARE(Msg::shown().size(), 6);
         VERIFY_NO_UNANSWERED();
     }
 
@@ -101,53 +95,39 @@ private slots:
         Archivi a;
         QVERIFY(a.apri());
         // In any letter case it is the same class: never a second one.
-        for (const char *nome : {"3A", "3a"}) {
+        for (const char *nome : {"3A", "3a"})
             a.scrivi(a.classi, nome);
-            QVERIFY(a.classi->text().isEmpty() && a.haFuoco(a.classi));
-        }
+        QVERIFY(a.classi->text().isEmpty());
         // A name unusable as a folder, by Enter or Tab: told, nothing made, the text selected for correction.
         for (const auto &[name, key] : {std::pair{QStringLiteral("3/A"), Qt::Key_Return}, {QStringLiteral("fine."), Qt::Key_Tab}}) {
-            Msg::queueAnswer(Msg::ResOk);
-            a.scrivi(a.classi, name, key);
-            QCOMPARE(ultimoMessaggio(), avviso(Paths::nameProblem(name), Msg::Exclamation));
+            QCOMPARE(mostrato([&] { a.scrivi(a.classi, name, key); }), avviso(Paths::nameProblem(name), Msg::Exclamation));
             QVERIFY(a.classi->editLine()->selectedText() == name && a.haFuoco(a.classi));
         }
         QCOMPARE(dir.read("Classi.dat"), QByteArray("3A\r\n"));
         QCOMPARE(contenuto(dir.path()), (QStringList{"3A/", "5c/", "Classi.dat"}));
         // Corrected, the name is taken.
-        QTest::keyClick(a.classi->editLine(), Qt::Key_End);
-        QTest::keyClick(a.classi->editLine(), Qt::Key_Backspace);
-        QTest::keyClick(a.classi->editLine(), Qt::Key_Return);
+        for (Qt::Key key : {Qt::Key_End, Qt::Key_Backspace, Qt::Key_Return})
+            QTest::keyClick(a.classi->editLine(), key);
         QCOMPARE(dir.read("Classi.dat"), QByteArray("3A\r\nfine\r\n"));
         // Leaving the box with a listed class in another case chooses it and shows its pupils.
         a.apriClasse("3a");
-        QVERIFY(a.classi->text() == "3A" && a.haFuoco(a.alunni));
+        QCOMPARE(a.classi->text(), QStringLiteral("3A"));
         QCOMPARE(a.alunni->items(), (QStringList{"Bianchi Anna", "Rossi Mario", "Verdi Luca"}));
         QVERIFY(Msg::shown().size() == 2 && Msg::beeps() == 2);
 
         // A gender with no pupil typed asks which one.
-        Msg::queueAnswer(Msg::ResOk);
-        a.clicca(a.maschio);
-        QCOMPARE(ultimoMessaggio(), avviso("Quale alunno ? "));
-        QVERIFY(a.haFuoco(a.alunni) && !a.maschio->isChecked());
-        Msg::queueAnswer(Msg::ResOk);
-        a.clicca(a.femmina);
-        QCOMPARE(ultimoMessaggio(), avviso("Quale alunna ? "));
-        QVERIFY(!a.femmina->isChecked() && Msg::beeps() == 4);
+        QCOMPARE(mostrato([&] { a.clicca(a.maschio); }), avviso("Quale alunno ? "));
+        QCOMPARE(mostrato([&] { a.clicca(a.femmina); }), avviso("Quale alunna ? "));
+        QVERIFY(!a.maschio->isChecked() && !a.femmina->isChecked() && Msg::beeps() == 4);
         // A pupil already listed is dropped without a word, whatever the case of its letters.
         a.aggiungi("Rossi Mario", true);
         a.aggiungi("ROSSI MARIO", false);
-        QVERIFY(Msg::shown().size() == 6 && a.alunni->text().isEmpty());
+        QCOMPARE(Msg::shown().size(), 6);
         // A name unusable as a file name, by Enter or by the gender option: refused before anything is written.
         const QString virgola = QStringLiteral("Rossi, Mario");
-        Msg::queueAnswer(Msg::ResOk);
-        a.scrivi(a.alunni, virgola);
-        QCOMPARE(ultimoMessaggio(), avviso(Paths::fileNameProblem(virgola), Msg::Exclamation));
+        QCOMPARE(mostrato([&] { a.scrivi(a.alunni, virgola); }), avviso(Paths::fileNameProblem(virgola), Msg::Exclamation));
         QVERIFY(a.alunni->editLine()->selectedText() == virgola && a.haFuoco(a.alunni));
-        Msg::queueAnswer(Msg::ResOk);
-        a.clicca(a.femmina);
-        QCOMPARE(ultimoMessaggio(), avviso(Paths::fileNameProblem(virgola), Msg::Exclamation));
-        QVERIFY(a.haFuoco(a.alunni) && !a.femmina->isChecked());
+        QCOMPARE(mostrato([&] { a.clicca(a.femmina); }), avviso(Paths::fileNameProblem(virgola), Msg::Exclamation));
         QCOMPARE(dir.read("3A/ALUNNI.3A"), kTrePupilli);
         // A name ending with a dot is a usable file name.
         a.aggiungi("Rossi M.", false);
@@ -155,12 +135,9 @@ private slots:
         QCOMPARE(dir.read("3A/ALUNNI.3A"), quattro);
 
         // Deleting a pupil: No keeps it; Yes deletes its five files in any case, other files stay.
-        Msg::queueAnswer(Msg::ResNo);
-        QVERIFY(a.scegli(a.alunni, "Rossi Mario"));
-        QCOMPARE(ultimoMessaggio(), messaggio("Vuoi eliminare l'alunno dall'elenco ?", "Eliminazione alunno",
-                                              Msg::Question, Msg::YesNo, Msg::ResNo));
-        QVERIFY(a.alunni->text().isEmpty() && contenuto(dir.file("3A")).size() == 11);
-        QCOMPARE(dir.read("3A/ALUNNI.3A"), quattro);
+        QCOMPARE(mostrato([&] { a.scegli(a.alunni, "Rossi Mario"); }, Msg::ResNo),
+                 messaggio("Vuoi eliminare l'alunno dall'elenco ?", "Eliminazione alunno", Msg::Question, Msg::YesNo, Msg::ResNo));
+        QVERIFY(dir.read("3A/ALUNNI.3A") == quattro && contenuto(dir.file("3A")).size() == 11);
         Msg::queueAnswer(Msg::ResYes);
         QVERIFY(a.scegli(a.alunni, "Rossi Mario"));
         QCOMPARE(dir.read("3A/ALUNNI.3A"), QByteArray("Bianchi Anna\r\n 0 \r\nRossi M.\r\n 0 \r\nVerdi Luca\r\n 1 \r\n"));
@@ -169,7 +146,6 @@ private slots:
         QCOMPARE(a.alunni->items(), (QStringList{"Bianchi Anna", "Rossi M.", "Verdi Luca"}));
         QCOMPARE((QStringList{CarQuad::FileAlunno, CarQuad::FileAlunni, Paths::currentFolder()}),
                  (QStringList{"Rossi Mario", "ALUNNI.3A", dir.file("3A")}));
-        QVERIFY(a.haFuoco(a.alunni));
 
         // An unlisted folder is listed again with its pupils; a new one goes into the one list it has.
         a.apriClasse("5C");
@@ -186,10 +162,9 @@ private slots:
         ProgramFolder dir;
         dir.write("Classi.dat", "3A\r\n4B\r\n5C\r\n6D\r\n7E\r\n");
         scriviClasse(dir, "3A", kTrePupilli);
-        const QStringList file3A{"Rossi Mario.q1", "Rossi Mario.q2", "Rossi Mario.q3", "Rossi Mario.q4",
-                                 "Rossi Mario.dat", "Verdi Luca.Q2", u("3A_Finalità.txt")};
-        for (const QString &f : file3A)
-            dir.write(QStringLiteral("3A/") + f, "x");
+        for (const char *f : {"Rossi Mario.q1", "Rossi Mario.q2", "Rossi Mario.q3", "Rossi Mario.q4", "Rossi Mario.dat",
+                              "Verdi Luca.Q2", "3A_Finalità.txt"})
+            dir.write(QStringLiteral("3A/") + u(f), "x");
         scriviClasse(dir, "4B", "Neri Ada\r\n 0 \r\n");
         dir.write("4B/Neri Ada.q1", "x");
         dir.write("5C/Rossi Mario.q1", "x"); // no pupil list
@@ -204,36 +179,29 @@ private slots:
         QCOMPARE(a.alunni->count(), 0);
         // A class without its folder takes no pupil; a folder without its list is an empty list.
         a.apriClasse("7E");
-        Msg::queueAnswer(Msg::ResOk);
-        a.aggiungi("Rossi Mario", true);
-        QCOMPARE(ultimoMessaggio(), errore("Impossibile eseguire l'operazione.\n\r La cartella non esiste."));
+        QCOMPARE(mostrato([&] { a.aggiungi("Rossi Mario", true); }),
+                 errore("Impossibile eseguire l'operazione.\n\r La cartella non esiste."));
         QVERIFY(a.alunni->text().isEmpty() && a.alunni->count() == 0 && !dir.exists("7E"));
         a.apriClasse("6D");
         a.aggiungi("Rossi Mario", true);
         QCOMPARE(dir.read("6D/ALUNNI.6D"), QByteArray("Rossi Mario\r\n 1 \r\n"));
-        QCOMPARE(a.alunni->items(), QStringList{"Rossi Mario"});
         a.apriClasse("3A");
         QVERIFY(a.alunni->count() == 3 && CarQuad::FileAlunni == dir.file("3A/ALUNNI.3A"));
 
         // No keeps the class chosen; Yes then No still deletes nothing.
-        Msg::queueAnswer(Msg::ResNo);
-        QVERIFY(a.scegli(a.classi, "3A"));
-        QCOMPARE(ultimoMessaggio(), messaggio("Vuoi eliminare la classe dall'elenco ?", "Eliminazione classe",
-                                              Msg::Question, Msg::YesNo, Msg::ResNo));
+        QCOMPARE(mostrato([&] { a.scegli(a.classi, "3A"); }, Msg::ResNo),
+                 messaggio("Vuoi eliminare la classe dall'elenco ?", "Eliminazione classe", Msg::Question, Msg::YesNo, Msg::ResNo));
         QVERIFY(a.classi->text() == "3A" && a.haFuoco(a.alunni) && a.alunni->count() == 3);
-        rispondi({Msg::ResYes, Msg::ResNo});
-        QVERIFY(a.scegli(a.classi, "3A"));
-        QCOMPARE(ultimoMessaggio(), messaggio("Sei proprio sicuro ?", "Conferma eliminazione", Msg::Critical,
-                                              Msg::YesNo, Msg::ResNo));
+        Msg::queueAnswer(Msg::ResYes);
+        QCOMPARE(mostrato([&] { a.scegli(a.classi, "3A"); }, Msg::ResNo),
+                 messaggio("Sei proprio sicuro ?", "Conferma eliminazione", Msg::Critical, Msg::YesNo, Msg::ResNo));
         QCOMPARE(dir.read("Classi.dat"), QByteArray("3A\r\n4B\r\n5C\r\n6D\r\n7E\r\n"));
-        QCOMPARE(contenuto(dir.file("3A")).size(), file3A.size() + 1);
-        QVERIFY(a.haFuoco(a.alunni) && a.alunni->count() == 3);
+        QVERIFY(contenuto(dir.file("3A")).size() == 8 && a.alunni->count() == 3);
         // Yes twice: the pupils' files go, other files and their folder stay; a folder left empty goes
         // with its class; without a pupil list no file is deleted, but the class leaves the list.
         for (const char *classe : {"3A", "4B", "5C"}) {
             rispondi({Msg::ResYes, Msg::ResYes});
-            QVERIFY(a.scegli(a.classi, classe));
-            QVERIFY(a.classi->text().isEmpty() && a.haFuoco(a.classi));
+            QVERIFY(a.scegli(a.classi, classe) && a.classi->text().isEmpty() && a.haFuoco(a.classi));
         }
         QCOMPARE(contenuto(dir.file("3A")), QStringList{u("3A_Finalità.txt")});
         QVERIFY(!dir.exists("4B"));
