@@ -151,6 +151,12 @@ inline void stampaQuadro(frmCompila *f, int n, bool anteprima = false)
     clickAt(anteprima ? f->cmdAnteprima(n) : f->cmdStampaCompila(n));
 }
 
+inline void rispondi(std::initializer_list<Msg::Result> risposte)
+{
+    for (Msg::Result r : risposte)
+        Msg::queueAnswer(r);
+}
+
 inline QColor colore(int n)
 {
     return Compila::txtQ(n)->palette().color(QPalette::Text);

@@ -44,8 +44,7 @@ private slots:
         QVERIFY(compila);
         const int prima = Stampa::lavoriInviati();
         stampaQuadro(compila, 2);
-        QCOMPARE(Stampa::lavoriInviati(), prima + 1);
-        QVERIFY(Msg::shown().isEmpty() && TestoStampa.isEmpty());
+        QVERIFY(Stampa::lavoriInviati() == prima + 1 && Msg::shown().isEmpty() && TestoStampa.isEmpty());
         QCOMPARE(MargineSuperioreStampa, qint16(30));
         // First word at the left margin, first line's top at the section's top margin; a broken line
         // is stretched to end at the line length; the last one, stored with its CR LF, is not.
@@ -55,9 +54,7 @@ private slots:
         QVERIFY(primaRiga(stampate, c, 20, 190, 30));
         QCOMPARE(stampate.last().last().testo, QStringLiteral("ordine."));
         QVERIFY(nonStirata(stampate.last()) && stampate.last().last().xMax < c.x() + 185);
-        // The printed section turns dark blue, the others stay black.
-        QCOMPARE(colore(2), QColor(0, 0, 192));
-        QCOMPARE(colore(1), QColor(Qt::black));
+        QVERIFY(colore(2) == QColor(0, 0, 192) && colore(1) == QColor(Qt::black)); // the printed section turns dark blue
     }
 
     void composedAndEmptySectionsPrintAsStored()
@@ -164,45 +161,37 @@ private slots:
         Msg::queueAnswer(Msg::ResNo);
         stampaQuadro(compila, 2);
         QVERIFY(proposte.isEmpty());
-        const Msg::Shown s = Msg::shown().first();
-        QCOMPARE(s.text, QStringLiteral("Non è installata nessuna stampante.\n\rVuoi salvare la pagina in un file PDF?"));
-        QVERIFY(s.buttons == Msg::YesNo && s.defaultButton == Msg::ResYes);
+        QCOMPARE(Msg::shown().first().text, QStringLiteral("Non è installata nessuna stampante.\n\rVuoi salvare la pagina in un file PDF?"));
+        QVERIFY(Msg::shown().first().buttons == Msg::YesNo && Msg::shown().first().defaultButton == Msg::ResYes);
         // "Yes": offered in Documents as "pupil - section title.pdf"; saved where chosen, with .pdf added, and told.
-        Msg::queueAnswer(Msg::ResYes);
-        Msg::queueAnswer(Msg::ResOk);
+        rispondi({Msg::ResYes, Msg::ResOk});
         stampaQuadro(compila, 2);
-        QCOMPARE(proposte, QStringList{QDir(documenti).filePath(QStringLiteral("Rossi Mario - Finalità.pdf"))});
+        QCOMPARE(proposte, QStringList{documenti + "/Rossi Mario - Finalità.pdf"});
         const QString salvato = dir.file(QStringLiteral("scelti/pagella.pdf"));
-        QVERIFY(dir.read(QStringLiteral("scelti/pagella.pdf")).startsWith("%PDF"));
-        if (!QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
-            QCOMPARE(righePdf(salvato).value(0).value(0).testo, QStringLiteral("Nel"));
-        QCOMPARE(Msg::shown().last().text, QStringLiteral("La pagina è stata salvata nel file\n\r") + salvato);
-        QCOMPARE(Msg::shown().last().icon, Msg::Information);
-        QCOMPARE(Stampa::lavoriInviati(), prima + 1);
+        QVERIFY(dir.read(QStringLiteral("scelti/pagella.pdf")).startsWith("%PDF") && Stampa::lavoriInviati() == prima + 1);
+        QVERIFY(Msg::shown().last().text == "La pagina è stata salvata nel file\n\r" + salvato && Msg::shown().last().icon == Msg::Information);
+        QVERIFY(QStandardPaths::findExecutable("pdftotext").isEmpty() || righePdf(salvato).value(0).value(0).testo == "Nel");
         // The next page is offered in the folder chosen last; a folder that is missing fails, and says so.
         risposta = dir.file(QStringLiteral("manca/pagella.pdf"));
-        Msg::queueAnswer(Msg::ResYes);
-        Msg::queueAnswer(Msg::ResOk);
+        rispondi({Msg::ResYes, Msg::ResOk});
         stampaQuadro(compila, 4);
         QCOMPARE(proposte.last(), dir.file(QStringLiteral("scelti/Rossi Mario - Val. 2° Q..pdf")));
-        QVERIFY(Msg::shown().last().text.startsWith(QStringLiteral("La stampa non è riuscita: ")));
-        QVERIFY(!QFileInfo::exists(risposta));
+        QVERIFY(Msg::shown().last().text.startsWith(QStringLiteral("La stampa non è riuscita: ")) && !QFileInfo::exists(risposta));
         // The dialog cancelled: nothing.
         risposta.clear();
         Msg::queueAnswer(Msg::ResYes);
         stampaQuadro(compila, 1);
-        QCOMPARE(Stampa::lavoriInviati(), prima + 1);
-        QCOMPARE(Msg::shown().size(), 6);
+        QVERIFY(Stampa::lavoriInviati() == prima + 1 && Msg::shown().size() == 6);
         // The real dialog, on the proposed name (a slash would make a folder) in Documents, the last folder missing.
         QCOMPARE(SalvaPdf::proposta(QStringLiteral("Rossi Mario - Val. 1/2")), documenti + "/Rossi Mario - Val. 1-2.pdf");
         SalvaPdf::setDomanda({});
         QString visto;
-        QTimer rispondi;
-        rispondi.callOnTimeout([&] {
+        QTimer dialogo;
+        dialogo.callOnTimeout([&] {
             auto *d = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
             if (!d || !d->isVisible())
                 return;
-            rispondi.stop();
+            dialogo.stop();
             visto = d->windowTitle() + QLatin1Char('|') + d->selectedFiles().value(0);
             auto *nome = d->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
             nome->selectAll();
@@ -211,9 +200,8 @@ private slots:
             if (d->isVisible()) // never leave the dialog open
                 d->reject();
         });
-        rispondi.start(20);
-        Msg::queueAnswer(Msg::ResYes);
-        Msg::queueAnswer(Msg::ResOk);
+        dialogo.start(20);
+        rispondi({Msg::ResYes, Msg::ResOk});
         stampaQuadro(compila, 1);
         QCOMPARE(visto, QStringLiteral("Salva la pagina in PDF|") + documenti + "/Rossi Mario - Sit. Iniziale.pdf");
         QVERIFY(dir.read("casa/Documents/scelto.pdf").startsWith("%PDF"));
