@@ -71,15 +71,6 @@ inline QList<QStringList> righe(const QList<Scritta> &d)
     return out;
 }
 
-// Every gap between neighbouring words of a printed line is one blank wide, not stretched.
-inline bool nonStirata(const RigaPdf &riga)
-{
-    for (qsizetype i = 1; i < riga.size(); ++i)
-        if (riga[i].xMin - riga[i - 1].xMax > 2)
-            return false;
-    return riga.size() > 1;
-}
-
 // The printable area's top left corner on the page, in millimetres, for a job set up as printing does.
 inline QPointF angolo(const LavoroStampa &lavoro, QPrinter *p = nullptr)
 {
