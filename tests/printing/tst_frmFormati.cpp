@@ -31,9 +31,10 @@ QComboBox *font(Form *f, int i)
     return control<QComboBox>(f, QStringLiteral("cmbFontFormati%1").arg(i));
 }
 
-void click(Form *f, const char *name)
+bool chiusoSuUtilita()
 {
-    clickAt(control<QPushButton>(f, QString::fromLatin1(name)));
+    return !Forms::isLoaded(QStringLiteral("frmFormati")) && window(QStringLiteral("frmUtilità"))
+           && window(QStringLiteral("frmUtilità"))->isVisible();
 }
 } // namespace
 
@@ -41,124 +42,90 @@ class TestFrmFormati : public QObject
 {
     Q_OBJECT
 private slots:
-    void firstOpeningCreatesTheDefaults()
+    void valuesThatWouldNotReadBackAreFound()
     {
-        ProgramFolder dir;
-        Form *f = apri();
-        QCOMPARE(dir.read(QStringLiteral("Formati.dat")), kPredefinito);
-        for (int i = 0; i < 4; ++i) {
-            QCOMPARE(font(f, i)->currentText(), QStringLiteral("Arial"));
-            QCOMPARE(box(f, "txtAltCar", i)->text(), QStringLiteral("12"));
-            QCOMPARE(box(f, "txtLungRiga", i)->text(), QStringLiteral("190"));
-            QCOMPARE(box(f, "txtMargSin", i)->text(), QStringLiteral("20"));
-            QCOMPARE(box(f, "txtMargSup", i)->text(), QStringLiteral("20"));
+        // Format, field (font, height, line length, left, top), value, the message (empty: accepted).
+        const struct {
+            int formato, campo;
+            const char *valore, *messaggio;
+        } casi[] = {
+            {1, 1, "12,5", "\"Formato2 - Altezza del carattere\" non può contenere la virgola: scrivi 12.5 con il punto."},
+            {3, 4, "alto", "\"Formato4 - Margine superiore\" deve essere un numero intero tra -32768 e 32767."},
+            {0, 2, "", "\"Formato1 - Lunghezza riga di stampa\" deve essere un numero intero tra -32768 e 32767."},
+            {2, 3, "40000", "\"Formato3 - Margine sinistro\" deve essere un numero intero tra -32768 e 32767."},
+            {0, 1, "0", "\"Formato1 - Altezza del carattere\" deve essere maggiore di zero."},
+            {2, 0, "\"Arial\"", "\"Formato3 - Carattere\" non può cominciare con le virgolette."},
+            {1, 0, "  ", "\"Formato2 - Carattere\" non può essere vuoto."},
+            {0, 4, "20.5", ""}, // read back as a 16-bit integer
+        };
+        QString FormatoStampa::*campi[] = {&FormatoStampa::carattere, &FormatoStampa::altezza, &FormatoStampa::lunghezzaRiga,
+                                           &FormatoStampa::margineSinistro, &FormatoStampa::margineSuperiore};
+        for (const auto &c : casi) {
+            Formati f = FileFormati::predefiniti();
+            f[size_t(c.formato)].*campi[c.campo] = QString::fromUtf8(c.valore);
+            const FileFormati::Problema p = FileFormati::problema(f);
+            QCOMPARE(p.messaggio, QString::fromUtf8(c.messaggio));
+            QVERIFY(p.messaggio.isEmpty() || (p.formato == c.formato && p.campo == c.campo));
         }
     }
 
-    void saveWritesTheBoxesAndGoesBack()
+    void defaultsEditedSavedAndCancelled()
     {
         ProgramFolder dir;
-        dir.write(QStringLiteral("Formati.dat"), kPredefinito);
         Form *f = apri();
+        // The first opening writes the defaults and shows them.
+        QCOMPARE(dir.read(QStringLiteral("Formati.dat")), kPredefinito);
+        QVERIFY(font(f, 3)->currentText() == "Arial" && box(f, "txtAltCar", 3)->text() == "12" && box(f, "txtMargSup", 3)->text() == "20");
         box(f, "txtLungRiga", 1)->setText(QStringLiteral("150"));
         box(f, "txtMargSin", 1)->setText(QStringLiteral("30"));
-        font(f, 2)->setCurrentText(QStringLiteral("Liberation Serif"));
-        click(f, "cmdOkFormati");
-        QByteArray atteso = QByteArray("Arial\r\n12\r\n190\r\n20\r\n20\r\n");
-        atteso = atteso + "Arial\r\n12\r\n150\r\n30\r\n20\r\n" + "Liberation Serif\r\n12\r\n190\r\n20\r\n20\r\n" + atteso;
-        QCOMPARE(dir.read(QStringLiteral("Formati.dat")), atteso);
-        QVERIFY(!Forms::isLoaded(QStringLiteral("frmFormati")));
-        QVERIFY(window(QStringLiteral("frmUtilità")) && window(QStringLiteral("frmUtilità"))->isVisible());
-        QVERIFY(Msg::shown().isEmpty());
-        // The printing side reads the new values.
-        const auto letti = FileFormati::leggi();
-        QVERIFY(letti);
-        QCOMPARE(FileFormati::numerico((*letti)[1])->lunghezzaRiga, qint16(150));
-    }
-
-    void cancelLeavesTheFileAlone()
-    {
-        ProgramFolder dir;
-        const QByteArray mio("Verdana\r\n11\r\n180\r\n25\r\n30\r\n");
-        dir.write(QStringLiteral("Formati.dat"), mio.repeated(4));
-        Form *f = apri();
-        QCOMPARE(font(f, 3)->currentText(), QStringLiteral("Verdana"));
-        box(f, "txtAltCar", 0)->setText(QStringLiteral("99"));
-        click(f, "cmdEsciFormati");
-        QCOMPARE(dir.read(QStringLiteral("Formati.dat")), mio.repeated(4));
-        QVERIFY(!Forms::isLoaded(QStringLiteral("frmFormati")));
-        QVERIFY(window(QStringLiteral("frmUtilità"))->isVisible());
-    }
-
-    void valuesThatWouldNotReadBackAreRefused()
-    {
-        ProgramFolder dir;
-        dir.write(QStringLiteral("Formati.dat"), kPredefinito);
-        Form *f = apri();
-        struct Caso {
-            const char *casella;
-            int formato;
-            QString valore;
-            QString messaggio;
-        };
-        const QList<Caso> casi{
-            {"txtAltCar", 1, QStringLiteral("12,5"), QStringLiteral("\"Formato2 - Altezza del carattere\" non può contenere la virgola: scrivi 12.5 con il punto.")},
-            {"txtMargSup", 3, QStringLiteral("alto"), QStringLiteral("\"Formato4 - Margine superiore\" deve essere un numero intero tra -32768 e 32767.")},
-            {"txtLungRiga", 0, QString(), QStringLiteral("\"Formato1 - Lunghezza riga di stampa\" deve essere un numero intero tra -32768 e 32767.")},
-            {"txtMargSin", 2, QStringLiteral("40000"), QStringLiteral("\"Formato3 - Margine sinistro\" deve essere un numero intero tra -32768 e 32767.")},
-            {"txtAltCar", 0, QStringLiteral("0"), QStringLiteral("\"Formato1 - Altezza del carattere\" deve essere maggiore di zero.")},
-            {"cmbFontFormati", 2, QStringLiteral("\"Arial\""), QStringLiteral("\"Formato3 - Carattere\" non può cominciare con le virgolette.")},
-            {"cmbFontFormati", 1, QStringLiteral("  "), QStringLiteral("\"Formato2 - Carattere\" non può essere vuoto.")},
-        };
-        for (const Caso &c : casi) {
-            QWidget *w = control<QWidget>(f, QStringLiteral("%1%2").arg(QLatin1String(c.casella)).arg(c.formato));
-            const char *testo = qobject_cast<QComboBox *>(w) ? "currentText" : "text";
-            const QVariant prima = w->property(testo);
-            w->setProperty(testo, c.valore);
-            Msg::resetRecord();
-            Msg::queueAnswer(Msg::ResOk);
-            click(f, "cmdOkFormati");
-            QCOMPARE(Msg::shown().size(), 1);
-            QCOMPARE(Msg::shown().first().text, c.messaggio);
-            QCOMPARE(Msg::shown().first().title, QStringLiteral("Attenzione"));
-            QCOMPARE(Msg::beeps(), 1);
-            QCOMPARE(dir.read(QStringLiteral("Formati.dat")), kPredefinito);
-            QVERIFY(Forms::isLoaded(QStringLiteral("frmFormati")));
-            w->setProperty(testo, prima);
-        }
-        // Whole numbers typed with a decimal point are read back as 16-bit integers: accepted.
         box(f, "txtMargSup", 0)->setText(QStringLiteral("20.5"));
-        click(f, "cmdOkFormati");
-        QVERIFY(!Forms::isLoaded(QStringLiteral("frmFormati")));
+        font(f, 2)->setCurrentText(QStringLiteral("Liberation Serif"));
+        // A value that would not read back: told, nothing written, the window stays.
+        box(f, "txtAltCar", 1)->setText(QStringLiteral("12,5"));
+        Msg::queueAnswer(Msg::ResOk);
+        clickAt(control<QPushButton>(f, "cmdOkFormati"));
+        QVERIFY(Msg::shown().size() == 1 && Msg::shown().first().title == "Attenzione" && Msg::beeps() == 1);
+        QCOMPARE(Msg::shown().first().text,
+                 QStringLiteral("\"Formato2 - Altezza del carattere\" non può contenere la virgola: scrivi 12.5 con il punto."));
+        QVERIFY(dir.read(QStringLiteral("Formati.dat")) == kPredefinito && Forms::isLoaded(QStringLiteral("frmFormati")));
+        // Corrected: the boxes written as they stand, back to Utilità, and printing reads the new values.
+        box(f, "txtAltCar", 1)->setText(QStringLiteral("12"));
+        clickAt(control<QPushButton>(f, "cmdOkFormati"));
+        const QByteArray salvato = QByteArray("Arial\r\n12\r\n190\r\n20\r\n20.5\r\n") + "Arial\r\n12\r\n150\r\n30\r\n20\r\n"
+                                   + "Liberation Serif\r\n12\r\n190\r\n20\r\n20\r\n" + "Arial\r\n12\r\n190\r\n20\r\n20\r\n";
+        QCOMPARE(dir.read(QStringLiteral("Formati.dat")), salvato);
+        QVERIFY(chiusoSuUtilita() && Msg::shown().size() == 1);
+        const auto letti = FileFormati::leggi();
+        QVERIFY(letti && FileFormati::numerico((*letti)[1])->lunghezzaRiga == 150);
+        QCOMPARE(FileFormati::numerico((*letti)[0])->margineSuperiore, qint16(20));
+
+        // Opened again it shows the file; Esci leaves the file alone.
+        f = apri();
+        QVERIFY(font(f, 2)->currentText() == "Liberation Serif" && box(f, "txtMargSin", 1)->text() == "30");
+        box(f, "txtAltCar", 0)->setText(QStringLiteral("99"));
+        clickAt(control<QPushButton>(f, "cmdEsciFormati"));
+        QCOMPARE(dir.read(QStringLiteral("Formati.dat")), salvato);
+        QVERIFY(chiusoSuUtilita());
         VERIFY_NO_UNANSWERED();
     }
 
-    void unreadableFileShowsWhatCouldBeRead()
+    void anUnreadableFileShowsWhatCouldBeReadAndFocusOffersTheFonts()
     {
         ProgramFolder dir;
         dir.write(QStringLiteral("Formati.dat"), QByteArray("Arial\r\n 12 \r\n"));
         Form *f = apri();
-        QCOMPARE(box(f, "txtAltCar", 0)->text(), QStringLiteral("12"));
-        QCOMPARE(box(f, "txtLungRiga", 0)->text(), QString());
-        QCOMPARE(font(f, 1)->currentText(), QString());
+        QCOMPARE(QStringList({box(f, "txtAltCar", 0)->text(), box(f, "txtLungRiga", 0)->text(), font(f, 1)->currentText()}),
+                 QStringList({"12", "", ""}));
         QCOMPARE(dir.read(QStringLiteral("Formati.dat")), QByteArray("Arial\r\n 12 \r\n"));
-    }
-
-    void eachFocusOffersTheFonts()
-    {
-        ProgramFolder dir;
-        Form *f = apri();
-        QComboBox *cb = font(f, 2);
+        // The font box gets the system's families on each focus, once; the typed name stays.
+        QComboBox *cb = font(f, 0);
         QFocusEvent dentro(QEvent::FocusIn, Qt::TabFocusReason);
         QApplication::sendEvent(cb, &dentro);
         const QStringList famiglie = QFontDatabase::families();
-        QVERIFY(!famiglie.isEmpty());
-        const int n = cb->count();
-        QCOMPARE(n, int(QSet<QString>(famiglie.begin(), famiglie.end()).size()));
-        QCOMPARE(cb->itemText(0), famiglie.first());
-        QCOMPARE(cb->currentText(), QStringLiteral("Arial")); // the typed name stays
+        QVERIFY(!famiglie.isEmpty() && cb->itemText(0) == famiglie.first() && cb->currentText() == "Arial");
+        QCOMPARE(cb->count(), int(QSet<QString>(famiglie.begin(), famiglie.end()).size()));
         QApplication::sendEvent(cb, &dentro);
-        QCOMPARE(cb->count(), n); // not repeated
+        QCOMPARE(cb->count(), int(QSet<QString>(famiglie.begin(), famiglie.end()).size()));
         QCOMPARE(font(f, 1)->count(), 0);
     }
 };
