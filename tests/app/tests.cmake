@@ -1,5 +1,4 @@
 quaderlo_test(tst_avvio app/tst_Avvio.cpp)
-quaderlo_test(tst_frmlogin app/tst_frmLogin.cpp)
 # The installed layout and the Debian package are those of Linux desktops.
 if(UNIX AND NOT APPLE)
     quaderlo_test(tst_installazione app/tst_Installazione.cpp)

@@ -1,22 +1,33 @@
 #include "TestSupport.h"
 
 #include "app/CarQuad.h"
+#include "app/FileImpostazioni.h"
 #include "platform/Form.h"
 #include "platform/MsgBox.h"
 
+#include <QDateTime>
 #include <QFontDatabase>
 #include <QFontMetrics>
-#include <QDateTime>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
+#include <QPointer>
 #include <QPushButton>
 
+// The main menu's start-up in a program folder, and the access check with its password.
 namespace {
 const QByteArray kTitoli = ansi("Sit. Iniziale\r\nFinalità\r\nVal. 1° Q.\r\nVal. 2° Q.\r\n");
 
-QString label(const QString &name)
+QString label(const char *name) { return control<QLabel>(window("frmSplash"), name)->text(); }
+QLineEdit *box(const char *name) { return control<QLineEdit>(window("frmLogin"), name); }
+QPushButton *button(const char *name) { return control<QPushButton>(window("frmLogin"), name); }
+
+// The year, the titles and this Qua.inf.
+void settings(const ProgramFolder &dir, const QByteArray &quaInf)
 {
-    return window("frmSplash")->findChild<QLabel *>(name)->text();
+    dir.write("Anno.dat", "2026/27\r\n");
+    dir.write("Titoli.dat", kTitoli);
+    dir.write("Qua.inf", quaInf);
 }
 
 // Starts the program again on the same folder, as a new process would.
@@ -26,40 +37,86 @@ Form *restart()
     CarQuad::reset();
     return startProgram();
 }
+
+// Opens the window to change the password, as the utilities window does.
+Form *openChange()
+{
+    CarQuad::ModoPassword = 1;
+    Forms::get(QStringLiteral("frmLogin"))->Form_Load();
+    return window("frmLogin");
+}
+
+void replaceText(QLineEdit *edit, const QString &text)
+{
+    edit->setFocus();
+    edit->selectAll();
+    edit->insert(text); // keyClicks takes ASCII only
+}
 } // namespace
 
 class TestAvvio : public QObject
 {
     Q_OBJECT
 private slots:
-    void init() { Msg::resetRecord(); }
     void cleanup() { VERIFY_NO_UNANSWERED(); }
 
-    void firstStartInAnEmptyFolder()
+    void yearAskedUntilGivenThenNothingChanges()
     {
         ProgramFolder dir;
-        Msg::queueInput(QStringLiteral("2026/2027"));
-        Form *menu = startProgram();
-        QVERIFY(menu->isVisible());
-        QCOMPARE(menu->windowTitle(), QString::fromUtf8("Menù"));
-        QCOMPARE(Msg::shown().size(), 1);
-        QVERIFY(Msg::shown()[0].isInput);
-        QCOMPARE(Msg::shown()[0].text, QStringLiteral("Anno Scolastico ?"));
-        QCOMPARE(Msg::shown()[0].title, QStringLiteral("Anno Scolastico"));
-        QVERIFY(Msg::shown()[0].width >= Msg::titleWidth(QStringLiteral("Anno Scolastico")));
-        QCOMPARE(dir.read("Anno.dat"), QByteArray("2026/2027\r\n"));
-        QCOMPARE(dir.read("Qua.inf"), QByteArray("Quaderlo\r\n\r\n"));
+        Msg::queueInput(QString(), false);
+        startProgram();
+        QCOMPARE(label("lblAnnoScolastico"), "Anno Scolastico ");
+        QCOMPARE(dir.read("Anno.dat"), "\r\n");
+        Msg::queueInput("2026/2027");
+        QVERIFY(restart()->isVisible());
+        QCOMPARE(Msg::shown().size(), 2);
+        const Msg::Shown d = Msg::shown().last();
+        QVERIFY(d.isInput && d.text == "Anno Scolastico ?" && d.title == "Anno Scolastico");
+        QVERIFY(d.width >= Msg::titleWidth("Anno Scolastico"));
+        QCOMPARE(dir.read("Anno.dat"), "2026/2027\r\n");
+        QCOMPARE(dir.read("Qua.inf"), "Quaderlo\r\n\r\n");
         QCOMPARE(dir.read("Titoli.dat"), kTitoli);
-        QCOMPARE(label("lblAnnoScolastico"), QStringLiteral("Anno Scolastico 2026/2027"));
+        QCOMPARE(label("lblAnnoScolastico"), "Anno Scolastico 2026/2027");
         QCOMPARE(label("lblVersion"), QStringLiteral("Versione %1.%2").arg(QUADERLO_VERSION_MAJOR).arg(QUADERLO_VERSION_MINOR));
-        QCOMPARE(label("lblProductName"), QStringLiteral("Quaderlo"));
         QVERIFY(!Forms::isLoaded("frmLogin"));
-
-        // The second start asks nothing and changes no file.
+        // The next start asks nothing and changes no file.
         restart();
-        QCOMPARE(Msg::shown().size(), 1);
-        QCOMPARE(label("lblAnnoScolastico"), QStringLiteral("Anno Scolastico 2026/2027"));
+        QCOMPARE(Msg::shown().size(), 2);
+        QCOMPARE(label("lblAnnoScolastico"), "Anno Scolastico 2026/2027");
         QCOMPARE(dir.read("Titoli.dat"), kTitoli);
+
+        // A year file is read as all but its last two bytes; shorter than two bytes, it holds no year.
+        dir.write("Anno.dat", "2026-2027");
+        restart();
+        QCOMPARE(label("lblAnnoScolastico"), "Anno Scolastico 2026-20");
+        QCOMPARE(dir.read("Anno.dat"), "2026-2027");
+        dir.write("Anno.dat", "x");
+        Msg::queueInput("2030");
+        restart();
+        QCOMPARE(Msg::shown().size(), 3);
+        QCOMPARE(dir.read("Anno.dat"), "2030\r\n");
+    }
+
+    void settingsFilesReadAsCommaSeparatedFields()
+    {
+        ProgramFolder dir;
+        dir.write("Anno.dat", "2026\r\n");
+        // Further lines overwrite the values again; a comma splits a value; any case of the name.
+        dir.write("Qua.inf", "primo\r\nuno\r\n  Maestra Anna  \r\n\r\n");
+        dir.write("titoli.DAT", "A, B\r\nC\r\nD\r\n");
+        startProgram();
+        QVERIFY(CarQuad::NomeUtente == "Maestra Anna" && CarQuad::PasswordUtente.isEmpty());
+        QCOMPARE((QStringList{CarQuad::TitoloQuadro1, CarQuad::TitoloQuadro2, CarQuad::TitoloQuadro3, CarQuad::TitoloQuadro4}),
+                 (QStringList{"A", "B", "C", "D"}));
+        QVERIFY(!Forms::isLoaded("frmLogin"));
+        // A missing Qua.inf is made; the titles file is kept as it is.
+        QVERIFY(QFile::remove(dir.file("Qua.inf")));
+        restart();
+        QCOMPARE(dir.read("Qua.inf"), "Quaderlo\r\n\r\n");
+        QVERIFY(CarQuad::NomeUtente == "Quaderlo" && CarQuad::PasswordUtente.isEmpty() && CarQuad::TitoloQuadro4 == "D");
+        QCOMPARE(dir.read("titoli.DAT"), "A, B\r\nC\r\nD\r\n");
+        QVERIFY(!dir.exists("Titoli.dat"));
+        QVERIFY(Msg::shown().isEmpty());
     }
 
     void boxesAreWideEnoughForTheirWholeTitle()
@@ -67,136 +124,185 @@ private slots:
         // The title as the window manager shows it, with the program's name, and its buttons beside it.
         QFont bar = QFontDatabase::systemFont(QFontDatabase::TitleFont);
         bar.setBold(true);
-        const QString decorato = QString::fromUtf8("Conferma eliminazione \u2014 Quaderlo");
-        QVERIFY(Msg::titleWidth(QStringLiteral("Conferma eliminazione")) >= QFontMetrics(bar).horizontalAdvance(decorato) + 100);
-        QCOMPARE(Msg::titleWidth(QStringLiteral("Attenzione")), Msg::titleWidth(QString::fromUtf8("Attenzione \u2014 Quaderlo")));
-        QVERIFY(Msg::titleWidth(QStringLiteral("Attenzione")) < Msg::titleWidth(QStringLiteral("Conferma eliminazione")));
-
+        const QString decorato = "Conferma eliminazione \u2014 Quaderlo";
+        QVERIFY(Msg::titleWidth("Conferma eliminazione") >= QFontMetrics(bar).horizontalAdvance(decorato) + 100);
+        QCOMPARE(Msg::titleWidth("Attenzione"), Msg::titleWidth("Attenzione \u2014 Quaderlo"));
+        QVERIFY(Msg::titleWidth("Attenzione") < Msg::titleWidth("Conferma eliminazione"));
         ProgramFolder dir;
         dir.write("Anno.dat", "2026/27\r\n");
         startProgram();
-        const struct {
-            Msg::Buttons buttons;
-            const char *title;
-        } boxes[] = {{Msg::Ok, "Attenzione"}, {Msg::YesNo, "Conferma eliminazione"}, {Msg::Ok, "Fatto"}};
-        for (const auto &b : boxes) {
+        for (const char *title : {"Attenzione", "Conferma eliminazione", "Fatto"}) {
             Msg::queueAnswer(Msg::ResOk);
-            Msg::box(QStringLiteral("Sì."), b.buttons, Msg::Question, QLatin1String(b.title));
-            QVERIFY2(Msg::shown().last().width >= Msg::titleWidth(QLatin1String(b.title)), b.title);
+            Msg::box("Sì.", Msg::Ok, Msg::Question, title);
+            QVERIFY2(Msg::shown().last().width >= Msg::titleWidth(title), title);
         }
     }
 
     void italianWhateverTheSystemsLocale()
     {
         // The tests run under LANG=C.UTF-8, as on a machine set to English.
-        QCOMPARE(QLocale().name(), QStringLiteral("it_IT"));
-        QCOMPARE(QLocale().toString(12.5), QStringLiteral("12,5"));
+        QVERIFY(QLocale().name() == "it_IT" && QLocale().toString(12.5) == "12,5");
         const QDateTime data(QDate(2026, 12, 6), QTime(10, 30));
         // What Qt's own file dialog shows: dates in the system's locale, the kind of an entry translated.
         QCOMPARE(QLocale::system().toString(data, QLocale::ShortFormat),
                  QLocale(QLocale::Italian, QLocale::Italy).toString(data, QLocale::ShortFormat));
-        QCOMPARE(QLocale::system().monthName(12, QLocale::ShortFormat), QStringLiteral("dic"));
-        QCOMPARE(QCoreApplication::translate("QAbstractFileIconProvider", "Folder", "All other platforms"),
-                 QStringLiteral("Cartella"));
-        QCOMPARE(QCoreApplication::translate("QFileDialog", "New Folder"), QStringLiteral("Nuova cartella"));
+        QCOMPARE(QLocale::system().monthName(12, QLocale::ShortFormat), "dic");
+        QCOMPARE(QCoreApplication::translate("QAbstractFileIconProvider", "Folder", "All other platforms"), "Cartella");
+        QCOMPARE(QCoreApplication::translate("QFileDialog", "New Folder"), "Nuova cartella");
         // Programs started from here get the teacher's own environment.
         QVERIFY(qgetenv("LC_TIME") != "it_IT.UTF-8");
     }
 
-    void cancelOnTheYearAsksAgainNextTime()
-    {
-        ProgramFolder dir;
-        Msg::queueInput(QString(), false);
-        startProgram();
-        QCOMPARE(label("lblAnnoScolastico"), QStringLiteral("Anno Scolastico "));
-        QCOMPARE(dir.read("Anno.dat"), QByteArray("\r\n"));
-        Msg::queueInput(QStringLiteral("2027"));
-        restart();
-        QCOMPARE(Msg::shown().size(), 2);
-        QCOMPARE(dir.read("Anno.dat"), QByteArray("2027\r\n"));
-    }
-
-    void yearFileReadAsAllButItsLastTwoBytes()
-    {
-        ProgramFolder dir;
-        dir.write("Anno.dat", "2026-2027");
-        startProgram();
-        QVERIFY(Msg::shown().isEmpty());
-        QCOMPARE(label("lblAnnoScolastico"), QStringLiteral("Anno Scolastico 2026-20"));
-        QCOMPARE(dir.read("Anno.dat"), QByteArray("2026-2027"));
-
-        // A file shorter than two bytes holds no year: it is asked for.
-        ProgramFolder other;
-        other.write("Anno.dat", "x");
-        Msg::queueInput(QStringLiteral("2030"));
-        startProgram();
-        QCOMPARE(other.read("Anno.dat"), QByteArray("2030\r\n"));
-    }
-
-    void missingPasswordFileKeepsCustomTitles()
+    void esciOrTheTitleBarEndTheProgramAndFramesStayCentred()
     {
         ProgramFolder dir;
         dir.write("Anno.dat", "2026\r\n");
-        const QByteArray titles = ansi("Ingresso\r\nObiettivi\r\nPrimo\r\nSecondo\r\n");
-        dir.write("titoli.DAT", titles);
-        startProgram();
-        QCOMPARE(dir.read("Qua.inf"), QByteArray("Quaderlo\r\n\r\n"));
-        QCOMPARE(dir.read("titoli.DAT"), titles);
-        QVERIFY(!dir.exists("Titoli.dat"));
-        QCOMPARE(CarQuad::TitoloQuadro1, QStringLiteral("Ingresso"));
-        QCOMPARE(CarQuad::TitoloQuadro4, QStringLiteral("Secondo"));
-        QCOMPARE(CarQuad::NomeUtente, QStringLiteral("Quaderlo"));
-        QVERIFY(CarQuad::PasswordUtente.isEmpty());
-    }
-
-    void settingsFilesReadAsCommaSeparatedFields()
-    {
-        ProgramFolder dir;
-        dir.write("Anno.dat", "2026\r\n");
-        // Further lines overwrite the values again; a comma splits a value.
-        dir.write("Qua.inf", "primo\r\nuno\r\n  Maestra Anna  \r\n\r\n");
-        dir.write("Titoli.dat", "A, B\r\nC\r\nD\r\n");
-        startProgram();
-        QCOMPARE(CarQuad::NomeUtente, QStringLiteral("Maestra Anna"));
-        QVERIFY(CarQuad::PasswordUtente.isEmpty());
-        QCOMPARE(CarQuad::TitoloQuadro1, QStringLiteral("A"));
-        QCOMPARE(CarQuad::TitoloQuadro2, QStringLiteral("B"));
-        QCOMPARE(CarQuad::TitoloQuadro3, QStringLiteral("C"));
-        QCOMPARE(CarQuad::TitoloQuadro4, QStringLiteral("D"));
-        QVERIFY(!Forms::isLoaded("frmLogin"));
-    }
-
-    void esciAndTheTitleBarEndTheProgram()
-    {
-        ProgramFolder dir;
-        dir.write("Anno.dat", "2026\r\n");
-        Form *menu = startProgram();
-        clickAt(menu->findChild<QPushButton *>("cmdEsci"));
-        QVERIFY(Forms::programEnded());
-        QVERIFY(!Forms::isLoaded("frmSplash"));
-
-        menu = restart();
+        clickAt(startProgram()->findChild<QPushButton *>("cmdEsci"));
+        QVERIFY(Forms::programEnded() && !Forms::isLoaded("frmSplash"));
+        Form *menu = restart();
         QVERIFY(!Forms::programEnded());
-        menu->close();
-        QVERIFY(Forms::programEnded());
-    }
-
-    void framesStayCentred()
-    {
-        ProgramFolder dir;
-        dir.write("Anno.dat", "2026\r\n");
-        Form *menu = startProgram();
         auto *f1 = menu->findChild<QWidget *>("Frame1");
         auto *f2 = menu->findChild<QWidget *>("Frame2");
         for (const QSize size : {QSize(1000, 700), QSize(200, 150)}) {
             menu->resize(size);
             for (QWidget *f : {f1, f2}) {
-                QVERIFY(qAbs(f->x() - (size.width() - f->width()) / 2) <= 1);
-                QVERIFY(qAbs(f->y() - (size.height() - f->height()) / 2) <= 1);
+                QVERIFY(qAbs(2 * f->x() + f->width() - size.width()) <= 2);
+                QVERIFY(qAbs(2 * f->y() + f->height() - size.height()) <= 2);
             }
         }
-        QVERIFY(f1->x() < 0 && f1->y() < 0);
-        QVERIFY(f2->width() > f1->width() && f2->height() > f1->height());
+        QVERIFY(f1->x() < 0 && f1->y() < 0 && f2->width() > f1->width() && f2->height() > f1->height());
+        menu->close();
+        QVERIFY(Forms::programEnded());
+    }
+
+    void accessCheckAtStartUpAndAnUnwritableQuaInf()
+    {
+        ProgramFolder dir;
+        settings(dir, "Maestra\r\nSegreto\r\n");
+        Form *menu = startProgram();
+        Form *login = window("frmLogin");
+        QVERIFY(login && login->isVisible() && login->windowTitle() == "Accesso");
+        QCOMPARE(box("txtUserName")->text(), "Maestra");
+        QVERIFY(box("txtPassword")->text().isEmpty() && box("txtPassword")->echoMode() == QLineEdit::Password);
+        QVERIFY(menu->isVisible() && !menu->isEnabled() && CarQuad::ModoPassword == 0);
+
+        // Differing in case: refused, the typed text selected for retyping.
+        Msg::queueAnswer(Msg::ResOk);
+        typeText(box("txtPassword"), "segreto");
+        QCOMPARE(Msg::shown().size(), 1);
+        const Msg::Shown m = Msg::shown()[0];
+        QVERIFY(m.text == "Password non valida. Riprovare." && m.title == "Accesso" && m.icon == Msg::NoIcon);
+        QCOMPARE(box("txtPassword")->selectedText(), "segreto");
+        QCOMPARE(box("txtPassword")->displayText(), "*******");
+        QTRY_COMPARE(login->focusWidget(), box("txtPassword"));
+        QVERIFY(login->isVisible() && !menu->isEnabled());
+        // Retried: a blank after it is wrong too; any user name goes with the right password.
+        Msg::queueAnswer(Msg::ResOk);
+        typeText(box("txtPassword"), "Segreto ");
+        QCOMPARE(Msg::shown().size(), 2);
+        box("txtUserName")->setText("Chiunque");
+        box("txtPassword")->setText("Segreto");
+        clickAt(button("cmdOK"));
+        QCOMPARE(Msg::shown().size(), 2);
+        QVERIFY(!login->isVisible() && menu->isVisible() && menu->isEnabled());
+        QCOMPARE(dir.read("Qua.inf"), "Maestra\r\nSegreto\r\n");
+
+        // A change that cannot be written is reported; nothing changes.
+        openChange();
+        box("txtPassword")->setText("nuova");
+        Msg::queueAnswer(Msg::ResOk);
+        {
+            ReadOnlyFolder lock(dir.path());
+            clickAt(button("cmdOK"));
+        }
+        QCOMPARE(Msg::shown().size(), 3);
+        QVERIFY(Msg::shown()[2].text.startsWith("Impossibile salvare la password.\n\r Qua.inf: "));
+        QVERIFY(Msg::shown()[2].title == "Cambia password" && Msg::shown()[2].icon == Msg::Critical);
+        QCOMPARE(dir.read("Qua.inf"), "Maestra\r\nSegreto\r\n");
+        QVERIFY(CarQuad::PasswordUtente == "Segreto" && login->isVisible() && CarQuad::ModoPassword == 1);
+        // Annulla in change mode: nothing written, back where it was, the program goes on.
+        clickAt(button("cmdCancel"));
+        QVERIFY(!login->isVisible() && CarQuad::ModoPassword == 0 && !Forms::programEnded());
+        QCOMPARE(dir.read("Qua.inf"), "Maestra\r\nSegreto\r\n");
+        // Change mode without Qua.inf: both boxes empty; closing by the title bar writes nothing.
+        QVERIFY(QFile::remove(dir.file("Qua.inf")));
+        openChange();
+        QVERIFY(box("txtUserName")->text().isEmpty() && box("txtPassword")->text().isEmpty());
+        login->close();
+        QVERIFY(!login->isVisible() && !Forms::programEnded() && !dir.exists("Qua.inf"));
+    }
+
+    void annullaAtStartUpEndsTheProgram()
+    {
+        for (bool titleBar : {false, true}) {
+            ProgramFolder dir;
+            settings(dir, "Quaderlo\r\nx\r\n");
+            QPointer<Form> menu = startProgram();
+            if (titleBar)
+                window("frmLogin")->close();
+            else
+                clickAt(button("cmdCancel"));
+            QVERIFY(Forms::programEnded() && (menu.isNull() || !menu->isEnabled()));
+            QTRY_VERIFY(menu.isNull());
+        }
+    }
+
+    void changedThroughCambiaPassword()
+    {
+        ProgramFolder dir;
+        settings(dir, "Quaderlo\r\n\r\n");
+        QVERIFY(startProgram()->isEnabled() && !window("frmLogin")); // no password, no check
+        Form *login = openChange();
+        QVERIFY(login->isVisible() && login->windowTitle() == "Cambia password" && button("cmdOK")->text() == "Cambia");
+        QCOMPARE(box("txtUserName")->text(), "Quaderlo");
+        QVERIFY(box("txtPassword")->text().isEmpty() && box("txtPassword")->echoMode() == QLineEdit::Normal);
+        // What would not read back is refused, named for the user name or the password.
+        const char *valori[][2] = {{"a,b", "non può contenere la virgola."},
+                                   {"\"ab\"", "non può iniziare con le virgolette."},
+                                   {" ab", "non può iniziare o terminare con uno spazio."},
+                                   {"ab ", "non può iniziare o terminare con uno spazio."},
+                                   {"Жb", "contiene caratteri non ammessi: Ж"},
+                                   {"Maestra Niccolò \"x\"", ""}};
+        for (const auto &v : valori)
+            QCOMPARE(Impostazioni::valoreNonRileggibile(v[0]), v[1]);
+        // In the window, the box at fault is selected for retyping.
+        QVERIFY(QTest::qWaitForWindowActive(login));
+        const char *refused[][4] = {{"Rossi, Anna", "ab", "Il nome utente non può contenere la virgola.", "txtUserName"},
+                                    {"Anna", "Жb", "La password contiene caratteri non ammessi: Ж", "txtPassword"}};
+        for (const auto &c : refused) {
+            Msg::resetRecord();
+            Msg::queueAnswer(Msg::ResOk);
+            box("txtUserName")->setText(c[0]);
+            box("txtPassword")->setText(c[1]);
+            clickAt(button("cmdOK"));
+            QCOMPARE(Msg::shown().size(), 1);
+            QCOMPARE(Msg::shown()[0].text, c[2]);
+            QVERIFY(Msg::shown()[0].title == "Attenzione" && Msg::shown()[0].icon == Msg::Exclamation);
+            QCOMPARE(dir.read("Qua.inf"), "Quaderlo\r\n\r\n");
+            QVERIFY(login->isVisible() && CarQuad::ModoPassword == 1);
+            QCOMPARE(box(c[3])->selectedText(), box(c[3])->text());
+        }
+
+        replaceText(box("txtUserName"), "Maestra Niccolò");
+        replaceText(box("txtPassword"), "Segreto");
+        clickAt(button("cmdOK"));
+        QCOMPARE(dir.read("Qua.inf"), ansi("Maestra Niccolò\r\nSegreto\r\n"));
+        QVERIFY(CarQuad::ModoPassword == 0 && !login->isVisible());
+        QVERIFY(CarQuad::PasswordUtente.isEmpty()); // in force from the next reading
+        // The next start asks it, the menu disabled until it is right.
+        Form *menu = restart();
+        QVERIFY(window("frmLogin")->isVisible() && !menu->isEnabled());
+        QCOMPARE(box("txtUserName")->text(), "Maestra Niccolò");
+        typeText(box("txtPassword"), "Segreto");
+        QVERIFY(menu->isEnabled());
+        // Shown in clear when changing; changed to empty, nothing is asked any more.
+        openChange();
+        QCOMPARE(box("txtPassword")->displayText(), "Segreto");
+        box("txtPassword")->clear();
+        clickAt(button("cmdOK"));
+        QCOMPARE(dir.read("Qua.inf"), ansi("Maestra Niccolò\r\n\r\n"));
+        QVERIFY(restart()->isEnabled() && !window("frmLogin"));
+        QCOMPARE(Msg::shown().size(), 1);
     }
 };
 

@@ -35,18 +35,9 @@ inline void preparaArchivio(const ProgramFolder &dir)
     dir.write("quadro4.txt", ansi("A=Ottimo il percorso di CognomeNome\r\nB=, sempre sereno\r\n"));
 }
 
-inline frmCompila *finestra()
-{
-    return qobject_cast<frmCompila *>(Forms::find(QStringLiteral("frmCompila")));
-}
+inline frmCompila *finestra() { return qobject_cast<frmCompila *>(Forms::find(QStringLiteral("frmCompila"))); }
 
-template <class T> T *c(const char *name)
-{
-    T *w = control<T>(finestra(), QString::fromLatin1(name));
-    if (!w)
-        qWarning("control %s not found", name);
-    return w;
-}
+template <class T = QPushButton> T *c(const char *name) { return control<T>(finestra(), QString::fromLatin1(name)); }
 
 inline QComboBox *classe() { return c<QComboBox>("cmbClasse"); }
 inline QComboBox *alunno() { return c<QComboBox>("cmbAlunno"); }
@@ -56,19 +47,25 @@ inline QListWidget *lista(int i) { return control<QListWidget>(finestra(), QStri
 inline QPlainTextEdit *testo() { return c<QPlainTextEdit>("txtTesto"); }
 inline QPlainTextEdit *txtQ(int n) { return control<QPlainTextEdit>(finestra(), QStringLiteral("txtQ%1").arg(n)); }
 inline QPushButton *pulsante(const char *name) { return c<QPushButton>(name); }
+inline void clic(QPushButton *b) { clickAt(b); }
+inline void clic(const char *name) { clickAt(c(name)); }
+inline void clicScheda(QTabWidget *tabs, int i) { clickTab(tabs, i); }
 
 // Main menu, "Giudizi".
 inline frmCompila *apriDalMenu()
 {
-    Form *menu = startProgram();
-    clickAt(control<QPushButton>(menu, QStringLiteral("cmdCompila")));
+    clickAt(control<QPushButton>(startProgram(), QStringLiteral("cmdCompila")));
     return finestra();
 }
 
 // Opens the list (the DropDown event) and, when it opened, chooses the entry as a user does.
-inline bool scegli(QComboBox *box, const QString &voce)
+inline bool scegli(QComboBox *box, const QString &voce) { return chooseInCombo(box, voce) && box->currentText() == voce; }
+
+// The archive above, the window from the main menu, a class and a pupil chosen.
+inline bool apri(const ProgramFolder &dir, const char *cl = "3A", const char *al = "Bianchi Anna")
 {
-    return chooseInCombo(box, voce) && box->currentText() == voce;
+    preparaArchivio(dir);
+    return apriDalMenu() && scegli(classe(), QString::fromUtf8(cl)) && scegli(alunno(), QString::fromUtf8(al));
 }
 
 // Opens the list and closes it again without choosing.
@@ -87,17 +84,11 @@ inline QStringList voci(QComboBox *box)
     return out;
 }
 
-inline void clicScheda(QTabWidget *tabs, int i)
-{
-    clickTab(tabs, i);
-}
-
 // A click on a phrase ticks or unticks it.
 inline void spunta(QListWidget *l, int riga)
 {
-    QListWidgetItem *it = l->item(riga);
-    l->scrollToItem(it);
-    clickAt(l->viewport(), l->visualItemRect(it).center());
+    l->scrollToItem(l->item(riga));
+    clickAt(l->viewport(), l->visualItemRect(l->item(riga)).center());
 }
 
 inline QList<int> spuntate(QListWidget *l)
@@ -109,9 +100,12 @@ inline QList<int> spuntate(QListWidget *l)
     return out;
 }
 
-inline void clic(QPushButton *b)
+// Clicks these phrases of list lst, then OK.
+inline void componi(int lst, const QList<int> &righe)
 {
-    clickAt(b);
+    for (const int r : righe)
+        spunta(lista(lst), r);
+    clic("cmdOkTestoGiudizio");
 }
 
 // Typing (or pasting) at the end of a text box.
@@ -122,17 +116,20 @@ inline void aggiungi(QPlainTextEdit *t, const QString &s)
     t->insertPlainText(s);
 }
 
+// Queues the answers of the next message boxes.
+inline void rispondi(std::initializer_list<Msg::Result> risposte)
+{
+    for (const Msg::Result r : risposte)
+        Msg::queueAnswer(r);
+}
+
 inline int quanteDomande()
 {
     int n = 0;
     for (const Msg::Shown &s : Msg::shown())
-        if (s.title == QLatin1String("Salva le modifiche"))
-            ++n;
+        n += s.title == QLatin1String("Salva le modifiche");
     return n;
 }
 
-inline Msg::Shown ultimo()
-{
-    return Msg::shown().isEmpty() ? Msg::Shown{} : Msg::shown().last();
-}
+inline Msg::Shown ultimo() { return Msg::shown().isEmpty() ? Msg::Shown{} : Msg::shown().last(); }
 } // namespace Compila

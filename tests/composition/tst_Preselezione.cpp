@@ -8,8 +8,7 @@ namespace {
 // As the utilities window's "Preselezione" button opens the window.
 frmCompila *apriPreselezione()
 {
-    Form *menu = startProgram();
-    menu->hide();
+    startProgram()->hide();
     CarQuad::ModoPreselezione = 1;
     Forms::get(QStringLiteral("frmCompila"))->Form_Load();
     CarQuad::RicaricaClassi = true;
@@ -17,13 +16,10 @@ frmCompila *apriPreselezione()
     return finestra();
 }
 
-QStringList filePreselezione(const ProgramFolder &dir)
+// The files of the program folder: the preselection and nothing else written beside it.
+QStringList file(const ProgramFolder &dir)
 {
-    QStringList out;
-    for (const QString &f : QDir(dir.path()).entryList(QDir::Files))
-        if (f.startsWith(QLatin1String("presele"), Qt::CaseInsensitive))
-            out << f;
-    return out;
+    return QDir(dir.path()).entryList({QStringLiteral("presele*"), QStringLiteral("*.q?")}, QDir::Files);
 }
 } // namespace
 
@@ -31,70 +27,58 @@ class TestPreselezione : public QObject
 {
     Q_OBJECT
 private slots:
+    void cleanup() { VERIFY_NO_UNANSWERED(); }
+
     void editingThePreselectionThenUsingIt()
     {
         ProgramFolder dir;
         preparaArchivio(dir);
         dir.write("presele.dat", "2 \r\n\r\n1 \r\n\r\n");
         frmCompila *f = apriPreselezione();
-        QVERIFY(f && f->isVisible());
-        QVERIFY(!classe()->isEnabled());
-        QVERIFY(!alunno()->isEnabled());
-        QVERIFY(!pulsante("cmdCaricaTesto")->isVisible());
-        QVERIFY(!pulsante("cmdCaricaTesto")->isEnabled());
-        QCOMPARE(CarQuad::Preselezione1, QStringLiteral("2 "));
+        QVERIFY(f && f->isVisible() && !classe()->isEnabled() && !alunno()->isEnabled() && !c("cmdCaricaTesto")->isVisible());
 
         // A tab without pupil: no message; the name stays a placeholder, the ending is "o".
-        clicScheda(schedeGiudizi(), 0);
-        QVERIFY(Msg::shown().isEmpty());
-        QCOMPARE(lista(0)->item(0)->text(), QString::fromUtf8("1=CognomeNome si è mostrato attento"));
+        clickTab(schedeGiudizi(), 0);
+        QVERIFY(Msg::shown().isEmpty() && CarQuad::FileAlunno == "Presele");
+        QCOMPARE(lista(0)->item(0)->text(), "1=CognomeNome si è mostrato attento");
         QCOMPARE(spuntate(lista(0)), QList<int>{2});
-        QCOMPARE(CarQuad::FileAlunno, QStringLiteral("Presele"));
-        spunta(lista(0), 0);
-        clic(pulsante("cmdOkTestoGiudizio"));
-        QCOMPARE(testo()->toPlainText(), QString::fromUtf8("CognomeNome si è mostrato attento\nHa lavorato con impegno"));
+        componi(0, {0});
+        QCOMPARE(testo()->toPlainText(), "CognomeNome si è mostrato attento\nHa lavorato con impegno");
         // The other sections' lines are written back as read; no section text is written.
-        QCOMPARE(dir.read("presele.dat"), QByteArray("0 2 \r\n\r\n1 \r\n\r\n"));
-        QCOMPARE(QDir(dir.path()).entryList({QStringLiteral("*.q?")}, QDir::Files), QStringList());
-        QCOMPARE(filePreselezione(dir), QStringList{"presele.dat"});
-        aggiungi(testo(), QStringLiteral(" corretto"));
-        QVERIFY(!pulsante("cmdSalvaTesto")->isEnabled());
+        QCOMPARE(dir.read("presele.dat"), "0 2 \r\n\r\n1 \r\n\r\n");
+        QCOMPARE(file(dir), QStringList{"presele.dat"});
+        aggiungi(testo(), " corretto");
+        QVERIFY(!c("cmdSalvaTesto")->isEnabled());
 
         // Nothing ticked empties that section's preselection.
-        clicScheda(schedeGiudizi(), 2);
+        clickTab(schedeGiudizi(), 2);
         QCOMPARE(spuntate(lista(2)), QList<int>{1});
-        QCOMPARE(lista(2)->item(1)->text(), QString::fromUtf8("No=CognomeNome non è ancora pronto"));
-        spunta(lista(2), 1);
-        clic(pulsante("cmdOkTestoGiudizio"));
-        QCOMPARE(dir.read("presele.dat"), QByteArray("0 2 \r\n\r\n\r\n\r\n"));
+        QCOMPARE(lista(2)->item(1)->text(), "No=CognomeNome non è ancora pronto");
+        componi(2, {1});
+        QCOMPARE(dir.read("presele.dat"), "0 2 \r\n\r\n\r\n\r\n");
 
         // Leaving goes back to the main menu.
-        clic(pulsante("cmdFineLavoro"));
+        clic("cmdFineLavoro");
         QTRY_VERIFY(!Forms::isLoaded("frmCompila"));
-        QCOMPARE(CarQuad::ModoPreselezione, 0);
         Form *menu = window("frmSplash");
-        QVERIFY(menu->isVisible() && menu->isEnabled());
+        QVERIFY(CarQuad::ModoPreselezione == 0 && menu->isVisible() && menu->isEnabled());
 
         // A pupil: own choice and preselection come up ticked together; index 0 is in both.
         dir.write("3A/Bianchi Anna.dat", "0 \r\n");
         clickAt(control<QPushButton>(menu, QStringLiteral("cmdCompila")));
-        QVERIFY(finestra() && classe()->isEnabled());
-        QVERIFY(scegli(classe(), "3A"));
-        QVERIFY(scegli(alunno(), "Bianchi Anna"));
+        QVERIFY(scegli(classe(), "3A") && scegli(alunno(), "Bianchi Anna"));
         QCOMPARE(spuntate(lista(0)), (QList<int>{0, 2}));
-        QCOMPARE(lista(0)->item(0)->text(), QString::fromUtf8("1=Bianchi Anna si è mostrata attenta"));
-        clic(pulsante("cmdOkTestoGiudizio"));
-        QCOMPARE(dir.read("3A/Bianchi Anna.dat"), QByteArray("0 2 \r\n\r\n\r\n\r\n"));
+        QCOMPARE(lista(0)->item(0)->text(), "1=Bianchi Anna si è mostrata attenta");
+        clic("cmdOkTestoGiudizio");
+        QCOMPARE(dir.read("3A/Bianchi Anna.dat"), "0 2 \r\n\r\n\r\n\r\n");
         // Unticking a preselected phrase for this pupil leaves the preselection as it is.
-        spunta(lista(0), 2);
-        clic(pulsante("cmdOkTestoGiudizio"));
-        QCOMPARE(dir.read("3A/Bianchi Anna.dat"), QByteArray("0 \r\n\r\n\r\n\r\n"));
-        QCOMPARE(dir.read("presele.dat"), QByteArray("0 2 \r\n\r\n\r\n\r\n"));
+        componi(0, {2});
+        QCOMPARE(dir.read("3A/Bianchi Anna.dat"), "0 \r\n\r\n\r\n\r\n");
+        QCOMPARE(dir.read("presele.dat"), "0 2 \r\n\r\n\r\n\r\n");
         // Changed while the window is open: read again when a tab is clicked.
         dir.write("presele.dat", "3 \r\n");
-        clicScheda(schedeGiudizi(), 0);
+        clickTab(schedeGiudizi(), 0);
         QCOMPARE(spuntate(lista(0)), (QList<int>{0, 3}));
-        VERIFY_NO_UNANSWERED();
     }
 
     void preselectionFileCreatedOrRewrittenInPlace()
@@ -102,28 +86,23 @@ private slots:
         ProgramFolder dir;
         preparaArchivio(dir);
         apriPreselezione();
-        QVERIFY(CarQuad::Preselezione4.isEmpty());
-        clicScheda(schedeGiudizi(), 3);
+        clickTab(schedeGiudizi(), 3);
         QVERIFY(spuntate(lista(3)).isEmpty());
-        spunta(lista(3), 0);
-        clic(pulsante("cmdOkTestoGiudizio"));
-        QCOMPARE(filePreselezione(dir), QStringList{"presele.dat"});
-        QCOMPARE(dir.read("presele.dat"), QByteArray("\r\n\r\n\r\n0 \r\n"));
-        clic(pulsante("cmdFineLavoro"));
+        componi(3, {0});
+        QCOMPARE(file(dir), QStringList{"presele.dat"});
+        QCOMPARE(dir.read("presele.dat"), "\r\n\r\n\r\n0 \r\n");
+        clic("cmdFineLavoro");
         QTRY_VERIFY(!Forms::isLoaded("frmCompila"));
 
         // A file named in other letters is the same file.
         QFile::remove(dir.file("presele.dat"));
         dir.write("Presele.DAT", "1 \r\n0 \r\n");
         apriPreselezione();
-        QCOMPARE(CarQuad::Preselezione2, QStringLiteral("0 "));
-        clicScheda(schedeGiudizi(), 1);
+        clickTab(schedeGiudizi(), 1);
         QCOMPARE(spuntate(lista(1)), QList<int>{0});
-        spunta(lista(1), 1);
-        clic(pulsante("cmdOkTestoGiudizio"));
-        QCOMPARE(filePreselezione(dir), QStringList{"Presele.DAT"});
-        QCOMPARE(dir.read("Presele.DAT"), QByteArray("1 \r\n0 1 \r\n\r\n\r\n"));
-        VERIFY_NO_UNANSWERED();
+        componi(1, {1});
+        QCOMPARE(file(dir), QStringList{"Presele.DAT"});
+        QCOMPARE(dir.read("Presele.DAT"), "1 \r\n0 1 \r\n\r\n\r\n");
     }
 };
 

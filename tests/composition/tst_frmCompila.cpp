@@ -11,309 +11,221 @@ class TestFrmCompila : public QObject
 {
     Q_OBJECT
 private slots:
-    void teacherComposesCorrectsAndSaves()
+    void cleanup() { VERIFY_NO_UNANSWERED(); QCOMPARE(Msg::pendingAnswers(), 0); }
+
+    // Two pupils composed, corrected and saved in both views; after leaving, every text and tick is back.
+    void composeCorrectSaveAndComeBack()
     {
         ProgramFolder dir;
         preparaArchivio(dir);
         frmCompila *f = apriDalMenu();
-        QVERIFY(f);
-        QVERIFY(f->isVisible());
-        QVERIFY(!window("frmSplash")->isVisible());
-        QCOMPARE(f->windowTitle(), QStringLiteral("Giudizi"));
-        const QStringList titoli{QStringLiteral("Sit. Iniziale"), QString::fromUtf8("Finalità"),
-                                 QString::fromUtf8("Val. 1° Q."), QString::fromUtf8("Val. 2° Q.")};
-        for (int i = 0; i < 4; ++i) {
-            QCOMPARE(schedeGiudizi()->tabText(i), titoli[i]);
-            QCOMPARE(schedeQuadri()->tabText(i), titoli[i]);
-        }
-        QCOMPARE(CarQuad::Carattere, QStringLiteral("Arial"));
+        QVERIFY(f && f->isVisible() && !window("frmSplash")->isVisible());
+        QVERIFY(schedeGiudizi()->tabText(1) == "Finalità" && schedeQuadri()->tabText(3) == "Val. 2° Q.");
         QCOMPARE(voci(classe()), (QStringList{"3A", "4B"}));
-        QCOMPARE(classe()->currentText(), QString());
-        QVERIFY(!pulsante("cmdOkTestoGiudizio")->isEnabled());
-        QVERIFY(!pulsante("cmdSalvaTesto")->isEnabled());
-        QVERIFY(!pulsante("cmdSalvaTestoModificato")->isVisible());
-        QVERIFY(!pulsante("cmdSalvaTestoModificato")->isEnabled());
-        QVERIFY(!pulsante("cmdFineStampa")->isVisible());
-        QVERIFY(!schedeQuadri()->isVisible());
+        QVERIFY(!c("cmdOkTestoGiudizio")->isEnabled() && !c("cmdSalvaTesto")->isEnabled() && !schedeQuadri()->isVisible());
+        // The frame stays centred.
+        auto *frame = c<QFrame>("Frame1");
+        for (const QSize s : {QSize(1200, 900), QSize(1000, 760)}) {
+            f->resize(s);
+            QTRY_VERIFY(qAbs(2 * frame->x() + frame->width() - f->width()) <= 1);
+            QVERIFY(qAbs(2 * frame->y() + frame->height() - f->height()) <= 1);
+        }
 
-        QVERIFY(scegli(classe(), "3A"));
-        QVERIFY(scegli(alunno(), "Bianchi Anna"));
+        QVERIFY(scegli(classe(), "3A") && scegli(alunno(), "Bianchi Anna"));
         QCOMPARE(voci(alunno()), (QStringList{"Bianchi Anna", "Rossi Mario"}));
-        QCOMPARE(c<QLabel>("Label1")->text(), QStringLiteral("Femminile"));
+        QCOMPARE(c<QLabel>("Label1")->text(), "Femminile");
         // No section shown yet: the first one comes up.
         QCOMPARE(schedeGiudizi()->currentIndex(), 0);
-        QCOMPARE(lista(0)->count(), 4);
-        QCOMPARE(lista(0)->item(0)->text(), QString::fromUtf8("1=Bianchi Anna si è mostrata attenta"));
-        QVERIFY(pulsante("cmdOkTestoGiudizio")->isEnabled());
-        for (int i = 3; i >= 0; --i)
-            spunta(lista(0), i);
-        QCOMPARE(spuntate(lista(0)), (QList<int>{0, 1, 2, 3}));
-        clic(pulsante("cmdOkTestoGiudizio"));
-        QCOMPARE(testo()->toPlainText(),
-                 QString::fromUtf8("Bianchi Anna si è mostrata attenta, partecipe\nHa lavorato con impegno e con costanza."));
-        QCOMPARE(dir.read("3A/Bianchi Anna.q1"),
-                 ansi("Bianchi Anna si è mostrata attenta, partecipe\r\nHa lavorato con impegno e con costanza.\r\n"));
-        QCOMPARE(dir.read("3A/Bianchi Anna.dat"), QByteArray("0 1 2 3 \r\n\r\n\r\n\r\n"));
-        QVERIFY(!pulsante("cmdOkTestoGiudizio")->isEnabled());
-        QVERIFY(!pulsante("cmdSalvaTesto")->isEnabled());
-
+        QCOMPARE(lista(0)->item(0)->text(), "1=Bianchi Anna si è mostrata attenta");
+        componi(0, {3, 2, 1, 0});
+        QCOMPARE(testo()->toPlainText(), "Bianchi Anna si è mostrata attenta, partecipe\nHa lavorato con impegno e con costanza.");
+        const QByteArray q1 = ansi("Bianchi Anna si è mostrata attenta, partecipe\r\nHa lavorato con impegno e con costanza.");
+        QCOMPARE(dir.read("3A/Bianchi Anna.q1"), q1 + "\r\n");
+        QCOMPARE(dir.read("3A/Bianchi Anna.dat"), "0 1 2 3 \r\n\r\n\r\n\r\n");
+        QVERIFY(!c("cmdOkTestoGiudizio")->isEnabled() && !c("cmdSalvaTesto")->isEnabled());
         // A correction, saved.
-        aggiungi(testo(), QStringLiteral(" Brava!"));
-        QVERIFY(pulsante("cmdSalvaTesto")->isEnabled());
-        clic(pulsante("cmdSalvaTesto"));
-        QCOMPARE(dir.read("3A/Bianchi Anna.q1"),
-                 ansi("Bianchi Anna si è mostrata attenta, partecipe\r\nHa lavorato con impegno e con costanza. Brava!\r\n"));
-        QCOMPARE(dir.read("3A/Bianchi Anna.dat"), QByteArray("0 1 2 3 \r\n\r\n\r\n\r\n"));
-        QVERIFY(!pulsante("cmdSalvaTesto")->isEnabled());
+        aggiungi(testo(), " Brava!");
+        clic("cmdSalvaTesto");
+        QCOMPARE(dir.read("3A/Bianchi Anna.q1"), q1 + " Brava!\r\n");
 
         // Section 2 by its tab.
-        clicScheda(schedeGiudizi(), 1);
-        QCOMPARE(CarQuad::EstensioneQuadro, QStringLiteral(".q2"));
-        QCOMPARE(lista(1)->count(), 3);
-        QCOMPARE(lista(1)->item(2)->text(), QString::fromUtf8("Altro<=Bianchi Anna sarà seguita con attenzione."));
-        spunta(lista(1), 2);
-        spunta(lista(1), 0);
-        clic(pulsante("cmdOkTestoGiudizio"));
-        QCOMPARE(dir.read("3A/Bianchi Anna.q2"),
-                 ansi("Favorire la socializzazione\r\nBianchi Anna sarà seguita con attenzione.\r\n"));
-        QCOMPARE(dir.read("3A/Bianchi Anna.dat"), QByteArray("0 1 2 3 \r\n0 2 \r\n\r\n\r\n"));
+        clickTab(schedeGiudizi(), 1);
+        QCOMPARE(CarQuad::EstensioneQuadro, ".q2");
+        QCOMPARE(lista(1)->item(2)->text(), "Altro<=Bianchi Anna sarà seguita con attenzione.");
+        componi(1, {2, 0});
+        const QByteArray q2 = ansi("Favorire la socializzazione\r\nBianchi Anna sarà seguita con attenzione.");
+        QCOMPARE(dir.read("3A/Bianchi Anna.q2"), q2 + "\r\n");
+        QCOMPARE(dir.read("3A/Bianchi Anna.dat"), "0 1 2 3 \r\n0 2 \r\n\r\n\r\n");
         // Back on section 1 the ticks come back and the text box is empty.
-        clicScheda(schedeGiudizi(), 0);
+        clickTab(schedeGiudizi(), 0);
         QCOMPARE(spuntate(lista(0)), (QList<int>{0, 1, 2, 3}));
         QVERIFY(testo()->toPlainText().isEmpty());
 
-        // The editing view, on the same tab.
-        clicScheda(schedeGiudizi(), 1);
-        clic(pulsante("cmdCaricaTesto"));
-        QVERIFY(schedeQuadri()->isVisible());
-        QVERIFY(!schedeGiudizi()->isVisible());
-        QVERIFY(!testo()->isVisible());
+        // The editing view opens on the same tab; saving there writes all four sections.
+        clickTab(schedeGiudizi(), 1);
+        clic("cmdCaricaTesto");
+        QVERIFY(schedeQuadri()->isVisible() && !schedeGiudizi()->isVisible() && CarQuad::ModoModifica == 1);
+        QVERIFY(!c("cmdSalvaTestoModificato")->isEnabled() && c("cmdFineStampa")->isVisible());
         QCOMPARE(schedeQuadri()->currentIndex(), 1);
-        QCOMPARE(CarQuad::ModoModifica, 1);
-        QCOMPARE(txtQ(1)->toPlainText(),
-                 QString::fromUtf8("Bianchi Anna si è mostrata attenta, partecipe\nHa lavorato con impegno e con costanza. Brava!"));
-        QCOMPARE(txtQ(2)->toPlainText(), QString::fromUtf8("Favorire la socializzazione\nBianchi Anna sarà seguita con attenzione."));
-        QVERIFY(txtQ(3)->toPlainText().isEmpty());
-        QVERIFY(pulsante("cmdSalvaTestoModificato")->isVisible());
-        QVERIFY(!pulsante("cmdSalvaTestoModificato")->isEnabled());
-        QVERIFY(pulsante("cmdFineStampa")->isVisible() && pulsante("cmdFineStampa")->isEnabled());
-        QVERIFY(!pulsante("cmdCaricaTesto")->isVisible());
-        QVERIFY(!pulsante("cmdSalvaTesto")->isVisible());
-        QVERIFY(pulsante("cmdFineLavoro")->isVisible());
+        const QString t1 = "Bianchi Anna si è mostrata attenta, partecipe\nHa lavorato con impegno e con costanza. Brava!";
+        QCOMPARE(txtQ(1)->toPlainText(), t1);
+        QCOMPARE(txtQ(2)->toPlainText(), "Favorire la socializzazione\nBianchi Anna sarà seguita con attenzione.");
+        aggiungi(txtQ(2), " Ottimo.");
+        clic("cmdSalvaTestoModificato");
+        QCOMPARE(dir.read("3A/Bianchi Anna.q2"), q2 + " Ottimo.\r\n");
+        QCOMPARE(dir.read("3A/Bianchi Anna.q3") + dir.read("3A/Bianchi Anna.q4"), "\r\n\r\n");
 
-        // Saving from the editing view writes all four sections.
-        schedeQuadri()->setCurrentIndex(1);
-        aggiungi(txtQ(2), QStringLiteral(" Ottimo."));
-        QVERIFY(pulsante("cmdSalvaTestoModificato")->isEnabled());
-        clic(pulsante("cmdSalvaTestoModificato"));
-        QVERIFY(!pulsante("cmdSalvaTestoModificato")->isEnabled());
-        QCOMPARE(dir.read("3A/Bianchi Anna.q2"),
-                 ansi("Favorire la socializzazione\r\nBianchi Anna sarà seguita con attenzione. Ottimo.\r\n"));
-        QCOMPARE(dir.read("3A/Bianchi Anna.q3"), QByteArray("\r\n"));
-        QCOMPARE(dir.read("3A/Bianchi Anna.q4"), QByteArray("\r\n"));
-        QCOMPARE(dir.read("3A/Bianchi Anna.dat"), QByteArray("0 1 2 3 \r\n0 2 \r\n\r\n\r\n"));
-
-        // The third tab in front goes across both ways.
+        // The third tab in front goes across both ways; the texts lose the preview's colour.
         f->coloraTesti(3);
-        clicScheda(schedeQuadri(), 2);
-        clic(pulsante("cmdFineStampa"));
-        QCOMPARE(CarQuad::ModoModifica, 0);
-        QVERIFY(schedeGiudizi()->isVisible());
-        QCOMPARE(schedeGiudizi()->currentIndex(), 2);
-        QCOMPARE(CarQuad::EstensioneQuadro, QStringLiteral(".q3"));
-        QCOMPARE(lista(2)->item(1)->text(), QString::fromUtf8("No=Bianchi Anna non è ancora pronta"));
+        clickTab(schedeQuadri(), 2);
+        clic("cmdFineStampa");
+        QVERIFY(CarQuad::ModoModifica == 0 && schedeGiudizi()->isVisible() && !c("cmdFineStampa")->isVisible());
+        QVERIFY(schedeGiudizi()->currentIndex() == 2 && CarQuad::EstensioneQuadro == ".q3");
+        QCOMPARE(lista(2)->item(1)->text(), "No=Bianchi Anna non è ancora pronta");
         QCOMPARE(txtQ(3)->palette().color(QPalette::Text), QColor(Qt::black));
-        QVERIFY(pulsante("cmdCaricaTesto")->isVisible());
-        QVERIFY(!pulsante("cmdFineStampa")->isVisible());
-        clic(pulsante("cmdCaricaTesto"));
+        clic("cmdCaricaTesto");
         QCOMPARE(schedeQuadri()->currentIndex(), 2);
 
-        // Another pupil in the editing view: that pupil's texts, still in the editing view.
+        // Another pupil in the editing view: his texts, still in the editing view.
         QVERIFY(scegli(alunno(), "Rossi Mario"));
-        QCOMPARE(c<QLabel>("Label1")->text(), QStringLiteral("Maschile"));
-        QVERIFY(schedeQuadri()->isVisible());
+        QVERIFY(c<QLabel>("Label1")->text() == "Maschile" && schedeQuadri()->isVisible());
         for (int n = 1; n <= 4; ++n)
             QVERIFY(txtQ(n)->toPlainText().isEmpty());
-        QVERIFY(Msg::shown().isEmpty());
-        VERIFY_NO_UNANSWERED();
-    }
+        clic("cmdFineStampa");
+        clickTab(schedeGiudizi(), 3);
+        componi(3, {0, 1});
+        QCOMPARE(dir.read("3A/Rossi Mario.q4"), "Ottimo il percorso di Rossi Mario, sempre sereno\r\n");
+        QCOMPARE(dir.read("3A/Rossi Mario.dat"), "\r\n\r\n\r\n0 1 \r\n");
 
-    void anotherPupilShowsTheSectionInFront()
-    {
-        ProgramFolder dir;
-        preparaArchivio(dir);
-        apriDalMenu();
-        QVERIFY(scegli(classe(), "3A"));
-        QVERIFY(scegli(alunno(), "Bianchi Anna"));
-        clicScheda(schedeGiudizi(), 2);
+        // Leaving goes back to the main menu, enabled again; coming back, every text and tick as left.
+        Form *menu = window("frmSplash");
+        menu->setEnabled(false);
+        clic("cmdFineLavoro");
+        QTRY_VERIFY(!Forms::isLoaded("frmCompila"));
+        QVERIFY(menu->isVisible() && menu->isEnabled() && CarQuad::ModoPreselezione == 0);
+        QVERIFY(apriDalMenu() && scegli(classe(), "3A"));
+        const struct {
+            const char *alunno;
+            QList<QList<int>> spunte;
+        } attesi[] = {{"Rossi Mario", {{}, {}, {}, {0, 1}}}, {"Bianchi Anna", {{0, 1, 2, 3}, {0, 2}, {}, {}}}};
+        for (const auto &a : attesi) {
+            QVERIFY(scegli(alunno(), a.alunno));
+            for (int q = 0; q < 4; ++q) {
+                clickTab(schedeGiudizi(), q);
+                QCOMPARE(spuntate(lista(q)), a.spunte[q]);
+            }
+        }
+        clic("cmdCaricaTesto");
+        QCOMPARE(txtQ(1)->toPlainText(), t1);
+        QCOMPARE(txtQ(2)->toPlainText(), "Favorire la socializzazione\nBianchi Anna sarà seguita con attenzione. Ottimo.");
         QVERIFY(scegli(alunno(), "Rossi Mario"));
-        QCOMPARE(schedeGiudizi()->currentIndex(), 2);
-        QCOMPARE(lista(2)->item(1)->text(), QString::fromUtf8("No=Rossi Mario non è ancora pronto"));
-        // Once the class box has been dropped down, a pupil's choice shows section 1 again.
-        apriEChiudi(classe());
-        QVERIFY(CarQuad::EstensioneQuadro.isEmpty());
-        QVERIFY(scegli(alunno(), "Rossi Mario"));
-        QCOMPARE(schedeGiudizi()->currentIndex(), 0);
-        QCOMPARE(lista(0)->item(0)->text(), QString::fromUtf8("1=Rossi Mario si è mostrato attento"));
-        // Another class: its own pupils.
-        QVERIFY(scegli(classe(), "4B"));
-        QCOMPARE(alunno()->count(), 0);
-        QVERIFY(scegli(alunno(), "Verdi Luca"));
-        QCOMPARE(voci(alunno()), QStringList{"Verdi Luca"});
-        spunta(lista(0), 0);
-        clic(pulsante("cmdOkTestoGiudizio"));
-        QCOMPARE(dir.read("4B/Verdi Luca.q1"), ansi("Verdi Luca si è mostrato attento\r\n"));
-        QVERIFY(!dir.exists("3A/Verdi Luca.q1"));
-        VERIFY_NO_UNANSWERED();
+        QCOMPARE(txtQ(4)->toPlainText(), "Ottimo il percorso di Rossi Mario, sempre sereno");
+        QVERIFY(txtQ(1)->toPlainText().isEmpty() && !c("cmdSalvaTestoModificato")->isEnabled());
+        QVERIFY(Msg::shown().isEmpty());
+        // The title bar does what the exit button does.
+        finestra()->close();
+        QTRY_VERIFY(!Forms::isLoaded("frmCompila"));
+        QVERIFY(menu->isVisible());
     }
 
     void saveQuestionAtEveryMoment()
     {
         ProgramFolder dir;
-        preparaArchivio(dir);
-        apriDalMenu();
-        QVERIFY(scegli(classe(), "3A"));
-        QVERIFY(scegli(alunno(), "Bianchi Anna"));
+        QVERIFY(apri(dir));
+        QVERIFY(QTest::qWaitForWindowActive(finestra()));
         const QByteArray q1 = ansi("Bianchi Anna si è mostrata attenta");
-        auto componi = [](int lst) {
-            spunta(lista(lst), 0);
-            clic(pulsante("cmdOkTestoGiudizio"));
-        };
-
         // Class box dropped down, Yes: saved.
-        componi(0);
-        aggiungi(testo(), QStringLiteral(" A"));
-        Msg::queueAnswer(Msg::ResYes);
+        componi(0, {0});
+        aggiungi(testo(), " A");
+        rispondi({Msg::ResYes});
         apriEChiudi(classe());
         QCOMPARE(quanteDomande(), 1);
-        const Msg::Shown d = ultimo();
-        QCOMPARE(d.text, QString::fromUtf8("Il testo del giudizio è stato modificato. Desideri salvarlo ?"));
-        QCOMPARE(d.icon, Msg::Exclamation);
-        QCOMPARE(d.buttons, Msg::YesNo);
-        QCOMPARE(d.defaultButton, Msg::ResYes);
+        QCOMPARE(ultimo().text, "Il testo del giudizio è stato modificato. Desideri salvarlo ?");
+        QVERIFY(ultimo().icon == Msg::Exclamation && ultimo().buttons == Msg::YesNo && ultimo().defaultButton == Msg::ResYes);
         QCOMPARE(dir.read("3A/Bianchi Anna.q1"), q1 + " A\r\n");
-        QVERIFY(!pulsante("cmdSalvaTesto")->isEnabled());
-        QCOMPARE(lista(0)->count(), 0);
-
-        // Pupil box dropped down, No: the change is forgotten.
-        QVERIFY(scegli(alunno(), "Bianchi Anna"));
-        spunta(lista(0), 0); // unticks the recorded phrase
-        spunta(lista(0), 0);
-        Msg::queueAnswer(Msg::ResYes); // the stored text was corrected by hand
-        clic(pulsante("cmdOkTestoGiudizio"));
-        aggiungi(testo(), QStringLiteral(" B"));
-        Msg::queueAnswer(Msg::ResNo);
-        apriEChiudi(alunno());
-        QCOMPARE(quanteDomande(), 2);
-        QCOMPARE(dir.read("3A/Bianchi Anna.q1"), q1 + "\r\n");
-        QVERIFY(!pulsante("cmdSalvaTesto")->isEnabled());
-        QVERIFY(testo()->toPlainText().isEmpty());
-
-        // A section shown by its tab, Yes.
-        clicScheda(schedeGiudizi(), 0);
-        clic(pulsante("cmdOkTestoGiudizio"));
-        aggiungi(testo(), QStringLiteral(" C"));
-        Msg::queueAnswer(Msg::ResYes);
-        clicScheda(schedeGiudizi(), 1);
-        QCOMPARE(quanteDomande(), 3);
-        QCOMPARE(dir.read("3A/Bianchi Anna.q1"), q1 + " C\r\n");
-        QCOMPARE(CarQuad::EstensioneQuadro, QStringLiteral(".q2"));
-
-        // A click in the list with a correction not saved, Yes.
-        componi(1);
-        aggiungi(testo(), QStringLiteral(" D"));
-        Msg::queueAnswer(Msg::ResYes);
-        spunta(lista(1), 1);
-        QCOMPARE(quanteDomande(), 4);
-        QCOMPARE(dir.read("3A/Bianchi Anna.q2"), QByteArray("Favorire la socializzazione D\r\n"));
-        QVERIFY(testo()->toPlainText().isEmpty());
-        QVERIFY(pulsante("cmdOkTestoGiudizio")->isEnabled());
-
-        // Going to the editing view, Yes: the editing view shows the saved text.
-        Msg::queueAnswer(Msg::ResYes); // replaces the text corrected by hand
-        clic(pulsante("cmdOkTestoGiudizio"));
-        aggiungi(testo(), QStringLiteral(" E"));
-        Msg::queueAnswer(Msg::ResYes);
-        clic(pulsante("cmdCaricaTesto"));
-        QCOMPARE(quanteDomande(), 5);
-        QCOMPARE(txtQ(2)->toPlainText(), QStringLiteral("Favorire la socializzazione attraverso il gioco. E"));
-
-        // Back to the composition view, No.
-        aggiungi(txtQ(2), QStringLiteral(" F"));
-        Msg::queueAnswer(Msg::ResNo);
-        clic(pulsante("cmdFineStampa"));
-        QCOMPARE(quanteDomande(), 6);
-        QCOMPARE(dir.read("3A/Bianchi Anna.q2"), QByteArray("Favorire la socializzazione attraverso il gioco. E\r\n"));
-        QVERIFY(!pulsante("cmdSalvaTestoModificato")->isEnabled());
-        QVERIFY(schedeGiudizi()->isVisible());
-
-        // Pupil box dropped down in the editing view, Yes: all four written.
-        clic(pulsante("cmdCaricaTesto"));
-        aggiungi(txtQ(3), QStringLiteral("Nuovo"));
-        Msg::queueAnswer(Msg::ResYes);
-        QVERIFY(scegli(alunno(), "Rossi Mario"));
-        QCOMPARE(quanteDomande(), 7);
-        QCOMPARE(dir.read("3A/Bianchi Anna.q3"), QByteArray("Nuovo\r\n"));
-        QCOMPARE(dir.read("3A/Bianchi Anna.q4"), QByteArray("\r\n"));
-        QVERIFY(txtQ(3)->toPlainText().isEmpty());
-
-        // Class box dropped down in the editing view, No: nothing written for Rossi Mario.
-        aggiungi(txtQ(1), QStringLiteral("Provvisorio"));
-        Msg::queueAnswer(Msg::ResNo);
-        apriEChiudi(classe());
-        QCOMPARE(quanteDomande(), 8);
-        QVERIFY(!dir.exists("3A/Rossi Mario.q1"));
-        QVERIFY(txtQ(1)->toPlainText().isEmpty());
-        // Without a change there is no question.
-        apriEChiudi(classe());
-        QCOMPARE(quanteDomande(), 8);
-        QCOMPARE(Msg::pendingAnswers(), 0);
-        VERIFY_NO_UNANSWERED();
-    }
-
-    void focusAndKeysGoThroughTheDropDown()
-    {
-        ProgramFolder dir;
-        preparaArchivio(dir);
-        frmCompila *f = apriDalMenu();
-        QVERIFY(QTest::qWaitForWindowActive(f));
-        QVERIFY(scegli(classe(), "3A"));
-        QVERIFY(scegli(alunno(), "Bianchi Anna"));
-        spunta(lista(0), 0);
-        clic(pulsante("cmdOkTestoGiudizio"));
-        aggiungi(testo(), QStringLiteral(" x"));
-        QCOMPARE(f->focusWidget(), static_cast<QWidget *>(testo()));
+        QVERIFY(!c("cmdSalvaTesto")->isEnabled() && lista(0)->count() == 0);
 
         // Keys on the closed pupil box open its list instead of changing the pupil.
-        Msg::queueAnswer(Msg::ResNo);
+        QVERIFY(scegli(alunno(), "Bianchi Anna"));
+        spunta(lista(0), 0); // unticks the recorded phrase
+        rispondi({Msg::ResYes}); // the stored text was corrected by hand
+        componi(0, {0});
+        aggiungi(testo(), " B");
+        QCOMPARE(finestra()->focusWidget(), static_cast<QWidget *>(testo()));
+        rispondi({Msg::ResNo});
         alunno()->setFocus();
         QTest::keyClick(alunno(), Qt::Key_Down);
-        QCOMPARE(quanteDomande(), 1);
+        QCOMPARE(quanteDomande(), 2);
         QTRY_VERIFY(alunno()->view()->isVisible());
-        QCOMPARE(lista(0)->count(), 0);
+        // No: the change is forgotten.
+        QCOMPARE(dir.read("3A/Bianchi Anna.q1"), q1 + "\r\n");
+        QVERIFY(!c("cmdSalvaTesto")->isEnabled() && testo()->toPlainText().isEmpty() && lista(0)->count() == 0);
         alunno()->view()->setCurrentIndex(alunno()->model()->index(0, 0));
         QTest::keyClick(alunno()->view(), Qt::Key_Return);
         QTRY_VERIFY(!alunno()->view()->isVisible());
-        QCOMPARE(alunno()->currentText(), QStringLiteral("Bianchi Anna"));
-        QCOMPARE(lista(0)->count(), 4);
+        QVERIFY(alunno()->currentText() == "Bianchi Anna" && lista(0)->count() == 4);
 
-        // A click on the class box: its focus runs the drop-down, with the save question, once.
-        clic(pulsante("cmdOkTestoGiudizio"));
-        aggiungi(testo(), QStringLiteral("y"));
-        Msg::queueAnswer(Msg::ResYes);
+        // A section shown by its tab, Yes.
+        clic("cmdOkTestoGiudizio");
+        aggiungi(testo(), " C");
+        rispondi({Msg::ResYes});
+        clickTab(schedeGiudizi(), 1);
+        QCOMPARE(quanteDomande(), 3);
+        QCOMPARE(dir.read("3A/Bianchi Anna.q1"), q1 + " C\r\n");
+        QCOMPARE(CarQuad::EstensioneQuadro, ".q2");
+
+        // A click in the list with a correction not saved, Yes.
+        componi(1, {0});
+        aggiungi(testo(), " D");
+        rispondi({Msg::ResYes});
+        spunta(lista(1), 1);
+        QCOMPARE(quanteDomande(), 4);
+        QCOMPARE(dir.read("3A/Bianchi Anna.q2"), "Favorire la socializzazione D\r\n");
+        QVERIFY(testo()->toPlainText().isEmpty() && c("cmdOkTestoGiudizio")->isEnabled());
+
+        // Going to the editing view, Yes: the editing view shows the saved text.
+        rispondi({Msg::ResYes}); // replaces the text corrected by hand
+        clic("cmdOkTestoGiudizio");
+        aggiungi(testo(), " E");
+        rispondi({Msg::ResYes});
+        clic("cmdCaricaTesto");
+        QCOMPARE(quanteDomande(), 5);
+        QCOMPARE(txtQ(2)->toPlainText(), "Favorire la socializzazione attraverso il gioco. E");
+
+        // Back to the composition view, No.
+        aggiungi(txtQ(2), " F");
+        rispondi({Msg::ResNo});
+        clic("cmdFineStampa");
+        QCOMPARE(quanteDomande(), 6);
+        QCOMPARE(dir.read("3A/Bianchi Anna.q2"), "Favorire la socializzazione attraverso il gioco. E\r\n");
+        QVERIFY(!c("cmdSalvaTestoModificato")->isEnabled() && schedeGiudizi()->isVisible());
+
+        // Pupil box dropped down in the editing view, Yes: all four written.
+        clic("cmdCaricaTesto");
+        aggiungi(txtQ(3), "Nuovo");
+        rispondi({Msg::ResYes});
+        QVERIFY(scegli(alunno(), "Rossi Mario"));
+        QCOMPARE(quanteDomande(), 7);
+        QCOMPARE(dir.read("3A/Bianchi Anna.q3") + dir.read("3A/Bianchi Anna.q4"), "Nuovo\r\n\r\n");
+        QVERIFY(txtQ(3)->toPlainText().isEmpty());
+
+        // A click on the class box: its focus runs the drop-down, with the question, once; No: nothing written.
+        aggiungi(txtQ(1), "Provvisorio");
+        rispondi({Msg::ResNo});
         clickAt(classe());
-        QCOMPARE(quanteDomande(), 2);
-        QCOMPARE(dir.read("3A/Bianchi Anna.q1"), ansi("Bianchi Anna si è mostrata attentay\r\n"));
+        QCOMPARE(quanteDomande(), 8);
         QTRY_VERIFY(classe()->view()->isVisible());
         QTest::keyClick(classe()->view(), Qt::Key_Escape);
-        QCOMPARE(alunno()->count(), 0);
-        QVERIFY(CarQuad::RicaricaAlunni);
+        QVERIFY(!dir.exists("3A/Rossi Mario.q1") && txtQ(1)->toPlainText().isEmpty());
+        QVERIFY(alunno()->count() == 0 && CarQuad::RicaricaAlunni);
+        // Without a change there is no question.
+        apriEChiudi(classe());
+        QCOMPARE(quanteDomande(), 8);
         // The wheel over a closed box changes nothing.
         QWheelEvent wheel(QPointF(5, 5), classe()->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120), Qt::NoButton,
                           Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(classe(), &wheel);
-        QCOMPARE(classe()->currentText(), QStringLiteral("3A"));
-        VERIFY_NO_UNANSWERED();
+        QCOMPARE(classe()->currentText(), "3A");
     }
 
     void warningsWhenNoClassOrPupilIsChosen()
@@ -322,144 +234,107 @@ private slots:
         preparaArchivio(dir);
         apriDalMenu();
         // Pupil list with no class.
-        Msg::queueAnswer(Msg::ResOk);
+        rispondi({Msg::ResOk});
         QVERIFY(!scegli(alunno(), "Bianchi Anna"));
         QVERIFY(!alunno()->view()->isVisible());
-        Msg::Shown m = ultimo();
-        QCOMPARE(m.text, QStringLiteral("Devi scegliere una classe "));
-        QCOMPARE(m.title, QStringLiteral("Attenzione"));
-        QCOMPARE(m.icon, Msg::Exclamation);
-        QCOMPARE(m.buttons, Msg::Ok);
-        QCOMPARE(Msg::beeps(), 1);
+        const Msg::Shown m = ultimo();
+        QCOMPARE(m.text, "Devi scegliere una classe ");
+        QVERIFY(m.title == "Attenzione" && m.icon == Msg::Exclamation && m.buttons == Msg::Ok && Msg::beeps() == 1);
         QCOMPARE(finestra()->focusWidget(), static_cast<QWidget *>(classe()));
 
         // A tab, then the editing view, with no pupil.
         QVERIFY(scegli(classe(), "3A"));
-        Msg::queueAnswer(Msg::ResOk);
-        clicScheda(schedeGiudizi(), 1);
-        QCOMPARE(ultimo().text, QStringLiteral("Devi scegliere un alunno "));
+        rispondi({Msg::ResOk, Msg::ResOk});
+        clickTab(schedeGiudizi(), 1);
+        QCOMPARE(ultimo().text, "Devi scegliere un alunno ");
         QCOMPARE(lista(1)->count(), 0);
-        Msg::queueAnswer(Msg::ResOk);
-        clic(pulsante("cmdCaricaTesto"));
-        QCOMPARE(ultimo().text, QStringLiteral("Devi scegliere un alunno "));
-        QVERIFY(!schedeQuadri()->isVisible());
-        QCOMPARE(Msg::beeps(), 3);
+        clic("cmdCaricaTesto");
+        QCOMPARE(Msg::shown().size(), 3);
+        QCOMPARE(ultimo().text, "Devi scegliere un alunno ");
+        QVERIFY(!schedeQuadri()->isVisible() && Msg::beeps() == 3);
 
         // Saving the edited texts once the class box has emptied the pupil box.
         QVERIFY(scegli(alunno(), "Rossi Mario"));
-        clic(pulsante("cmdCaricaTesto"));
+        clic("cmdCaricaTesto");
         apriEChiudi(classe());
-        aggiungi(txtQ(1), QStringLiteral("x"));
-        Msg::queueAnswer(Msg::ResOk);
-        clic(pulsante("cmdSalvaTestoModificato"));
-        QCOMPARE(ultimo().text, QStringLiteral("Devi scegliere un alunno "));
+        aggiungi(txtQ(1), "x");
+        rispondi({Msg::ResOk});
+        clic("cmdSalvaTestoModificato");
+        QCOMPARE(ultimo().text, "Devi scegliere un alunno ");
         QCOMPARE(Msg::beeps(), 4);
-        QVERIFY(!dir.exists("3A/Rossi Mario.q1"));
-        QVERIFY(pulsante("cmdSalvaTestoModificato")->isEnabled());
-        VERIFY_NO_UNANSWERED();
+        QVERIFY(!dir.exists("3A/Rossi Mario.q1") && c("cmdSalvaTestoModificato")->isEnabled());
     }
 
     void classAndPupilListsAsTheFilesHoldThem()
     {
         ProgramFolder dir;
-        preparaArchivio(dir);
-        dir.write("Classi.dat", "3A\r\n\r\n4B\r\n");
-        dir.write("3A/ALUNNI.3A", "Neri Ugo\r\n 2 \r\n\r\n\r\nDopo Vuoto\r\n 1 \r\n");
-        dir.mkdir("5C");
-        apriDalMenu();
-        QCOMPARE(voci(classe()), QStringList{"3A"});
-        QVERIFY(!CarQuad::RicaricaClassi);
-        QVERIFY(scegli(classe(), "3A"));
-        QVERIFY(scegli(alunno(), "Neri Ugo"));
-        QCOMPARE(voci(alunno()), QStringList{"Neri Ugo"});
-        QCOMPARE(c<QLabel>("Label1")->text(), QStringLiteral("Maschile"));
-        QCOMPARE(CarQuad::FileAlunni, QStringLiteral("ALUNNI.3A"));
-
-        // The list is read again only when told to.
-        dir.write("Classi.dat", "3A\r\n5C\r\n");
+        QVERIFY(apri(dir));
+        clickTab(schedeGiudizi(), 2);
+        // Another pupil: the section in front; after the class box has been dropped down, section 1.
+        QVERIFY(scegli(alunno(), "Rossi Mario"));
+        QCOMPARE(schedeGiudizi()->currentIndex(), 2);
+        QCOMPARE(lista(2)->item(1)->text(), "No=Rossi Mario non è ancora pronto");
         apriEChiudi(classe());
-        QCOMPARE(voci(classe()), QStringList{"3A"});
+        QVERIFY(CarQuad::EstensioneQuadro.isEmpty());
+        QVERIFY(scegli(alunno(), "Rossi Mario"));
+        QCOMPARE(schedeGiudizi()->currentIndex(), 0);
+        QCOMPARE(lista(0)->item(0)->text(), "1=Rossi Mario si è mostrato attento");
+        // Another class: its own pupils and folder.
+        QVERIFY(scegli(classe(), "4B"));
+        QCOMPARE(alunno()->count(), 0);
+        QVERIFY(scegli(alunno(), "Verdi Luca"));
+        QCOMPARE(voci(alunno()), QStringList{"Verdi Luca"});
+        componi(0, {0});
+        QCOMPARE(dir.read("4B/Verdi Luca.q1"), ansi("Verdi Luca si è mostrato attento\r\n"));
+        QVERIFY(!dir.exists("3A/Verdi Luca.q1"));
+
+        // The list is read again only when told to; both lists end at an empty line.
+        dir.write("Classi.dat", "3A\r\n\r\n5C\r\n");
+        apriEChiudi(classe());
+        QCOMPARE(voci(classe()), (QStringList{"3A", "4B"}));
         CarQuad::RicaricaClassi = true;
         apriEChiudi(classe());
-        QCOMPARE(voci(classe()), (QStringList{"3A", "5C"}));
+        QCOMPARE(voci(classe()), QStringList{"3A"});
+        QVERIFY(!CarQuad::RicaricaClassi);
+        dir.write("3A/ALUNNI.3A", "Neri Ugo\r\n 2 \r\n\r\n\r\nDopo Vuoto\r\n 1 \r\n");
+        QVERIFY(scegli(classe(), "3A") && scegli(alunno(), "Neri Ugo"));
+        QCOMPARE(voci(alunno()), QStringList{"Neri Ugo"});
+        QCOMPARE(c<QLabel>("Label1")->text(), "Maschile");
+        QCOMPARE(CarQuad::FileAlunni, "ALUNNI.3A");
 
         // A class without its pupil list: empty, and tried again at the next drop-down.
+        dir.write("Classi.dat", "5C\r\n");
+        dir.mkdir("5C");
+        CarQuad::RicaricaClassi = true;
         QVERIFY(scegli(classe(), "5C"));
         apriEChiudi(alunno());
-        QCOMPARE(alunno()->count(), 0);
-        QVERIFY(CarQuad::RicaricaAlunni);
+        QVERIFY(alunno()->count() == 0 && CarQuad::RicaricaAlunni);
         dir.write("5C/alunni.5c", "Gialli Eva\r\n 0 \r\n");
         QVERIFY(scegli(alunno(), "Gialli Eva"));
-        QCOMPARE(c<QLabel>("Label1")->text(), QStringLiteral("Femminile"));
-
+        QCOMPARE(c<QLabel>("Label1")->text(), "Femminile");
         // No class list at all.
         QFile::remove(dir.file("Classi.dat"));
         CarQuad::RicaricaClassi = true;
         apriEChiudi(classe());
-        QCOMPARE(classe()->count(), 0);
-        QVERIFY(CarQuad::RicaricaClassi);
-        VERIFY_NO_UNANSWERED();
+        QVERIFY(classe()->count() == 0 && CarQuad::RicaricaClassi);
     }
 
     void nothingTickedAndIndicesTheListLacks()
     {
         ProgramFolder dir;
-        preparaArchivio(dir);
         dir.write("3A/Bianchi Anna.dat", "0 9 \r\n3 \r\n");
-        apriDalMenu();
-        QVERIFY(scegli(classe(), "3A"));
-        QVERIFY(scegli(alunno(), "Bianchi Anna"));
+        QVERIFY(apri(dir));
         QCOMPARE(spuntate(lista(0)), QList<int>{0});
-        spunta(lista(0), 0);
-        clic(pulsante("cmdOkTestoGiudizio"));
-        QCOMPARE(dir.read("3A/Bianchi Anna.q1"), QByteArray("\r\n"));
-        QCOMPARE(dir.read("3A/Bianchi Anna.dat"), QByteArray("\r\n3 \r\n\r\n\r\n"));
-        // An index the list lacks is left out of the next record.
-        dir.write("3A/Bianchi Anna.dat", "1 9 \r\n");
-        clicScheda(schedeGiudizi(), 0);
-        QCOMPARE(spuntate(lista(0)), QList<int>{1});
-        spunta(lista(0), 3);
-        Msg::queueAnswer(Msg::ResYes); // the stored empty text is not what "1 " assembles
-        clic(pulsante("cmdOkTestoGiudizio"));
-        QCOMPARE(dir.read("3A/Bianchi Anna.dat"), QByteArray("1 3 \r\n\r\n\r\n\r\n"));
-        QCOMPARE(dir.read("3A/Bianchi Anna.q1"), QByteArray(", partecipe e con costanza.\r\n"));
+        componi(0, {0});
+        QCOMPARE(dir.read("3A/Bianchi Anna.q1"), "\r\n");
+        QCOMPARE(dir.read("3A/Bianchi Anna.dat"), "\r\n3 \r\n\r\n\r\n");
         // OK right after the section is shown, nothing ticked: an empty text and an empty record.
         dir.write("3A/Bianchi Anna.dat", "\r\n2 \r\n");
-        clicScheda(schedeGiudizi(), 0);
+        clickTab(schedeGiudizi(), 0);
         QVERIFY(spuntate(lista(0)).isEmpty());
-        Msg::queueAnswer(Msg::ResYes); // the stored text is not what its empty record assembles
-        clic(pulsante("cmdOkTestoGiudizio"));
-        QCOMPARE(dir.read("3A/Bianchi Anna.q1"), QByteArray("\r\n"));
-        QCOMPARE(dir.read("3A/Bianchi Anna.dat"), QByteArray("\r\n2 \r\n\r\n\r\n"));
-        VERIFY_NO_UNANSWERED();
-    }
-
-    void frameStaysCentredAndLeavingReturnsToTheMenu()
-    {
-        ProgramFolder dir;
-        preparaArchivio(dir);
-        frmCompila *f = apriDalMenu();
-        auto *frame = c<QFrame>("Frame1");
-        for (const QSize s : {QSize(1200, 900), QSize(1000, 760)}) {
-            f->resize(s);
-            QTRY_COMPARE(frame->geometry().center().x(), f->rect().center().x());
-            QCOMPARE(frame->x(), qRound((f->width() - frame->width()) / 2.0));
-            QCOMPARE(frame->y(), qRound((f->height() - frame->height()) / 2.0));
-        }
-
-        Form *menu = window("frmSplash");
-        menu->setEnabled(false);
-        clic(pulsante("cmdFineLavoro"));
-        QTRY_VERIFY(!Forms::isLoaded("frmCompila"));
-        QVERIFY(menu->isVisible() && menu->isEnabled());
-        QCOMPARE(CarQuad::ModoPreselezione, 0);
-        // The title bar does what the exit button does.
-        f = apriDalMenu();
-        QVERIFY(f && f->isVisible());
-        f->close();
-        QTRY_VERIFY(!Forms::isLoaded("frmCompila"));
-        QVERIFY(menu->isVisible());
-        VERIFY_NO_UNANSWERED();
+        clic("cmdOkTestoGiudizio");
+        QCOMPARE(dir.read("3A/Bianchi Anna.q1"), "\r\n");
+        QCOMPARE(dir.read("3A/Bianchi Anna.dat"), "\r\n2 \r\n\r\n\r\n");
     }
 
     void programFolderThatCannotBeMadeCurrentEndsTheProgram()
@@ -468,17 +343,12 @@ private slots:
         preparaArchivio(dir);
         startProgram();
         Paths::setProgramFolder(dir.file("spostata"));
-        Msg::queueAnswer(Msg::ResOk);
+        rispondi({Msg::ResOk});
         Forms::get(QStringLiteral("frmCompila"))->Form_Load();
-        const Msg::Shown m = ultimo();
-        QCOMPARE(m.text, QStringLiteral("Il programma e tutti i suoi componenti devono trovarsi nella stessa directory."));
-        QCOMPARE(m.icon, Msg::Information);
-        QCOMPARE(m.title, QStringLiteral("Quaderlo"));
-        QVERIFY(Forms::programEnded());
-        QVERIFY(!Forms::isLoaded("frmCompila"));
-        VERIFY_NO_UNANSWERED();
+        QCOMPARE(ultimo().text, "Il programma e tutti i suoi componenti devono trovarsi nella stessa directory.");
+        QVERIFY(ultimo().icon == Msg::Information && ultimo().title == "Quaderlo");
+        QVERIFY(Forms::programEnded() && !Forms::isLoaded("frmCompila"));
     }
-
 };
 
 QUADERLO_TEST_MAIN(TestFrmCompila)
