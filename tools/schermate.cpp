@@ -242,7 +242,8 @@ void guida(const ProgramFolder &dir)
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir config;
+    qputenv("QT_QPA_PLATFORM", laptopScreen(config));
     QApplication app(argc, argv);
     Avvio::prepara(app);
     Msg::setTestMode(true);

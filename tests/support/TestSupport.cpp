@@ -206,17 +206,20 @@ ReadOnlyFolder::~ReadOnlyFolder()
     QFile::setPermissions(m_path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
-int quaderloTestMain(int argc, char **argv, QObject *test)
+QByteArray laptopScreen(const QTemporaryDir &config)
 {
-    // A laptop's 1366x768 screen, so that windows open at the size a teacher sees.
-    QTemporaryDir config;
     const QString screens = config.filePath(QStringLiteral("schermo.json"));
     QFile json(screens);
     if (json.open(QIODevice::WriteOnly))
         json.write(R"({"screens":[{"name":"laptop","x":0,"y":0,"width":1366,"height":768,)"
                    R"("logicalDpi":96,"logicalBaseDpi":96,"dpr":1}]})");
-    json.close();
-    QByteArray platform = "offscreen:configfile=" + QFile::encodeName(screens);
+    return "offscreen:configfile=" + QFile::encodeName(screens);
+}
+
+int quaderloTestMain(int argc, char **argv, QObject *test)
+{
+    QTemporaryDir config;
+    QByteArray platform = laptopScreen(config);
     std::vector<char *> args;
     for (int i = 0; i < argc; ++i) {
         if (qstrcmp(argv[i], "-platform") == 0 && i + 1 < argc) {

@@ -78,6 +78,10 @@ private:
 // Checks, at the end of a test, that no message box appeared without an answer queued.
 #define VERIFY_NO_UNANSWERED() QVERIFY2(Msg::unanswered().isEmpty(), qPrintable(Msg::unanswered().join(QLatin1String(" | "))))
 
+// The offscreen platform with a laptop's 1366x768 screen described in a file of config, so that
+// windows open at the size a teacher sees: the value for -platform or QT_QPA_PLATFORM.
+QByteArray laptopScreen(const QTemporaryDir &config);
+
 // QTest main that prepares the application as the program does, with message boxes answered from a queue.
 int quaderloTestMain(int argc, char **argv, QObject *test);
 #define QUADERLO_TEST_MAIN(TestClass)                                                                                  \
