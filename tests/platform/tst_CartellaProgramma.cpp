@@ -25,10 +25,7 @@ struct Installazione {
     QTemporaryDir tmp;
     QString bin() const { return tmp.filePath(QStringLiteral("bin")); }
     QString dati() const { return tmp.filePath(QStringLiteral("share/quaderlo")); }
-    QString utente(const QString &name = {}) const
-    {
-        return tmp.filePath(QStringLiteral("home/Quaderlo")) + (name.isEmpty() ? QString() : QLatin1Char('/') + name);
-    }
+    QString utente(const QString &name = {}) const { return QDir::cleanPath(tmp.filePath("home/Quaderlo/" + name)); }
     Installazione()
     {
         QDir().mkpath(bin());

@@ -12,11 +12,10 @@ int main(int argc, char **argv)
 {
     if (argc < 3)
         return 2;
-    const QString op = QString::fromLocal8Bit(argv[1]);
-    const QString a = QString::fromLocal8Bit(argv[2]);
+    const QString op = QString::fromLocal8Bit(argv[1]), a = QString::fromLocal8Bit(argv[2]);
     const QString b = argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString();
     QString errore;
-    bool ok = false;
+    bool ok = true;
     if (op == QLatin1String("sostituisci")) {
         const auto e = CartelleSicure::sostituisci(a, b, EsportaImporta::modelliDaSostituire());
         ok = e.ok;
@@ -33,7 +32,8 @@ int main(int argc, char **argv)
         CartelleSicure::riordina(a);
         if (!b.isEmpty())
             CartelleSicure::sistemaProvvisorie(b);
-        ok = true;
+    } else {
+        ok = false;
     }
     if (!ok)
         std::fprintf(stderr, "%s\n", qPrintable(errore));
