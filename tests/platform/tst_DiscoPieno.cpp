@@ -44,11 +44,10 @@ struct FailDevice : QIODevice {
 void riempi(const QString &folder)
 {
     QFile f(QDir(folder).filePath(QStringLiteral("riempitivo")));
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return;
     const QByteArray block(4096, 'x');
-    while (f.write(block) > 0) {
-    }
+    if (f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        while (f.write(block) > 0)
+            ;
 }
 } // namespace
 

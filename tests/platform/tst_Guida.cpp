@@ -42,8 +42,7 @@ private slots:
     void cleanup()
     {
         VERIFY_NO_UNANSWERED();
-        if (Help::finestra())
-            delete Help::finestra();
+        delete Help::finestra();
     }
 
     // Every page: plain ASCII, its links and pictures present, listed in the project, the contents and the compiled guide.

@@ -15,7 +15,7 @@ int main(int argc, char **argv)
     const QString op = QString::fromLocal8Bit(argv[1]), a = QString::fromLocal8Bit(argv[2]);
     const QString b = argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString();
     QString errore;
-    bool ok = true;
+    bool ok = false;
     if (op == QLatin1String("sostituisci")) {
         const auto e = CartelleSicure::sostituisci(a, b, EsportaImporta::modelliDaSostituire());
         ok = e.ok;
@@ -32,8 +32,7 @@ int main(int argc, char **argv)
         CartelleSicure::riordina(a);
         if (!b.isEmpty())
             CartelleSicure::sistemaProvvisorie(b);
-    } else {
-        ok = false;
+        ok = true;
     }
     if (!ok)
         std::fprintf(stderr, "%s\n", qPrintable(errore));

@@ -17,7 +17,6 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
-#include <QTemporaryDir>
 
 namespace UtilitaTest {
 inline const QString kUtilita = QString::fromUtf8("frmUtilità");

@@ -147,9 +147,8 @@ private slots:
         // Values that cannot be saved: told, nothing written, the record unchanged.
         const QString prima = record();
         const struct { const char *casella, *valore, *messaggio; } casi[] = {
-            {"cmbFont", "Arial, grassetto", "\"Carattere\" non può contenere la virgola."},
+            {"cmbFont", "Arial, grassetto", "\"Carattere\" non può contenere la virgola."}, {"cmbFont", "", "Scegli il carattere."},
             {"cmbFont", "\"Arial", "\"Carattere\" non può cominciare con le virgolette."},
-            {"cmbFont", "", "Scegli il carattere."},
             {"cmbFont", "Шрифт", "\"Carattere\" contiene caratteri non ammessi: Шрифт"},
             {"txtSizeFont", "dodici", "\"Altezza del carattere\" deve essere un numero."},
             {"txtSizeFont", "0", "\"Altezza del carattere\" deve essere un numero maggiore di zero."},

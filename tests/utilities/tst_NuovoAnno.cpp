@@ -24,8 +24,7 @@ void archivio(const ProgramFolder &dir, const QByteArray &classi)
 QString anno() { return control<QLabel>(window("frmSplash"), "lblAnnoScolastico")->text(); }
 
 // Runs the operation with these answers queued; the reloaded menu's year question answered with year.
-void nuovoAnno(std::initializer_list<Msg::Result> risposte = {Msg::ResYes, Msg::ResYes},
-               const QString &year = QStringLiteral("2026/27"))
+void nuovoAnno(std::initializer_list<Msg::Result> risposte = {Msg::ResYes, Msg::ResYes}, const QString &year = QStringLiteral("2026/27"))
 {
     Msg::resetRecord();
     for (Msg::Result r : risposte)
@@ -48,7 +47,6 @@ class TestNuovoAnno : public QObject
 {
     Q_OBJECT
 private slots:
-    void init() { Msg::resetRecord(); }
     void cleanup() { VERIFY_NO_UNANSWERED(); }
 
     void theListAndThePlanComeBeforeAnyDeletion()
@@ -72,12 +70,10 @@ private slots:
     {
         ProgramFolder dir;
         QTemporaryDir outside;
-        QFile keep(outside.path() + "/tieni.txt");
-        QVERIFY(keep.open(QIODevice::WriteOnly) && keep.write("x") == 1);
-        keep.close();
         QVERIFY(QFile::link(outside.path(), dir.file("collegamento")));
         const QStringList fuori{"..", ".", outside.path(), "C:\\3A", "3A/..", "../3A", "collegamento", "Anno.dat", "5C"};
         archivio(dir, (fuori.join(QLatin1String("\r\n")) + QStringLiteral("\r\n3A\r\n")).toUtf8());
+        QVERIFY(QFile::copy(dir.file("Anno.dat"), outside.path() + "/tieni.txt"));
         QCOMPARE(SvuotaArchivio::cartellaClasse("3a"), dir.file("3A"));
         for (const QString &bad : fuori) {
             QVERIFY2(SvuotaArchivio::cartellaClasse(bad).isEmpty(), qPrintable(bad));

@@ -24,7 +24,6 @@ class TestFrmPersonalizza : public QObject
 {
     Q_OBJECT
 private slots:
-    void init() { Msg::resetRecord(); }
     void cleanup() { VERIFY_NO_UNANSWERED(); }
 
     void titlesThatCannotBeUsed()
@@ -116,10 +115,8 @@ private slots:
             ReadOnlyFolder lock(dir.path());
             clickAt(button("frmPersonalizza", "cmdOkPersomalizza"));
         }
-        QCOMPARE(Msg::shown().size(), 2);
-        QVERIFY(Msg::shown().last().text.startsWith(QStringLiteral("Impossibile salvare i titoli.\n\r Titoli.dat: ")));
-        QCOMPARE(dir.read("Titoli.dat"), kPredefiniti);
-        QCOMPARE(CarQuad::TitoloQuadro3, QString::fromUtf8("Val. 1° Q."));
+        QVERIFY(Msg::shown().size() == 2 && Msg::shown().last().text.startsWith(QStringLiteral("Impossibile salvare i titoli.\n\r Titoli.dat: ")));
+        QVERIFY(dir.read("Titoli.dat") == kPredefiniti && CarQuad::TitoloQuadro3 == QString::fromUtf8("Val. 1° Q."));
         QVERIFY(f->isVisible() && window(QStringLiteral("frmSplash")) == menu);
     }
 
