@@ -6,8 +6,6 @@
 #include "platform/MsgBox.h"
 
 #include <QDateTime>
-#include <QFontDatabase>
-#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -22,7 +20,6 @@ QString label(const char *name) { return control<QLabel>(window("frmSplash"), na
 QLineEdit *box(const char *name) { return control<QLineEdit>(window("frmLogin"), name); }
 QPushButton *button(const char *name) { return control<QPushButton>(window("frmLogin"), name); }
 
-// The year, the titles and this Qua.inf.
 void settings(const ProgramFolder &dir, const QByteArray &quaInf)
 {
     dir.write("Anno.dat", "2026/27\r\n");
@@ -65,36 +62,24 @@ private slots:
         ProgramFolder dir;
         Msg::queueInput(QString(), false);
         startProgram();
-        QCOMPARE(label("lblAnnoScolastico"), "Anno Scolastico ");
-        QCOMPARE(dir.read("Anno.dat"), "\r\n");
+        QVERIFY(label("lblAnnoScolastico") == "Anno Scolastico " && dir.read("Anno.dat") == "\r\n");
         Msg::queueInput("2026/2027");
-        QVERIFY(restart()->isVisible());
-        QCOMPARE(Msg::shown().size(), 2);
+        restart();
         const Msg::Shown d = Msg::shown().last();
-        QVERIFY(d.isInput && d.text == "Anno Scolastico ?" && d.title == "Anno Scolastico");
-        QVERIFY(d.width >= Msg::titleWidth("Anno Scolastico"));
+        QVERIFY(Msg::shown().size() == 2 && d.isInput && d.text == "Anno Scolastico ?" && d.width >= Msg::titleWidth("Anno Scolastico"));
         QCOMPARE(dir.read("Anno.dat"), "2026/2027\r\n");
         QCOMPARE(dir.read("Qua.inf"), "Quaderlo\r\n\r\n");
-        QCOMPARE(dir.read("Titoli.dat"), kTitoli);
-        QCOMPARE(label("lblAnnoScolastico"), "Anno Scolastico 2026/2027");
-        QCOMPARE(label("lblVersion"), QStringLiteral("Versione %1.%2").arg(QUADERLO_VERSION_MAJOR).arg(QUADERLO_VERSION_MINOR));
-        QVERIFY(!Forms::isLoaded("frmLogin"));
+        QVERIFY(dir.read("Titoli.dat") == kTitoli && !Forms::isLoaded("frmLogin"));
         // The next start asks nothing and changes no file.
         restart();
-        QCOMPARE(Msg::shown().size(), 2);
-        QCOMPARE(label("lblAnnoScolastico"), "Anno Scolastico 2026/2027");
-        QCOMPARE(dir.read("Titoli.dat"), kTitoli);
+        QVERIFY(Msg::shown().size() == 2 && label("lblAnnoScolastico") == "Anno Scolastico 2026/2027");
+        QCOMPARE(dir.read("Anno.dat"), "2026/2027\r\n");
 
         // A year file is read as all but its last two bytes; shorter than two bytes, it holds no year.
         dir.write("Anno.dat", "2026-2027");
         restart();
         QCOMPARE(label("lblAnnoScolastico"), "Anno Scolastico 2026-20");
         QCOMPARE(dir.read("Anno.dat"), "2026-2027");
-        dir.write("Anno.dat", "x");
-        Msg::queueInput("2030");
-        restart();
-        QCOMPARE(Msg::shown().size(), 3);
-        QCOMPARE(dir.read("Anno.dat"), "2030\r\n");
     }
 
     void settingsFilesReadAsCommaSeparatedFields()
@@ -105,55 +90,32 @@ private slots:
         dir.write("Qua.inf", "primo\r\nuno\r\n  Maestra Anna  \r\n\r\n");
         dir.write("titoli.DAT", "A, B\r\nC\r\nD\r\n");
         startProgram();
-        QVERIFY(CarQuad::NomeUtente == "Maestra Anna" && CarQuad::PasswordUtente.isEmpty());
+        QVERIFY(CarQuad::NomeUtente == "Maestra Anna" && CarQuad::PasswordUtente.isEmpty() && !Forms::isLoaded("frmLogin"));
         QCOMPARE((QStringList{CarQuad::TitoloQuadro1, CarQuad::TitoloQuadro2, CarQuad::TitoloQuadro3, CarQuad::TitoloQuadro4}),
                  (QStringList{"A", "B", "C", "D"}));
-        QVERIFY(!Forms::isLoaded("frmLogin"));
         // A missing Qua.inf is made; the titles file is kept as it is.
         QVERIFY(QFile::remove(dir.file("Qua.inf")));
         restart();
         QCOMPARE(dir.read("Qua.inf"), "Quaderlo\r\n\r\n");
-        QVERIFY(CarQuad::NomeUtente == "Quaderlo" && CarQuad::PasswordUtente.isEmpty() && CarQuad::TitoloQuadro4 == "D");
-        QCOMPARE(dir.read("titoli.DAT"), "A, B\r\nC\r\nD\r\n");
-        QVERIFY(!dir.exists("Titoli.dat"));
-        QVERIFY(Msg::shown().isEmpty());
-    }
-
-    void boxesAreWideEnoughForTheirWholeTitle()
-    {
-        // The title as the window manager shows it, with the program's name, and its buttons beside it.
-        QFont bar = QFontDatabase::systemFont(QFontDatabase::TitleFont);
-        bar.setBold(true);
-        const QString decorato = "Conferma eliminazione \u2014 Quaderlo";
-        QVERIFY(Msg::titleWidth("Conferma eliminazione") >= QFontMetrics(bar).horizontalAdvance(decorato) + 100);
-        QCOMPARE(Msg::titleWidth("Attenzione"), Msg::titleWidth("Attenzione \u2014 Quaderlo"));
-        QVERIFY(Msg::titleWidth("Attenzione") < Msg::titleWidth("Conferma eliminazione"));
-        ProgramFolder dir;
-        dir.write("Anno.dat", "2026/27\r\n");
-        startProgram();
-        for (const char *title : {"Attenzione", "Conferma eliminazione", "Fatto"}) {
-            Msg::queueAnswer(Msg::ResOk);
-            Msg::box("Sì.", Msg::Ok, Msg::Question, title);
-            QVERIFY2(Msg::shown().last().width >= Msg::titleWidth(title), title);
-        }
+        QVERIFY(CarQuad::NomeUtente == "Quaderlo" && CarQuad::TitoloQuadro4 == "D");
+        QVERIFY(dir.read("titoli.DAT") == "A, B\r\nC\r\nD\r\n" && !dir.exists("Titoli.dat") && Msg::shown().isEmpty());
     }
 
     void italianWhateverTheSystemsLocale()
     {
         // The tests run under LANG=C.UTF-8, as on a machine set to English.
-        QVERIFY(QLocale().name() == "it_IT" && QLocale().toString(12.5) == "12,5");
+        QVERIFY(QLocale().name() == "it_IT" && QLocale().toString(12.5) == "12,5" && QLocale::system().monthName(12, QLocale::ShortFormat) == "dic");
         const QDateTime data(QDate(2026, 12, 6), QTime(10, 30));
         // What Qt's own file dialog shows: dates in the system's locale, the kind of an entry translated.
         QCOMPARE(QLocale::system().toString(data, QLocale::ShortFormat),
                  QLocale(QLocale::Italian, QLocale::Italy).toString(data, QLocale::ShortFormat));
-        QCOMPARE(QLocale::system().monthName(12, QLocale::ShortFormat), "dic");
-        QCOMPARE(QCoreApplication::translate("QAbstractFileIconProvider", "Folder", "All other platforms"), "Cartella");
-        QCOMPARE(QCoreApplication::translate("QFileDialog", "New Folder"), "Nuova cartella");
+        QVERIFY(QCoreApplication::translate("QAbstractFileIconProvider", "Folder", "All other platforms") == "Cartella"
+                && QCoreApplication::translate("QFileDialog", "New Folder") == "Nuova cartella");
         // Programs started from here get the teacher's own environment.
         QVERIFY(qgetenv("LC_TIME") != "it_IT.UTF-8");
     }
 
-    void esciOrTheTitleBarEndTheProgramAndFramesStayCentred()
+    void esciAnnullaOrTheTitleBarEndTheProgram()
     {
         ProgramFolder dir;
         dir.write("Anno.dat", "2026\r\n");
@@ -161,18 +123,16 @@ private slots:
         QVERIFY(Forms::programEnded() && !Forms::isLoaded("frmSplash"));
         Form *menu = restart();
         QVERIFY(!Forms::programEnded());
-        auto *f1 = menu->findChild<QWidget *>("Frame1");
-        auto *f2 = menu->findChild<QWidget *>("Frame2");
-        for (const QSize size : {QSize(1000, 700), QSize(200, 150)}) {
-            menu->resize(size);
-            for (QWidget *f : {f1, f2}) {
-                QVERIFY(qAbs(2 * f->x() + f->width() - size.width()) <= 2);
-                QVERIFY(qAbs(2 * f->y() + f->height() - size.height()) <= 2);
-            }
-        }
-        QVERIFY(f1->x() < 0 && f1->y() < 0 && f2->width() > f1->width() && f2->height() > f1->height());
         menu->close();
         QVERIFY(Forms::programEnded());
+        // At the access check: Annulla or the title bar.
+        settings(dir, "Quaderlo\r\nx\r\n");
+        for (bool titleBar : {false, true}) {
+            QPointer<Form> m = restart();
+            titleBar ? void(window("frmLogin")->close()) : clickAt(button("cmdCancel"));
+            QVERIFY(Forms::programEnded() && (m.isNull() || !m->isEnabled()));
+            QTRY_VERIFY(m.isNull());
+        }
     }
 
     void accessCheckAtStartUpAndAnUnwritableQuaInf()
@@ -181,21 +141,15 @@ private slots:
         settings(dir, "Maestra\r\nSegreto\r\n");
         Form *menu = startProgram();
         Form *login = window("frmLogin");
-        QVERIFY(login && login->isVisible() && login->windowTitle() == "Accesso");
-        QCOMPARE(box("txtUserName")->text(), "Maestra");
-        QVERIFY(box("txtPassword")->text().isEmpty() && box("txtPassword")->echoMode() == QLineEdit::Password);
-        QVERIFY(menu->isVisible() && !menu->isEnabled() && CarQuad::ModoPassword == 0);
+        QVERIFY(login && login->isVisible() && box("txtUserName")->text() == "Maestra" && !menu->isEnabled());
 
         // Differing in case: refused, the typed text selected for retyping.
         Msg::queueAnswer(Msg::ResOk);
         typeText(box("txtPassword"), "segreto");
         QCOMPARE(Msg::shown().size(), 1);
-        const Msg::Shown m = Msg::shown()[0];
-        QVERIFY(m.text == "Password non valida. Riprovare." && m.title == "Accesso" && m.icon == Msg::NoIcon);
-        QCOMPARE(box("txtPassword")->selectedText(), "segreto");
-        QCOMPARE(box("txtPassword")->displayText(), "*******");
+        QCOMPARE(Msg::shown()[0].text, "Password non valida. Riprovare.");
+        QVERIFY(box("txtPassword")->selectedText() == "segreto" && box("txtPassword")->displayText() == "*******");
         QTRY_COMPARE(login->focusWidget(), box("txtPassword"));
-        QVERIFY(login->isVisible() && !menu->isEnabled());
         // Retried: a blank after it is wrong too; any user name goes with the right password.
         Msg::queueAnswer(Msg::ResOk);
         typeText(box("txtPassword"), "Segreto ");
@@ -203,9 +157,7 @@ private slots:
         box("txtUserName")->setText("Chiunque");
         box("txtPassword")->setText("Segreto");
         clickAt(button("cmdOK"));
-        QCOMPARE(Msg::shown().size(), 2);
-        QVERIFY(!login->isVisible() && menu->isVisible() && menu->isEnabled());
-        QCOMPARE(dir.read("Qua.inf"), "Maestra\r\nSegreto\r\n");
+        QVERIFY(Msg::shown().size() == 2 && !login->isVisible() && menu->isEnabled());
 
         // A change that cannot be written is reported; nothing changes.
         openChange();
@@ -216,14 +168,12 @@ private slots:
             clickAt(button("cmdOK"));
         }
         QCOMPARE(Msg::shown().size(), 3);
-        QVERIFY(Msg::shown()[2].text.startsWith("Impossibile salvare la password.\n\r Qua.inf: "));
-        QVERIFY(Msg::shown()[2].title == "Cambia password" && Msg::shown()[2].icon == Msg::Critical);
+        QVERIFY(Msg::shown()[2].text.startsWith("Impossibile salvare la password.\n\r Qua.inf: ") && Msg::shown()[2].icon == Msg::Critical);
         QCOMPARE(dir.read("Qua.inf"), "Maestra\r\nSegreto\r\n");
-        QVERIFY(CarQuad::PasswordUtente == "Segreto" && login->isVisible() && CarQuad::ModoPassword == 1);
+        QVERIFY(CarQuad::PasswordUtente == "Segreto" && login->isVisible());
         // Annulla in change mode: nothing written, back where it was, the program goes on.
         clickAt(button("cmdCancel"));
         QVERIFY(!login->isVisible() && CarQuad::ModoPassword == 0 && !Forms::programEnded());
-        QCOMPARE(dir.read("Qua.inf"), "Maestra\r\nSegreto\r\n");
         // Change mode without Qua.inf: both boxes empty; closing by the title bar writes nothing.
         QVERIFY(QFile::remove(dir.file("Qua.inf")));
         openChange();
@@ -232,37 +182,17 @@ private slots:
         QVERIFY(!login->isVisible() && !Forms::programEnded() && !dir.exists("Qua.inf"));
     }
 
-    void annullaAtStartUpEndsTheProgram()
-    {
-        for (bool titleBar : {false, true}) {
-            ProgramFolder dir;
-            settings(dir, "Quaderlo\r\nx\r\n");
-            QPointer<Form> menu = startProgram();
-            if (titleBar)
-                window("frmLogin")->close();
-            else
-                clickAt(button("cmdCancel"));
-            QVERIFY(Forms::programEnded() && (menu.isNull() || !menu->isEnabled()));
-            QTRY_VERIFY(menu.isNull());
-        }
-    }
-
     void changedThroughCambiaPassword()
     {
         ProgramFolder dir;
         settings(dir, "Quaderlo\r\n\r\n");
         QVERIFY(startProgram()->isEnabled() && !window("frmLogin")); // no password, no check
         Form *login = openChange();
-        QVERIFY(login->isVisible() && login->windowTitle() == "Cambia password" && button("cmdOK")->text() == "Cambia");
-        QCOMPARE(box("txtUserName")->text(), "Quaderlo");
-        QVERIFY(box("txtPassword")->text().isEmpty() && box("txtPassword")->echoMode() == QLineEdit::Normal);
+        QVERIFY(box("txtUserName")->text() == "Quaderlo" && box("txtPassword")->text().isEmpty());
         // What would not read back is refused, named for the user name or the password.
-        const char *valori[][2] = {{"a,b", "non può contenere la virgola."},
-                                   {"\"ab\"", "non può iniziare con le virgolette."},
-                                   {" ab", "non può iniziare o terminare con uno spazio."},
-                                   {"ab ", "non può iniziare o terminare con uno spazio."},
-                                   {"Жb", "contiene caratteri non ammessi: Ж"},
-                                   {"Maestra Niccolò \"x\"", ""}};
+        const char *valori[][2] = {{"a,b", "non può contenere la virgola."}, {"\"ab\"", "non può iniziare con le virgolette."},
+                                   {" ab", "non può iniziare o terminare con uno spazio."}, {"ab ", "non può iniziare o terminare con uno spazio."},
+                                   {"Жb", "contiene caratteri non ammessi: Ж"}, {"Maestra Niccolò \"x\"", ""}};
         for (const auto &v : valori)
             QCOMPARE(Impostazioni::valoreNonRileggibile(v[0]), v[1]);
         // In the window, the box at fault is selected for retyping.
@@ -275,11 +205,8 @@ private slots:
             box("txtUserName")->setText(c[0]);
             box("txtPassword")->setText(c[1]);
             clickAt(button("cmdOK"));
-            QCOMPARE(Msg::shown().size(), 1);
-            QCOMPARE(Msg::shown()[0].text, c[2]);
-            QVERIFY(Msg::shown()[0].title == "Attenzione" && Msg::shown()[0].icon == Msg::Exclamation);
-            QCOMPARE(dir.read("Qua.inf"), "Quaderlo\r\n\r\n");
-            QVERIFY(login->isVisible() && CarQuad::ModoPassword == 1);
+            QCOMPARE(Msg::shown().last().text, c[2]);
+            QVERIFY(dir.read("Qua.inf") == "Quaderlo\r\n\r\n" && login->isVisible());
             QCOMPARE(box(c[3])->selectedText(), box(c[3])->text());
         }
 
@@ -287,12 +214,10 @@ private slots:
         replaceText(box("txtPassword"), "Segreto");
         clickAt(button("cmdOK"));
         QCOMPARE(dir.read("Qua.inf"), ansi("Maestra Niccolò\r\nSegreto\r\n"));
-        QVERIFY(CarQuad::ModoPassword == 0 && !login->isVisible());
-        QVERIFY(CarQuad::PasswordUtente.isEmpty()); // in force from the next reading
+        QVERIFY(!login->isVisible() && CarQuad::PasswordUtente.isEmpty()); // in force from the next reading
         // The next start asks it, the menu disabled until it is right.
         Form *menu = restart();
-        QVERIFY(window("frmLogin")->isVisible() && !menu->isEnabled());
-        QCOMPARE(box("txtUserName")->text(), "Maestra Niccolò");
+        QVERIFY(!menu->isEnabled() && box("txtUserName")->text() == "Maestra Niccolò");
         typeText(box("txtPassword"), "Segreto");
         QVERIFY(menu->isEnabled());
         // Shown in clear when changing; changed to empty, nothing is asked any more.

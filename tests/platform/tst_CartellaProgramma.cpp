@@ -25,10 +25,7 @@ struct Installazione {
     QTemporaryDir tmp;
     QString bin() const { return tmp.filePath(QStringLiteral("bin")); }
     QString dati() const { return tmp.filePath(QStringLiteral("share/quaderlo")); }
-    QString utente(const QString &name = {}) const
-    {
-        return tmp.filePath(QStringLiteral("home/Quaderlo")) + (name.isEmpty() ? QString() : QLatin1Char('/') + name);
-    }
+    QString utente(const QString &name = {}) const { return QDir::cleanPath(tmp.filePath("home/Quaderlo/" + name)); }
     Installazione()
     {
         QDir().mkpath(bin());
@@ -42,7 +39,7 @@ class TestCartellaProgramma : public QObject
 {
     Q_OBJECT
 private slots:
-    void theFolderChosenForTheTeachersFiles()
+    void theFolderChosenAndWhatTheFirstStartCopies()
     {
         Installazione inst;
         QTemporaryDir portatile, nudo;
@@ -73,12 +70,8 @@ private slots:
         QVERIFY(!CartellaProgramma::contieneArchivio(nudo.path()));
         scrivi(nudo.filePath(QStringLiteral("CLASSI.DAT")), "3A\r\n");
         QVERIFY(CartellaProgramma::contieneArchivio(nudo.path()));
-    }
 
-    void firstStartCopiesOnlyWhatIsMissing()
-    {
-        Installazione inst;
-        // The teacher's own phrase file, under another case, and an archive file: never touched.
+        // The first start copies only what is missing. The teacher's own phrase file, under another case, and an archive file: never touched.
         scrivi(inst.utente("QUADRO1.TXT"), "mie frasi\r\n");
         scrivi(inst.utente("Classi.dat"), "3A\r\n");
         QString error;

@@ -23,39 +23,31 @@
 
 namespace {
 // A device that takes the first n bytes and then refuses every write.
-class FailDevice : public QIODevice
-{
-public:
-    explicit FailDevice(qint64 n) : m_left(n) { open(QIODevice::WriteOnly); }
+struct FailDevice : QIODevice {
+    explicit FailDevice(qint64 n) : left(n) { open(QIODevice::WriteOnly); }
     QByteArray written;
-
-protected:
+    qint64 left;
     qint64 readData(char *, qint64) override { return -1; }
     qint64 writeData(const char *data, qint64 len) override
     {
-        if (m_left <= 0) {
+        if (left <= 0) {
             setErrorString(QStringLiteral("Spazio esaurito sul disco"));
             return -1;
         }
-        const qint64 n = qMin(len, m_left);
+        const qint64 n = qMin(len, left);
         written.append(data, n);
-        m_left -= n;
+        left -= n;
         return n;
     }
-
-private:
-    qint64 m_left;
 };
 
-// Fills the file system that holds folder until no byte more fits.
 void riempi(const QString &folder)
 {
     QFile f(QDir(folder).filePath(QStringLiteral("riempitivo")));
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return;
     const QByteArray block(4096, 'x');
-    while (f.write(block) > 0) {
-    }
+    if (f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        while (f.write(block) > 0)
+            ;
 }
 } // namespace
 

@@ -12,8 +12,7 @@ int main(int argc, char **argv)
 {
     if (argc < 3)
         return 2;
-    const QString op = QString::fromLocal8Bit(argv[1]);
-    const QString a = QString::fromLocal8Bit(argv[2]);
+    const QString op = QString::fromLocal8Bit(argv[1]), a = QString::fromLocal8Bit(argv[2]);
     const QString b = argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString();
     QString errore;
     bool ok = false;

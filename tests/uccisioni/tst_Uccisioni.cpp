@@ -15,14 +15,12 @@ Stato stato(const QString &root)
     QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
                     QDirIterator::Subdirectories);
     while (it.hasNext()) {
-        const QString path = it.next();
-        const QString rel = QDir(root).relativeFilePath(path);
-        if (it.fileInfo().isDir()) {
+        QFile f(it.next());
+        const QString rel = QDir(root).relativeFilePath(f.fileName());
+        if (it.fileInfo().isDir())
             out.insert(rel + QLatin1Char('/'), QByteArray());
-        } else {
-            QFile f(path);
+        else
             out.insert(rel, f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>"));
-        }
     }
     return out;
 }
@@ -31,8 +29,7 @@ void scrivi(const QString &path, const QByteArray &bytes)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
+    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
 }
 
 // A class folder of two pupils, with a merged file that a replacement keeps.
@@ -47,16 +44,16 @@ void classe(const QString &cartella, const QByteArray &tag)
 
 bool g_senzaScambio = false;
 
+// Runs one write path; killed at its uccidiA-th file operation below sotto when uccidiA > 0.
 int lavora(const QStringList &args, long uccidiA, const QString &sotto)
 {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    if (g_senzaScambio) {
+    if (g_senzaScambio || uccidiA > 0)
         env.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(QUADERLO_UCCIDI));
+    if (g_senzaScambio)
         env.insert(QStringLiteral("QUADERLO_SENZA_SCAMBIO"), QStringLiteral("1"));
-    }
     if (uccidiA > 0) {
-        env.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(QUADERLO_UCCIDI));
         env.insert(QStringLiteral("QUADERLO_UCCIDI_N"), QString::number(uccidiA));
         env.insert(QStringLiteral("QUADERLO_UCCIDI_SOTTO"), sotto);
     }
@@ -72,16 +69,17 @@ class TestUccisioni : public QObject
 {
     Q_OBJECT
 
-    // Kills the path at its 1st, 2nd, ... file operation until it runs through; after each kill the
-    // next start tidies up and the whole tree must be the old one or the new one.
-    void ogniPunto(const std::function<void(const QString &)> &prepara, const std::function<QStringList(const QString &)> &args,
-                   const std::function<QStringList(const QString &)> &riordina)
+    // Kills the path at its 1st, 2nd, ... file operation until it runs through; after each kill the next
+    // start tidies up and the tree must be the old or the new one. "@" in the arguments is the root.
+    void ogniPunto(const std::function<void(const QString &)> &prepara, const QStringList &argomenti,
+                   const QStringList &riordino = {QStringLiteral("riordina"), QStringLiteral("@")})
     {
         QTemporaryDir base;
         const QString radice = base.filePath(QStringLiteral("r"));
+        const auto args = [&](QStringList l) { return l.replaceInStrings(QStringLiteral("@"), radice); };
         prepara(radice);
         const Stato vecchio = stato(radice);
-        QCOMPARE(lavora(args(radice), 0, radice), 0);
+        QCOMPARE(lavora(args(argomenti), 0, radice), 0);
         const Stato nuovo = stato(radice);
         QVERIFY(nuovo != vecchio);
 
@@ -89,25 +87,17 @@ class TestUccisioni : public QObject
         for (long n = 1; n < 2000; ++n) {
             QVERIFY(QDir(radice).removeRecursively());
             prepara(radice);
-            const int esito = lavora(args(radice), n, radice);
+            const int esito = lavora(args(argomenti), n, radice);
             if (esito == 0) {
                 QCOMPARE(stato(radice), nuovo);
                 break;
             }
             QCOMPARE(esito, -1);
             ++uccisioni;
-            QCOMPARE(lavora(riordina(radice), 0, radice), 0);
+            QCOMPARE(lavora(args(riordino), 0, radice), 0);
             const Stato dopo = stato(radice);
-            if (dopo != vecchio && dopo != nuovo) {
-                qWarning() << "ucciso all'operazione" << n;
-                for (auto it = dopo.begin(); it != dopo.end(); ++it)
-                    if (vecchio.value(it.key(), "<no>") != it.value() && nuovo.value(it.key(), "<no>") != it.value())
-                        qWarning() << "  " << it.key() << it.value().left(40);
-                for (const QString &k : nuovo.keys())
-                    if (!dopo.contains(k))
-                        qWarning() << "   manca" << k;
-                QFAIL("a kill left the files neither old nor new");
-            }
+            QVERIFY2(dopo == vecchio || dopo == nuovo, qPrintable(QStringLiteral("killed at operation %1: neither old nor new: ").arg(n)
+                                                                  + QStringList(dopo.keys()).join(QLatin1Char(' '))));
             vecchi += dopo == vecchio;
         }
         QVERIFY2(uccisioni >= 3, "the path made too few file operations to be tried");
@@ -130,10 +120,7 @@ private slots:
                     scrivi(r + a + "/Bianchi Luca.q1", "Un alunno che la copia toglie.\r\n");
                     scrivi(r + a + "/4A_Finale.txt", "Unione che resta.\r\n");
                 },
-                [&](const QString &r) { return QStringList{QStringLiteral("sostituisci"), r + da, r + a}; },
-                [](const QString &r) {
-                    return QStringList{QStringLiteral("riordina"), r + "/programma", r + "/chiavetta"};
-                });
+                {QStringLiteral("sostituisci"), "@" + da, "@" + a}, {QStringLiteral("riordina"), "@/programma", "@/chiavetta"});
         }
         g_senzaScambio = false;
     }
@@ -147,17 +134,13 @@ private slots:
                 classe(r + "/4A", "4A");
                 classe(r + "/5B", "5B");
             },
-            [](const QString &r) { return QStringList{QStringLiteral("nuovoanno"), r}; },
-            [](const QString &r) { return QStringList{QStringLiteral("riordina"), r}; });
+            {QStringLiteral("nuovoanno"), QStringLiteral("@")});
     }
 
     void savingASection()
     {
         ogniPunto([](const QString &r) { classe(r + "/4A", "vecchio"); },
-                  [](const QString &r) {
-                      return QStringList{QStringLiteral("salva"), r + "/4A/Rossi Mario.q1", QStringLiteral("Nuovo testo.")};
-                  },
-                  [](const QString &r) { return QStringList{QStringLiteral("riordina"), r}; });
+                  {QStringLiteral("salva"), QStringLiteral("@/4A/Rossi Mario.q1"), QStringLiteral("Nuovo testo.")});
     }
 };
 

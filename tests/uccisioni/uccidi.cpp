@@ -7,7 +7,6 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <stdarg.h>
-#include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
 #include <sys/stat.h>
@@ -24,9 +23,7 @@ static int sotto(const char *path)
     const char *root = getenv("QUADERLO_UCCIDI_SOTTO");
     if (!root || !path)
         return 0;
-    if (path[0] != '/')
-        return 1; /* relative paths: the driver works only below the folder */
-    return strncmp(path, root, strlen(root)) == 0;
+    return path[0] != '/' || strncmp(path, root, strlen(root)) == 0; /* relative: the driver works only below */
 }
 
 static void conta(void)
@@ -36,71 +33,42 @@ static void conta(void)
         raise(SIGKILL);
 }
 
+static int mio(int fd) { return fd >= 0 && fd < (int)sizeof g_fd && g_fd[fd]; }
+
 #define REAL(ret, name, ...) static ret (*real_##name)(__VA_ARGS__); if (!real_##name) real_##name = reinterpret_cast<ret (*)(__VA_ARGS__)>(dlsym(RTLD_NEXT, #name))
 
-static int apri(const char *path, int fd)
-{
-    if (fd >= 0 && fd < (int)sizeof g_fd)
-        g_fd[fd] = (char)sotto(path);
-    return fd;
-}
+/* The open family: counted by path; the descriptor remembered as below the folder or not. */
+#define APRI(name, P, A) \
+    int name(P const char *path, int flags, ...) \
+    { \
+        REAL(int, name, P const char *, int, ...); \
+        mode_t mode = 0; \
+        if (flags & (O_CREAT | O_TMPFILE)) { va_list ap; va_start(ap, flags); mode = va_arg(ap, mode_t); va_end(ap); } \
+        if (sotto(path)) conta(); \
+        const int fd = real_##name(A path, flags, mode); \
+        if (fd >= 0 && fd < (int)sizeof g_fd) g_fd[fd] = (char)sotto(path); \
+        return fd; \
+    }
+#define DIR_P int dir,
+#define DIR_A dir,
+APRI(open, , )
+APRI(open64, , )
+APRI(openat, DIR_P, DIR_A)
+APRI(openat64, DIR_P, DIR_A)
 
-int open(const char *path, int flags, ...)
-{
-    REAL(int, open, const char *, int, ...);
-    mode_t mode = 0;
-    if (flags & (O_CREAT | O_TMPFILE)) { va_list ap; va_start(ap, flags); mode = va_arg(ap, mode_t); va_end(ap); }
-    if (sotto(path)) conta();
-    return apri(path, real_open(path, flags, mode));
-}
-int open64(const char *path, int flags, ...)
-{
-    REAL(int, open64, const char *, int, ...);
-    mode_t mode = 0;
-    if (flags & (O_CREAT | O_TMPFILE)) { va_list ap; va_start(ap, flags); mode = va_arg(ap, mode_t); va_end(ap); }
-    if (sotto(path)) conta();
-    return apri(path, real_open64(path, flags, mode));
-}
-int openat(int dir, const char *path, int flags, ...)
-{
-    REAL(int, openat, int, const char *, int, ...);
-    mode_t mode = 0;
-    if (flags & (O_CREAT | O_TMPFILE)) { va_list ap; va_start(ap, flags); mode = va_arg(ap, mode_t); va_end(ap); }
-    if (sotto(path)) conta();
-    return apri(path, real_openat(dir, path, flags, mode));
-}
-int openat64(int dir, const char *path, int flags, ...)
-{
-    REAL(int, openat64, int, const char *, int, ...);
-    mode_t mode = 0;
-    if (flags & (O_CREAT | O_TMPFILE)) { va_list ap; va_start(ap, flags); mode = va_arg(ap, mode_t); va_end(ap); }
-    if (sotto(path)) conta();
-    return apri(path, real_openat64(dir, path, flags, mode));
-}
-ssize_t write(int fd, const void *buf, size_t n)
-{
-    REAL(ssize_t, write, int, const void *, size_t);
-    if (fd >= 0 && fd < (int)sizeof g_fd && g_fd[fd]) conta();
-    return real_write(fd, buf, n);
-}
-int fsync(int fd)
-{
-    REAL(int, fsync, int);
-    if (fd >= 0 && fd < (int)sizeof g_fd && g_fd[fd]) conta();
-    return real_fsync(fd);
-}
-int rename(const char *a, const char *b)
-{
-    REAL(int, rename, const char *, const char *);
-    if (sotto(a) || sotto(b)) conta();
-    return real_rename(a, b);
-}
-int renameat(int da, const char *a, int db, const char *b)
-{
-    REAL(int, renameat, int, const char *, int, const char *);
-    if (sotto(a) || sotto(b)) conta();
-    return real_renameat(da, a, db, b);
-}
+/* Any other call: counted when the condition holds, then passed on. */
+#define PASSA(ret, name, cond, P, A) \
+    ret name P { static ret (*real) P = reinterpret_cast<ret (*) P>(dlsym(RTLD_NEXT, #name)); if (cond) conta(); return real A; }
+PASSA(ssize_t, write, mio(fd), (int fd, const void *buf, size_t n), (fd, buf, n))
+PASSA(int, fsync, mio(fd), (int fd), (fd))
+PASSA(int, rename, sotto(a) || sotto(b), (const char *a, const char *b), (a, b))
+PASSA(int, renameat, sotto(a) || sotto(b), (int da, const char *a, int db, const char *b), (da, a, db, b))
+PASSA(int, unlink, sotto(path), (const char *path), (path))
+PASSA(int, unlinkat, sotto(path), (int dir, const char *path, int flags), (dir, path, flags))
+PASSA(int, mkdir, sotto(path), (const char *path, mode_t mode), (path, mode))
+PASSA(char *, mkdtemp, sotto(tmpl), (char *tmpl), (tmpl))
+PASSA(int, rmdir, sotto(path), (const char *path), (path))
+
 int renameat2(int da, const char *a, int db, const char *b, unsigned int flags)
 {
     REAL(int, renameat2, int, const char *, int, const char *, unsigned int);
@@ -108,36 +76,6 @@ int renameat2(int da, const char *a, int db, const char *b, unsigned int flags)
     /* A file system that cannot swap two folders in one step (a FAT memory stick). */
     if (getenv("QUADERLO_SENZA_SCAMBIO")) { errno = EINVAL; return -1; }
     return real_renameat2(da, a, db, b, flags);
-}
-int unlink(const char *path)
-{
-    REAL(int, unlink, const char *);
-    if (sotto(path)) conta();
-    return real_unlink(path);
-}
-int unlinkat(int dir, const char *path, int flags)
-{
-    REAL(int, unlinkat, int, const char *, int);
-    if (sotto(path)) conta();
-    return real_unlinkat(dir, path, flags);
-}
-int mkdir(const char *path, mode_t mode)
-{
-    REAL(int, mkdir, const char *, mode_t);
-    if (sotto(path)) conta();
-    return real_mkdir(path, mode);
-}
-char *mkdtemp(char *tmpl)
-{
-    REAL(char *, mkdtemp, char *);
-    if (sotto(tmpl)) conta();
-    return real_mkdtemp(tmpl);
-}
-int rmdir(const char *path)
-{
-    REAL(int, rmdir, const char *);
-    if (sotto(path)) conta();
-    return real_rmdir(path);
 }
 
 } // extern "C"

@@ -17,7 +17,6 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
-#include <QTemporaryDir>
 
 namespace UtilitaTest {
 inline const QString kUtilita = QString::fromUtf8("frmUtilità");
@@ -38,7 +37,6 @@ inline frmUtilita *entra()
     return qobject_cast<frmUtilita *>(window(kUtilita));
 }
 
-// Starts the program and opens the utilities window from the main menu.
 inline frmUtilita *apri(const ProgramFolder &dir)
 {
     impostazioni(dir);
@@ -46,10 +44,7 @@ inline frmUtilita *apri(const ProgramFolder &dir)
     return entra();
 }
 
-inline QPushButton *pulsante(const QString &name)
-{
-    return control<QPushButton>(window(kUtilita), name);
-}
+inline QPushButton *pulsante(const QString &name) { return control<QPushButton>(window(kUtilita), name); }
 
 // Clicks a button of the window, the answers to its messages queued first.
 inline void clic(const QString &name, std::initializer_list<Msg::Result> risposte = {})
@@ -65,8 +60,7 @@ inline void ultimo(const QString &text, const QString &title, Msg::Icon icon)
 {
     QVERIFY(!Msg::shown().isEmpty());
     QCOMPARE(Msg::shown().last().text, text);
-    QCOMPARE(Msg::shown().last().title, title);
-    QCOMPARE(Msg::shown().last().icon, icon);
+    QVERIFY(Msg::shown().last().title == title && Msg::shown().last().icon == icon);
 }
 
 // The focus arriving by a mouse click, as the window sees it.
@@ -78,10 +72,6 @@ inline void fuoco(QWidget *w)
 
 inline void clicVoce(QListWidget *list, int row, bool doppio = false)
 {
-    const QPoint p = list->visualItemRect(list->item(row)).center();
-    if (doppio)
-        doubleClickAt(list->viewport(), p);
-    else
-        clickAt(list->viewport(), p);
+    doppio ? doubleClickAt(list->viewport(), list->visualItemRect(list->item(row)).center()) : clickItem(list, row);
 }
 } // namespace UtilitaTest
