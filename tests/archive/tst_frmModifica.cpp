@@ -90,7 +90,6 @@ private slots:
             QVERIFY(a.classi->editLine()->selectedText() == name && a.haFuoco(a.classi));
         }
         QCOMPARE(contenuto(dir.path()), (QStringList{"3A/", "5c/", "Classi.dat"}));
-        // Corrected, the name is taken.
         for (Qt::Key key : {Qt::Key_End, Qt::Key_Backspace, Qt::Key_Return})
             QTest::keyClick(a.classi->editLine(), key);
         QCOMPARE(dir.read("Classi.dat"), QByteArray("3A\r\nfine\r\n"));
@@ -148,7 +147,6 @@ private slots:
         dir.mkdir("6D"); // 7E has no folder
         Archivi a;
         QVERIFY(a.apri());
-        // The class box empties the pupil box.
         a.apriClasse("4B");
         QCOMPARE(a.alunni->count(), 1);
         clickAt(a.classi->editLine());

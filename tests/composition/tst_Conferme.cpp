@@ -53,7 +53,6 @@ private slots:
         ProgramFolder dir;
         QVERIFY(apri(dir, "3A", "Rossi Mario"));
         componi(0, {0, 1});
-        // Corrected by hand in the editing view.
         clic("cmdCaricaTesto");
         aggiungi(txtQ(1), " Ottimo inizio d'anno, è già più sicuro.");
         clic("cmdSalvaTestoModificato");
@@ -72,7 +71,6 @@ private slots:
         clickTab(schedeGiudizi(), 1);
         QCOMPARE(Msg::shown().size(), 1);
 
-        // Yes replaces it.
         clickTab(schedeGiudizi(), 0);
         rispondi({Msg::ResYes});
         componi(0, {3});

@@ -71,7 +71,6 @@ private slots:
         QCOMPARE(quanteDomande(), 1);
         QVERIFY(ultimo().text.contains("Bianchi Anna.q1") && alunno()->currentText() == "Bianchi Anna");
         QCOMPARE(testo()->toPlainText(), "Bianchi Anna si è mostrata attenta");
-        // Nor when another section is asked for.
         rispondi({Msg::ResYes, Msg::ResOk});
         clickTab(schedeGiudizi(), 2);
         QVERIFY(schedeGiudizi()->currentIndex() == 0 && CarQuad::EstensioneQuadro == ".q1");

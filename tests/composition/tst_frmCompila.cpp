@@ -46,12 +46,10 @@ private slots:
         const QByteArray q1 = ansi("Bianchi Anna si è mostrata attenta, partecipe\r\nHa lavorato con impegno e con costanza.");
         QCOMPARE(dir.read("3A/Bianchi Anna.q1"), q1 + "\r\n");
         QCOMPARE(dir.read("3A/Bianchi Anna.dat"), "0 1 2 3 \r\n\r\n\r\n\r\n");
-        // A correction, saved.
         aggiungi(testo(), " Brava!");
         clic("cmdSalvaTesto");
         QCOMPARE(dir.read("3A/Bianchi Anna.q1"), q1 + " Brava!\r\n");
 
-        // Section 2 by its tab.
         clickTab(schedeGiudizi(), 1);
         componi(1, {2, 0});
         const QByteArray q2 = ansi("Favorire la socializzazione\r\nBianchi Anna sarà seguita con attenzione.");
@@ -164,7 +162,6 @@ private slots:
         QTRY_VERIFY(classe()->view()->isVisible());
         QTest::keyClick(classe()->view(), Qt::Key_Escape);
         QVERIFY(!dir.exists("3A/Rossi Mario.q1") && txtQ(1)->toPlainText().isEmpty() && alunno()->count() == 0);
-        // Without a change there is no question.
         apriEChiudi(classe());
         QCOMPARE(quanteDomande(), 6);
         // The wheel over a closed box changes nothing.
@@ -179,7 +176,6 @@ private slots:
         ProgramFolder dir;
         preparaArchivio(dir);
         apriDalMenu();
-        // Pupil list with no class.
         rispondi({Msg::ResOk});
         QVERIFY(!scegli(alunno(), "Bianchi Anna") && !alunno()->view()->isVisible());
         QVERIFY(ultimo().text == "Devi scegliere una classe " && ultimo().title == "Attenzione" && Msg::beeps() == 1);
@@ -234,7 +230,6 @@ private slots:
         dir.write("5C/alunni.5c", "Gialli Eva\r\n 2 \r\n");
         QVERIFY(scegli(alunno(), "Gialli Eva"));
         QCOMPARE(c<QLabel>("Label1")->text(), "Maschile");
-        // No class list at all.
         QFile::remove(dir.file("Classi.dat"));
         CarQuad::RicaricaClassi = true;
         apriEChiudi(classe());
@@ -289,7 +284,6 @@ private slots:
         componi(2, {1});
         QCOMPARE(dir.read("presele.dat"), "0 2 \r\n\r\n\r\n\r\n");
 
-        // Leaving goes back to the main menu.
         clic("cmdFineLavoro");
         QTRY_VERIFY(!Forms::isLoaded("frmCompila"));
         Form *menu = window("frmSplash");

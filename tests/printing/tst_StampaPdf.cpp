@@ -126,7 +126,6 @@ private slots:
         QVERIFY(compila);
         const int prima = Stampa::lavoriInviati();
 
-        // "No": no file asked for, nothing printed.
         Msg::queueAnswer(Msg::ResNo);
         stampaQuadro(compila, 2);
         QVERIFY(proposte.isEmpty() && Msg::shown().first().defaultButton == Msg::ResYes);
@@ -145,7 +144,6 @@ private slots:
         stampaQuadro(compila, 4);
         QCOMPARE(proposte.last(), dir.file(QStringLiteral("scelti/Rossi Mario - Val. 2° Q..pdf")));
         QVERIFY(Msg::shown().last().text.startsWith(QStringLiteral("La stampa non è riuscita: ")) && !QFileInfo::exists(risposta));
-        // The dialog cancelled: nothing.
         risposta.clear();
         Msg::queueAnswer(Msg::ResYes);
         stampaQuadro(compila, 1);

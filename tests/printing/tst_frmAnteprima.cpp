@@ -69,7 +69,6 @@ private slots:
         a->hide();
         a->show();
         QCOMPARE(a->grab().toImage(), prima);
-        // Esci: back to the composition window.
         clic("cmdEsciAnteprima");
         QVERIFY(!a->isVisible() && c->isVisible());
 
