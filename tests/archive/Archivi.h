@@ -1,5 +1,5 @@
 #pragma once
-// Drives the archive window as a user would: typing, keys, clicks in the lists and on the options.
+// Drives the archive window as a user would.
 #include "TestSupport.h"
 
 #include "archive/ComboAperto.h"
@@ -18,7 +18,6 @@ struct Archivi {
     QRadioButton *maschio = nullptr, *femmina = nullptr;
     QPushButton *fine = nullptr;
 
-    // Finds the loaded window's controls; false when the window is not loaded.
     bool trova()
     {
         if (!(w = Forms::find(QStringLiteral("frmModifica"))))
@@ -58,26 +57,22 @@ struct Archivi {
             clickItem(box->list(), box->list()->row(found.first()));
         return !found.isEmpty();
     }
-    void clicca(QRadioButton *option) { clickOption(option); }
-    // Chooses a class by typing it and leaving the box for the pupil box.
     void apriClasse(const QString &classe) { scrivi(classi, classe, Qt::Key_Tab); }
     // Types a pupil and chooses the gender (answering "Maschio o Femmina ? ").
     void aggiungi(const QString &alunno, bool maschile)
     {
         Msg::queueAnswer(Msg::ResOk);
         scrivi(alunni, alunno);
-        clicca(maschile ? maschio : femmina);
+        clickOption(maschile ? maschio : femmina);
     }
 };
 
-// The answers to the next message boxes, in order.
 inline void rispondi(std::initializer_list<Msg::Result> risposte)
 {
     for (Msg::Result r : risposte)
         Msg::queueAnswer(r);
 }
 
-// A class folder with its pupil list, written directly.
 inline void scriviClasse(const ProgramFolder &dir, const QString &classe, const QByteArray &alunni)
 {
     dir.write(classe + QStringLiteral("/ALUNNI.") + classe, alunni);
@@ -89,19 +84,11 @@ inline QString messaggio(const QString &text, const QString &title, Msg::Icon ic
 {
     return QStringLiteral("%1 | %2 | icon %3 | buttons %4 | default %5").arg(text, title).arg(int(icon)).arg(int(buttons)).arg(int(defaultButton));
 }
-inline QString avviso(const QString &text, Msg::Icon icon = Msg::Question)
-{
-    return messaggio(text, QStringLiteral("Attenzione"), icon);
-}
-inline QString errore(const QString &text)
-{
-    return messaggio(text, QStringLiteral("Archivi"), Msg::Critical);
-}
+inline QString avviso(const QString &text, Msg::Icon icon = Msg::Question) { return messaggio(text, "Attenzione", icon); }
+inline QString errore(const QString &text) { return messaggio(text, "Archivi", Msg::Critical); }
 inline QString ultimoMessaggio()
 {
-    if (Msg::shown().isEmpty())
-        return QStringLiteral("<none>");
-    const Msg::Shown s = Msg::shown().last();
+    const Msg::Shown s = Msg::shown().value(Msg::shown().size() - 1);
     return messaggio(s.text, s.title, s.icon, s.buttons, s.defaultButton);
 }
 

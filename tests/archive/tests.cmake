@@ -1,4 +1,3 @@
-quaderlo_test(tst_elencoarchivio archive/tst_ElencoArchivio.cpp)
 quaderlo_test(tst_frmmodifica archive/tst_frmModifica.cpp archive/Archivi.cpp)
 quaderlo_test(tst_archivisicuri archive/tst_ArchiviSicuri.cpp archive/Archivi.cpp)
 quaderlo_test(tst_elenchinomi archive/tst_ElenchiNomi.cpp archive/Archivi.cpp)

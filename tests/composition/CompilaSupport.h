@@ -47,28 +47,23 @@ inline QListWidget *lista(int i) { return control<QListWidget>(finestra(), QStri
 inline QPlainTextEdit *testo() { return c<QPlainTextEdit>("txtTesto"); }
 inline QPlainTextEdit *txtQ(int n) { return control<QPlainTextEdit>(finestra(), QStringLiteral("txtQ%1").arg(n)); }
 inline QPushButton *pulsante(const char *name) { return c<QPushButton>(name); }
-inline void clic(QPushButton *b) { clickAt(b); }
 inline void clic(const char *name) { clickAt(c(name)); }
 inline void clicScheda(QTabWidget *tabs, int i) { clickTab(tabs, i); }
 
-// Main menu, "Giudizi".
 inline frmCompila *apriDalMenu()
 {
     clickAt(control<QPushButton>(startProgram(), QStringLiteral("cmdCompila")));
     return finestra();
 }
 
-// Opens the list (the DropDown event) and, when it opened, chooses the entry as a user does.
 inline bool scegli(QComboBox *box, const QString &voce) { return chooseInCombo(box, voce) && box->currentText() == voce; }
 
-// The archive above, the window from the main menu, a class and a pupil chosen.
 inline bool apri(const ProgramFolder &dir, const char *cl = "3A", const char *al = "Bianchi Anna")
 {
     preparaArchivio(dir);
     return apriDalMenu() && scegli(classe(), QString::fromUtf8(cl)) && scegli(alunno(), QString::fromUtf8(al));
 }
 
-// Opens the list and closes it again without choosing.
 inline void apriEChiudi(QComboBox *box)
 {
     clickAt(box);
@@ -84,7 +79,6 @@ inline QStringList voci(QComboBox *box)
     return out;
 }
 
-// A click on a phrase ticks or unticks it.
 inline void spunta(QListWidget *l, int riga)
 {
     l->scrollToItem(l->item(riga));
@@ -100,7 +94,6 @@ inline QList<int> spuntate(QListWidget *l)
     return out;
 }
 
-// Clicks these phrases of list lst, then OK.
 inline void componi(int lst, const QList<int> &righe)
 {
     for (const int r : righe)
@@ -108,7 +101,6 @@ inline void componi(int lst, const QList<int> &righe)
     clic("cmdOkTestoGiudizio");
 }
 
-// Typing (or pasting) at the end of a text box.
 inline void aggiungi(QPlainTextEdit *t, const QString &s)
 {
     t->setFocus();
@@ -116,7 +108,6 @@ inline void aggiungi(QPlainTextEdit *t, const QString &s)
     t->insertPlainText(s);
 }
 
-// Queues the answers of the next message boxes.
 inline void rispondi(std::initializer_list<Msg::Result> risposte)
 {
     for (const Msg::Result r : risposte)
@@ -125,10 +116,8 @@ inline void rispondi(std::initializer_list<Msg::Result> risposte)
 
 inline int quanteDomande()
 {
-    int n = 0;
-    for (const Msg::Shown &s : Msg::shown())
-        n += s.title == QLatin1String("Salva le modifiche");
-    return n;
+    const QList<Msg::Shown> v = Msg::shown();
+    return int(std::count_if(v.begin(), v.end(), [](const Msg::Shown &s) { return s.title == "Salva le modifiche"; }));
 }
 
 inline Msg::Shown ultimo() { return Msg::shown().isEmpty() ? Msg::Shown{} : Msg::shown().last(); }

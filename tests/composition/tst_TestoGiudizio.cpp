@@ -24,7 +24,6 @@ private slots:
         } casi[] = {
             // Only CR-terminated lines are entries; no CR at all, or no file: one empty entry.
             {"uno\r\n\r\ndue\r\ncoda senza fine riga", m, {"uno", "", "due"}},
-            {"solo testo", m, {""}},
             {"", m, {""}},
             // A CR without its LF still ends the line, and nothing of the next one is lost.
             {"a\rb\r\n", m, {"a", "b"}},
@@ -32,7 +31,6 @@ private slots:
             {"\x80 \xe8\xa0x\r\n", m, {"€ è\u00a0x"}},
             // The first placeholder takes the name, "§" the ending; any code other than 0 is male.
             {riga, {false, "Bianchi Anna", 0}, {"x=Bianchi Anna e CognomeNome, brava e attenta"}},
-            {riga, m, {"x=Rossi Mario e CognomeNome, bravo e attento"}},
             {riga, {false, "Neri Ugo", 2}, {"x=Neri Ugo e CognomeNome, bravo e attento"}},
             // Preselection: the name stays a placeholder and the ending is always "o".
             {riga, {true, "Bianchi Anna", 0}, {"x=CognomeNome e CognomeNome, bravo e attento"}},
@@ -79,14 +77,12 @@ private slots:
 
     void selectionLinesAndFile()
     {
-        QCOMPARE(Selezione::riga({0, 3, 12}), "0 3 12 ");
-        QCOMPARE(Selezione::riga({}), "");
+        QVERIFY(Selezione::riga({0, 3, 12}) == "0 3 12 " && Selezione::riga({}).isEmpty());
         const struct {
             const char *riga;
             int voci;
             QList<int> spunte;
         } casi[] = {
-            {"0 3 12 ", 13, {0, 3, 12}},
             // Out of range, negative and non-numeric tokens are skipped; text after the last blank is ignored.
             {"0 3 12 ", 5, {0, 3}},
             {"a 2 x5 -1 4", 10, {2}},
@@ -112,8 +108,7 @@ private slots:
     void sectionTextKeepsItsBytesThroughTheBox()
     {
         // Writing adds one CR LF; loading drops exactly that one.
-        QCOMPARE(TestoQuadro::perFile("a\nb"), "a\r\nb\r\n");
-        QCOMPARE(TestoQuadro::conCrLf("a\nb"), "a\r\nb");
+        QVERIFY(TestoQuadro::perFile("a\nb") == "a\r\nb\r\n" && TestoQuadro::conCrLf("a\nb") == "a\r\nb");
         const struct {
             QByteArray file;
             const char *casella;

@@ -1,6 +1,5 @@
 #pragma once
-// The printing tests' road: an archive with stored sections, the composition window's editing view
-// opened as a teacher opens it, and the words of a preview and of a printed PDF (pdftotext -bbox).
+// Printing tests: stored sections, the editing view opened as a teacher does, the words of a preview and a PDF.
 #include "../composition/CompilaSupport.h"
 
 #include "printing/LavoroStampa.h"
@@ -24,8 +23,7 @@ struct ParolaPdf {
 };
 using RigaPdf = QList<ParolaPdf>;
 
-// The lines of a PDF top to bottom (words with the same top within a tenth of a millimetre);
-// pagina gets the first page's size in points.
+// The lines of a PDF (pdftotext -bbox) top to bottom; pagina gets the first page's size in points.
 inline QList<RigaPdf> righePdf(const QString &pdf, QSizeF *pagina = nullptr)
 {
     QProcess p;
@@ -49,7 +47,7 @@ inline QList<RigaPdf> righePdf(const QString &pdf, QSizeF *pagina = nullptr)
     return righe;
 }
 
-// The words of each printed line, and of each previewed line (a line drawn in one piece split at its blanks).
+// The words of each printed or previewed line.
 inline QList<QStringList> righe(const QList<RigaPdf> &stampate)
 {
     QList<QStringList> out;
@@ -71,7 +69,7 @@ inline QList<QStringList> righe(const QList<Scritta> &d)
     return out;
 }
 
-// The printable area's top left corner on the page, in millimetres, for a job set up as printing does.
+// The printable area's top left corner in millimetres.
 inline QPointF angolo(const LavoroStampa &lavoro, QPrinter *p = nullptr)
 {
     QPrinter pdf(QPrinter::HighResolution);
@@ -80,8 +78,7 @@ inline QPointF angolo(const LavoroStampa &lavoro, QPrinter *p = nullptr)
     return (p ? *p : pdf).pageLayout().paintRect(QPageLayout::Millimeter).topLeft();
 }
 
-// The first line starts at sinistro and ends at destro, its top at alto (millimetres from corner c; alto < 0:
-// not checked) within half a millimetre, and it breaks before the end of the text.
+// The first line runs from sinistro to destro, its top at alto (mm from corner c; alto < 0: any), and breaks.
 inline bool primaRiga(const QList<RigaPdf> &righe, QPointF c, double sinistro, double destro, double alto = -1)
 {
     const RigaPdf r = righe.value(0);
@@ -92,7 +89,7 @@ inline bool primaRiga(const QList<RigaPdf> &righe, QPointF c, double sinistro, d
            && qAbs(r.last().xMax - c.x() - destro) < 0.5 && (alto < 0 || qAbs(r.first().yMin - c.y() - alto) < 0.5);
 }
 
-// The top of the ink inside a box of page 1 (millimetres), from the page rendered at 600 dpi; -1 when blank.
+// The top of the ink inside a box of page 1 (mm, rendered at 600 dpi); -1 when blank.
 inline double primaRigaInchiostro(const QString &pdf, double x0, double x1, double y0, double y1)
 {
     const double pxPerMm = 600 / 25.4;
@@ -112,15 +109,14 @@ inline double primaRigaInchiostro(const QString &pdf, double x0, double x1, doub
 }
 
 namespace StampaProva {
-// Arial 12, line length 190, left margin 20, the given orientation and top margin for every section.
+// Arial 12, line length 190, left margin 20.
 inline QByteArray configurazione(int orientamento = 1, int alto = 20)
 {
     const QByteArray a = QByteArray::number(alto) + "\r\n";
     return "Arial\r\n12\r\n190\r\n " + QByteArray::number(orientamento) + " \r\n" + a + a + a + a + " 20 \r\n";
 }
 
-// The composition tests' archive with the configuration, Rossi Mario's four sections stored, and the
-// editing view opened from the main menu ("Giudizi", class, pupil, "Vai alla modifica e alla stampa dei giudizi").
+// Rossi Mario's four sections stored, his editing view opened from the main menu.
 inline frmCompila *apriModifica(const ProgramFolder &dir, const QByteArray &cfg, const QString &testo)
 {
     using namespace Compila;
@@ -131,22 +127,18 @@ inline frmCompila *apriModifica(const ProgramFolder &dir, const QByteArray &cfg,
     frmCompila *f = apriDalMenu();
     if (!f || !scegli(classe(), QStringLiteral("3A")) || !scegli(alunno(), QStringLiteral("Rossi Mario")))
         return nullptr;
-    clic(pulsante("cmdCaricaTesto"));
+    clic("cmdCaricaTesto");
     return schedeQuadri()->isVisible() ? f : nullptr;
 }
 
-// Section n's tab in front, then its "Stampa" or "All'anteprima e stampa".
+// Section n's tab, then its "Stampa" or "All'anteprima e stampa".
 inline void stampaQuadro(frmCompila *f, int n, bool anteprima = false)
 {
-    Compila::clicScheda(Compila::schedeQuadri(), n - 1);
+    clickTab(Compila::schedeQuadri(), n - 1);
     clickAt(anteprima ? f->cmdAnteprima(n) : f->cmdStampaCompila(n));
 }
 
-inline void rispondi(std::initializer_list<Msg::Result> risposte)
-{
-    for (Msg::Result r : risposte)
-        Msg::queueAnswer(r);
-}
+using Compila::rispondi;
 
 inline QColor colore(int n)
 {

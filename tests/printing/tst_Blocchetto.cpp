@@ -116,12 +116,8 @@ private slots:
             {"uno due tre quattro cinque sei", 20,
              {at("uno", 10, 0), at("due", 13 + 4 / 3., 0), at("tre", 16 + 8 / 3., 0), at("quattro", 23, 0),
               at("cinque", 10, 1), at("sei", 27, 1)}, 2},
-            {"", 50, {}, 1},
             // Paragraphs are not stretched; a break inside a line ends it, the rest goes on.
             {"uno due\r\ntre quattro", 100, {at("uno due", 10, 0), at("tre", 10, 1), at("quattro", 103, 1)}, 2},
-            // A leading blank gives an empty line; at a break no line starts with a blank.
-            {" uno", 100, {at("uno", 10, 1)}, 2},
-            {"aa bb    cc dd", 6, {at("aa", 10, 0), at("bb", 14, 0), at("cc", 10, 1), at("dd", 14, 1)}, 2},
             // Over-wide words go alone from x0.
             {"aa larghissima cc", 6, {at("aa", 10, 0), at("larghissima", 10, 1), at("cc", 10, 2)}, 3},
             // A word holding a paragraph break that does not fit is drawn alone, its break kept.
