@@ -86,10 +86,11 @@ private slots:
         };
         prova([] { Carattere.clear(); Orientamento.clear(); }); // nothing saved yet
         prova([] { AltezzaCarattere = QStringLiteral("dodici"); });
+        prova([] { AltezzaCarattere = QStringLiteral("0"); });
         prova([] { Orientamento = QStringLiteral("3"); });
         prova([] { MargineSuperiore(3) = QStringLiteral("alto"); });
         prova([] { Carattere = QStringLiteral("Ariall"); }); // a font the system would only replace
-        QVERIFY(Msg::shown().size() == 5 && Msg::beeps() == 5);
+        QVERIFY(Msg::shown().size() == 6 && Msg::beeps() == 6);
         for (const Msg::Shown &s : Msg::shown())
             QCOMPARE(s.text, QStringLiteral("Prima devi impostare la stampa nel modulo Utilità."));
         QVERIFY(Stampa::lavoriInviati() == prima && !QFileInfo::exists(pdf));
