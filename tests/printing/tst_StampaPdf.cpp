@@ -100,7 +100,7 @@ private slots:
         Stampa::setFileDiProva(dir.file(QStringLiteral("manca/stampa.pdf")));
         Msg::queueAnswer(Msg::ResOk);
         stampaQuadro(compila, 1);
-        QVERIFY(Stampa::lavoriInviati() == prima && Msg::beeps() == 6);
+        QVERIFY(Stampa::lavoriInviati() == prima && Msg::beeps() == 7);
         QCOMPARE(Msg::shown().last().text, QStringLiteral("La stampa non è riuscita: la stampante non ha accettato il lavoro."));
         VERIFY_NO_UNANSWERED();
     }
