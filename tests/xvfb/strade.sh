@@ -56,6 +56,15 @@ modulo cmdCompila frmCompila Giudizi cmdFineLavoro
 modulo cmdUtilità frmUtilità Utilità cmdEsciUtilità
 modulo cmdModifica frmModifica Archivi cmdFine
 
+passo "Esc lascia Archivi; al menu il fuoco è sul primo pulsante"
+clic frmSplash/cmdModifica
+attendi_finestra frmModifica
+tasto frmModifica/cmbClassi_testo Escape
+attendi_finestra frmSplash
+attendi "la finestra frmModifica è chiusa" non_in_mappa frmModifica
+attendi "il fuoco sul primo pulsante del menu" in_mappa "fuoco frmSplash/cmdCompila"
+ok "Esc ha chiuso Archivi, fuoco su Giudizi"
+
 passo "Archivi: una classe nuova"
 clic frmSplash/cmdModifica
 attendi_finestra frmModifica
