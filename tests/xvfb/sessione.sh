@@ -63,6 +63,17 @@ wm_pronto() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window
 # Xvfb on the first free display, with openbox so windows get title bars and real placement.
 xdpyinfo_ok() { xdpyinfo >/dev/null 2>&1; }
 
+# Starts openbox again whenever it has given up (a display still settling on a loaded machine).
+openbox_pronto() {
+    if [ -z "$OPENBOX_PID" ] || ! kill -0 "$OPENBOX_PID" 2>/dev/null; then
+        openbox >>"$LAVORO/openbox.log" 2>&1 &
+        OPENBOX_PID=$!
+        SESSIONE_PIDS+=("$OPENBOX_PID")
+        return 1
+    fi
+    wm_pronto
+}
+
 sessione_avvia() {
     LAVORO=$(mktemp -d "${TMPDIR:-/tmp}/quaderlo-xvfb.XXXXXX")
     trap sessione_chiudi EXIT
@@ -73,9 +84,8 @@ sessione_avvia() {
     export DISPLAY=":$(head -n1 "$LAVORO/display")"
     # The display is named before it takes connections: a window manager started too early gives up.
     attendi "Xvfb accetta connessioni" xdpyinfo_ok
-    openbox >"$LAVORO/openbox.log" 2>&1 &
-    SESSIONE_PIDS+=($!)
-    attendi "openbox gestisce le finestre" wm_pronto
+    OPENBOX_PID=
+    attendi "openbox gestisce le finestre" openbox_pronto
     ok "Xvfb su $DISPLAY 1366x768 con openbox"
 }
 
