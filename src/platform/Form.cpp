@@ -62,8 +62,8 @@ void Form::closeEvent(QCloseEvent *event)
 void Form::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    if (m_scrolled)
-        findChild<QScrollArea *>(QStringLiteral("scrollForm"), Qt::FindDirectChildrenOnly)->setGeometry(rect());
+    if (m_area)
+        m_area->setGeometry(rect());
     for (QWidget *f : m_frames)
         Forms::centre(f);
 }
@@ -127,7 +127,7 @@ void Form::fitScreen()
 // Moves the controls into a scroll area once, so that they keep their places when the window shrinks.
 void Form::scrollContents(const QSize &design)
 {
-    if (m_scrolled || layout())
+    if (m_area || layout())
         return;
     auto *area = new QScrollArea(this);
     area->setObjectName(QStringLiteral("scrollForm"));
@@ -151,7 +151,7 @@ void Form::scrollContents(const QSize &design)
     area->setPalette(palette());
     area->setGeometry(rect());
     area->show();
-    m_scrolled = true;
+    m_area = area;
 }
 
 void Forms::registerForm(const QString &name, Factory factory)

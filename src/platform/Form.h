@@ -2,6 +2,8 @@
 #include <QWidget>
 #include <functional>
 
+class QScrollArea;
+
 // A window of the program: one instance per name, created on first use, never modal.
 class Form : public QWidget
 {
@@ -30,7 +32,7 @@ private:
 
     QList<QWidget *> m_frames;
     bool m_escapeCloses = false;
-    bool m_scrolled = false;
+    QScrollArea *m_area = nullptr; // where the controls went when the window was too large
 };
 
 namespace Forms {
