@@ -1,6 +1,7 @@
 #include "app/CopiaArchivio.h"
 #include "archive/ElencoClassi.h"
 #include "platform/CartellaProgramma.h"
+#include "platform/CartelleSicure.h"
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
 
@@ -23,16 +24,6 @@ QStringList fileDelProgramma()
                          QStringLiteral("Classi.dat"), QStringLiteral("presele.dat"), QStringLiteral("Formati.dat")};
 }
 
-bool copiaFile(const QString &da, const QString &a, QString *errore)
-{
-    const auto bytes = TextFile::readBytes(da);
-    if (!bytes) {
-        *errore = QStringLiteral("impossibile leggere \"%1\".").arg(QDir::toNativeSeparators(da));
-        return false;
-    }
-    return TextFile::writeBytes(a, *bytes, errore);
-}
-
 bool copiaCartella(const QString &da, const QString &a, QString *errore)
 {
     if (!QDir().mkpath(a)) {
@@ -40,7 +31,7 @@ bool copiaCartella(const QString &da, const QString &a, QString *errore)
         return false;
     }
     for (const QFileInfo &fi : QDir(da).entryInfoList(QDir::Files | QDir::Hidden))
-        if (!copiaFile(fi.filePath(), Paths::join(a, fi.fileName()), errore))
+        if (!CartelleSicure::copiaFile(fi.filePath(), Paths::join(a, fi.fileName()), errore))
             return false;
     return true;
 }
@@ -49,7 +40,7 @@ bool riempi(const QString &origine, const QString &copia, QString *errore)
 {
     for (const QString &name : fileDelProgramma()) {
         const QString da = Paths::resolve(origine, name);
-        if (QFileInfo::exists(da) && !copiaFile(da, Paths::join(copia, QFileInfo(da).fileName()), errore))
+        if (QFileInfo::exists(da) && !CartelleSicure::copiaFile(da, Paths::join(copia, QFileInfo(da).fileName()), errore))
             return false;
     }
     const QString classi = Paths::resolve(origine, QStringLiteral("Classi.dat"));

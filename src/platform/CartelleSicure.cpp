@@ -60,38 +60,6 @@ bool scambia(const QString &a, const QString &b)
 #endif
 }
 
-// Copies one file whole and flushes it to the disk; false with the reason on any failure.
-bool copiaFile(const QString &da, const QString &a, QString *errore)
-{
-    QFile in(da), out(a);
-    if (!in.open(QIODevice::ReadOnly)) {
-        *errore = descrivi(QFileInfo(da).fileName(), in.errorString());
-        return false;
-    }
-    if (!out.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)) {
-        *errore = descrivi(QFileInfo(a).fileName(), out.errorString());
-        return false;
-    }
-    QString why;
-    while (!in.atEnd()) {
-        const QByteArray blocco = in.read(1 << 16);
-        if (blocco.isEmpty() && in.error() != QFileDevice::NoError) {
-            *errore = descrivi(QFileInfo(da).fileName(), in.errorString());
-            return false;
-        }
-        if (!TextFile::writeAll(out, blocco, &why)) {
-            *errore = descrivi(QFileInfo(a).fileName(), why);
-            return false;
-        }
-    }
-    out.close();
-    if (!CartelleSicure::scriviSuDisco(a)) {
-        *errore = descrivi(QFileInfo(a).fileName(), erroreSistema());
-        return false;
-    }
-    return true;
-}
-
 bool scriviSegno(const QString &cartella, const QString &nome, QString *errore)
 {
     return TextFile::writeBytes(Paths::join(cartella, kSegno), nome.toUtf8(), errore);
@@ -176,6 +144,37 @@ void togliFileProvvisori(const QString &cartella, const QString &classe)
             QFile::remove(Paths::join(cartella, nome));
 }
 } // namespace
+
+bool CartelleSicure::copiaFile(const QString &da, const QString &a, QString *errore)
+{
+    QFile in(da), out(a);
+    if (!in.open(QIODevice::ReadOnly)) {
+        *errore = descrivi(QFileInfo(da).fileName(), in.errorString());
+        return false;
+    }
+    if (!out.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)) {
+        *errore = descrivi(QFileInfo(a).fileName(), out.errorString());
+        return false;
+    }
+    QString why;
+    while (!in.atEnd()) {
+        const QByteArray blocco = in.read(1 << 16);
+        if (blocco.isEmpty() && in.error() != QFileDevice::NoError) {
+            *errore = descrivi(QFileInfo(da).fileName(), in.errorString());
+            return false;
+        }
+        if (!TextFile::writeAll(out, blocco, &why)) {
+            *errore = descrivi(QFileInfo(a).fileName(), why);
+            return false;
+        }
+    }
+    out.close();
+    if (!CartelleSicure::scriviSuDisco(a)) {
+        *errore = descrivi(QFileInfo(a).fileName(), erroreSistema());
+        return false;
+    }
+    return true;
+}
 
 namespace CartelleSicure {
 

@@ -38,6 +38,9 @@ QString nuovaCartellaAnno(const QString &parent, QString *errore);
 // The staging folders of a new school year inside parent.
 QStringList cartelleAnno(const QString &parent);
 
+// Copies one file whole to a new file and flushes it to the disk; false with the reason on any failure.
+bool copiaFile(const QString &da, const QString &a, QString *errore);
+
 // Flushes a file or a folder's entries to the disk; false when the system reports a failure.
 bool scriviSuDisco(const QString &path);
 
