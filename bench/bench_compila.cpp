@@ -5,7 +5,7 @@
 #include "composition/ListaFrasi.h"
 #include "composition/frmCompila.h"
 #include "platform/Form.h"
-#include "platform/MsgBox.h"
+#include "platform/Msg.h"
 #include "platform/Paths.h"
 
 #include <QApplication>

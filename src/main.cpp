@@ -1,7 +1,8 @@
 #include "app/Avvio.h"
 #include "platform/Form.h"
 #include "platform/MappaControlli.h"
-#include "platform/MsgBox.h"
+#include "platform/Msg.h"
+#include "platform/Finestre.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -17,7 +18,7 @@ int main(int argc, char *argv[])
     const bool exitAfterStart = qEnvironmentVariableIsSet("QUADERLO_EXIT_AFTER_START");
     if (exitAfterStart)
         Msg::setTestMode(true);
-    Forms::get(QStringLiteral("frmSplash"))->Form_Load();
+    Forms::get(Finestre::Menu)->Form_Load();
     if (exitAfterStart)
         QTimer::singleShot(0, &app, [] {
             std::puts("menu shown");

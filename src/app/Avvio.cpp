@@ -2,7 +2,7 @@
 #include "app/CopiaArchivio.h"
 #include "platform/CartellaProgramma.h"
 #include "platform/Form.h"
-#include "platform/MsgBox.h"
+#include "platform/Msg.h"
 
 #include <QtGlobal>
 

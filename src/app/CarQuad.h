@@ -2,7 +2,7 @@
 #include <QString>
 
 // The program's shared variables. Loosely typed values keep the text as typed or read;
-// they are converted where used (platform/Conversions.h).
+// they are converted where used (platform/Conv.h).
 namespace CarQuad {
 // Start-up and access
 extern QString AnnoScolastico;

@@ -1,9 +1,10 @@
 #include "app/frmLogin.h"
 #include "app/CarQuad.h"
-#include "app/FileImpostazioni.h"
-#include "platform/MsgBox.h"
+#include "app/Impostazioni.h"
+#include "platform/Msg.h"
 #include "platform/Paths.h"
 #include "platform/Ui.h"
+#include "platform/Finestre.h"
 
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -18,8 +19,6 @@
 using namespace CarQuad;
 
 namespace {
-const QString kMenu = QStringLiteral("frmSplash");
-const QString kUtilita = QStringLiteral("frmUtilità");
 
 // The password box shows "*" for every character.
 class Asterischi : public QProxyStyle
@@ -43,7 +42,7 @@ void abilita(Form *f)
 }
 } // namespace
 
-frmLogin::frmLogin() : Form(QStringLiteral("frmLogin"))
+frmLogin::frmLogin() : Form(Finestre::Login)
 {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setWindowTitle(QStringLiteral("Accesso"));
@@ -86,7 +85,7 @@ frmLogin::frmLogin() : Form(QStringLiteral("frmLogin"))
 
 void frmLogin::Form_Load()
 {
-    if (Form *menu = Forms::find(kMenu))
+    if (Form *menu = Forms::find(Finestre::Menu))
         menu->setEnabled(false);
     txtUserName->clear();
     txtPassword->clear();
@@ -94,7 +93,7 @@ void frmLogin::Form_Load()
     if (cambia) {
         setWindowTitle(QStringLiteral("Cambia password"));
         cmdOK->setText(QStringLiteral("Cambia"));
-        if (Form *utilita = Forms::find(kUtilita))
+        if (Form *utilita = Forms::find(Finestre::Utilita))
             utilita->setEnabled(false);
     } else {
         setWindowTitle(QStringLiteral("Accesso"));
@@ -122,7 +121,7 @@ void frmLogin::Form_Load()
 void frmLogin::centraSulMenu()
 {
     const QWidget *sotto = nullptr;
-    for (const QString &name : {kMenu, kUtilita})
+    for (const QString &name : {Finestre::Menu, Finestre::Utilita})
         if (const Form *f = Forms::find(name); f && f->isVisible() && !sotto)
             sotto = f;
     QRect area = sotto ? sotto->frameGeometry() : QRect();
@@ -163,7 +162,7 @@ void frmLogin::cmdOK_Click()
     }
     if (txtPassword->text() == PasswordUtente) {
         hide();
-        abilita(Forms::find(kMenu));
+        abilita(Forms::find(Finestre::Menu));
         return;
     }
     Msg::box(QStringLiteral("Password non valida. Riprovare."), Msg::Ok, Msg::NoIcon, QStringLiteral("Accesso"));
@@ -185,20 +184,20 @@ void frmLogin::ModificaPassword()
     ModoPassword = 0;
     hide();
     // Without the utilities window, the menu is the window to go back to.
-    abilita(Forms::find(kUtilita) ? Forms::find(kUtilita) : Forms::find(kMenu));
+    abilita(Forms::find(Finestre::Utilita) ? Forms::find(Finestre::Utilita) : Forms::find(Finestre::Menu));
 }
 
 void frmLogin::cmdCancel_Click()
 {
     if (ModoPassword != 1) {
-        Forms::unload(QStringLiteral("frmLogin"));
+        Forms::unload(Finestre::Login);
         Forms::endProgram();
         return;
     }
     ModoPassword = 0;
     hide();
-    Form *menu = Forms::find(kMenu);
-    Form *utilita = Forms::find(kUtilita);
+    Form *menu = Forms::find(Finestre::Menu);
+    Form *utilita = Forms::find(Finestre::Utilita);
     if (menu && menu->isVisible())
         menu->setEnabled(true);
     if (utilita && utilita->isVisible())

@@ -1,13 +1,14 @@
 #include "app/frmSplash.h"
 #include "app/Avvio.h"
 #include "app/CarQuad.h"
-#include "app/FileImpostazioni.h"
+#include "app/Impostazioni.h"
 #include "platform/CartelleSicure.h"
 #include "platform/Help.h"
-#include "platform/MsgBox.h"
+#include "platform/Msg.h"
 #include "platform/Paths.h"
 #include "platform/Ui.h"
 #include "utilities/SvuotaArchivio.h"
+#include "platform/Finestre.h"
 
 #include <QApplication>
 #include <QDir>
@@ -18,7 +19,7 @@
 
 using namespace CarQuad;
 
-frmSplash::frmSplash() : Form(QStringLiteral("frmSplash"))
+frmSplash::frmSplash() : Form(Finestre::Menu)
 {
     setWindowTitle(QStringLiteral("Menù"));
     Ui::setBackground(this, Ui::kAzzurro);
@@ -141,7 +142,7 @@ void frmSplash::Form_Load()
         CreaTitoli();
 
     if (!PasswordUtente.isEmpty()) {
-        if (Form *login = Forms::get(QStringLiteral("frmLogin"))) {
+        if (Form *login = Forms::get(Finestre::Login)) {
             login->Form_Load();
             login->show();
             ModoPassword = 0;
@@ -181,17 +182,17 @@ void frmSplash::openModule(const QString &form)
 
 void frmSplash::cmdCompila_Click()
 {
-    openModule(QStringLiteral("frmCompila"));
+    openModule(Finestre::Compila);
 }
 
 void frmSplash::cmdModifica_Click()
 {
-    openModule(QStringLiteral("frmModifica"));
+    openModule(Finestre::Archivio);
 }
 
 void frmSplash::cmdUtilita_Click()
 {
-    openModule(QStringLiteral("frmUtilità"));
+    openModule(Finestre::Utilita);
     ModoImporta = 0;
 }
 

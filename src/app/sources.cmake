@@ -2,10 +2,9 @@
 list(APPEND CORE_SOURCES
     src/app/CarQuad.cpp
     src/app/CopiaArchivio.cpp
-    src/app/FileImpostazioni.cpp
+    src/app/Impostazioni.cpp
 )
 list(APPEND GUI_SOURCES
-    src/app/AllForms.cpp
     src/app/Avvio.cpp
     src/app/frmLogin.cpp
     src/app/frmSplash.cpp

@@ -1,5 +1,5 @@
 #include "archive/ElencoAlunni.h"
-#include "platform/Conversions.h"
+#include "platform/Conv.h"
 #include "platform/TextFile.h"
 
 #include <QFileInfo>

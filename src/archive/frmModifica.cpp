@@ -7,9 +7,10 @@
 #include "archive/ElencoClassi.h"
 #include "archive/EventiFuoco.h"
 #include "archive/IconaUscita.h"
-#include "platform/MsgBox.h"
+#include "platform/Msg.h"
 #include "platform/Paths.h"
 #include "platform/Ui.h"
+#include "platform/Finestre.h"
 
 #include <QApplication>
 #include <QDir>
@@ -31,7 +32,7 @@ QString nome(const QString &path)
 }
 } // namespace
 
-frmModifica::frmModifica() : Form(QStringLiteral("frmModifica"))
+frmModifica::frmModifica() : Form(Finestre::Archivio)
 {
     setWindowTitle(kTitolo);
     setEscapeCloses(true);
@@ -121,11 +122,11 @@ void frmModifica::Form_Load()
 
 void frmModifica::cmdFine_Click()
 {
-    if (Form *menu = Forms::get(QStringLiteral("frmSplash"))) {
+    if (Form *menu = Forms::get(Finestre::Menu)) {
         menu->show();
         menu->activateWindow();
     }
-    Forms::unload(QStringLiteral("frmModifica"));
+    Forms::unload(Finestre::Archivio);
 }
 
 // --- Class box ---

@@ -1,6 +1,6 @@
 #pragma once
 #include "platform/Form.h"
-#include "platform/MsgBox.h"
+#include "platform/Msg.h"
 
 class ComboAperto;
 namespace Archivio {

@@ -1,5 +1,5 @@
 #include "composition/Selezione.h"
-#include "platform/Conversions.h"
+#include "platform/Conv.h"
 #include "platform/TextFile.h"
 
 QString Selezione::riga(const QList<int> &indici)

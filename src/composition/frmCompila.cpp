@@ -3,11 +3,12 @@
 #include "composition/ComboTendina.h"
 #include "composition/ListaSpunte.h"
 #include "composition/TestoQuadro.h"
-#include "platform/MsgBox.h"
+#include "platform/Msg.h"
 #include "platform/Paths.h"
 #include "platform/Ui.h"
 #include "printing/StampaQuadro.h"
 #include "utilities/ConfigStampa.h"
+#include "platform/Finestre.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -33,7 +34,7 @@ QPlainTextEdit *casella(QWidget *parent, const QString &name)
 }
 } // namespace
 
-frmCompila::frmCompila() : Form(QStringLiteral("frmCompila"))
+frmCompila::frmCompila() : Form(Finestre::Compila)
 {
     setWindowTitle(QStringLiteral("Giudizi"));
     resize(Ui::px(14400), Ui::px(10800));
@@ -284,12 +285,12 @@ void frmCompila::cmdFineLavoro_Click()
     if (!salvaSeServe())
         return;
     ModoPreselezione = 0;
-    if (Form *menu = Forms::get(QStringLiteral("frmSplash"))) {
+    if (Form *menu = Forms::get(Finestre::Menu)) {
         menu->show();
         menu->setEnabled(true);
     }
-    Forms::unload(QStringLiteral("frmCompila"));
-    Forms::unload(QStringLiteral("frmAnteprima"));
+    Forms::unload(Finestre::Compila);
+    Forms::unload(Finestre::Anteprima);
 }
 
 QString frmCompila::testoQuadro(int n) const

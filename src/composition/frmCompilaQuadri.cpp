@@ -8,7 +8,7 @@
 #include "composition/Selezione.h"
 #include "composition/TestoQuadro.h"
 #include "composition/frmCompila.h"
-#include "platform/MsgBox.h"
+#include "platform/Msg.h"
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
 

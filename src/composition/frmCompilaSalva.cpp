@@ -4,7 +4,7 @@
 #include "composition/TestoQuadro.h"
 #include "composition/frmCompila.h"
 #include "platform/Ansi.h"
-#include "platform/MsgBox.h"
+#include "platform/Msg.h"
 
 #include <QFileInfo>
 #include <QPlainTextEdit>

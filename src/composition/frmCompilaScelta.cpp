@@ -7,7 +7,7 @@
 #include "composition/ListaSpunte.h"
 #include "composition/Selezione.h"
 #include "composition/frmCompila.h"
-#include "platform/MsgBox.h"
+#include "platform/Msg.h"
 #include "platform/Paths.h"
 
 #include <QLabel>

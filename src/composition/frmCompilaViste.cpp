@@ -4,7 +4,7 @@
 #include "composition/ListaSpunte.h"
 #include "composition/TestoQuadro.h"
 #include "composition/frmCompila.h"
-#include "platform/MsgBox.h"
+#include "platform/Msg.h"
 #include "platform/Paths.h"
 
 #include <QPlainTextEdit>

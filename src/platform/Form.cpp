@@ -1,5 +1,6 @@
 #include "platform/Form.h"
 #include "platform/Help.h"
+#include "platform/Finestre.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -87,7 +88,7 @@ void Form::keyPressEvent(QKeyEvent *event)
 namespace {
 QScreen *menuScreen(const QWidget *self)
 {
-    const Form *menu = Forms::find(QStringLiteral("frmSplash"));
+    const Form *menu = Forms::find(Finestre::Menu);
     if (menu && menu != self && menu->windowHandle() && menu->windowHandle()->screen())
         return menu->windowHandle()->screen();
     if (QScreen *s = QGuiApplication::screenAt(QCursor::pos()))

@@ -1,8 +1,9 @@
 #include "platform/Help.h"
 #include "platform/CartellaProgramma.h"
 #include "platform/Form.h"
-#include "platform/MsgBox.h"
+#include "platform/Msg.h"
 #include "platform/Paths.h"
+#include "platform/Finestre.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -118,7 +119,7 @@ public:
 // Centred on the main menu's screen, inside its free area, as the program's windows open.
 void posiziona(QWidget *w)
 {
-    const Form *menu = Forms::find(QStringLiteral("frmSplash"));
+    const Form *menu = Forms::find(Finestre::Menu);
     QScreen *screen = menu && menu->screen() ? menu->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
@@ -224,14 +225,14 @@ void Help::setSoloFinestraInterna(bool on)
 QString Help::pagina(const QString &finestra)
 {
     static const QHash<QString, QString> pagine{
-        {QStringLiteral("frmSplash"), QStringLiteral("menu.html")},
-        {QStringLiteral("frmLogin"), QStringLiteral("password.html")},
-        {QStringLiteral("frmModifica"), QStringLiteral("archivi.html")},
-        {QStringLiteral("frmCompila"), QStringLiteral("giudizi.html")},
-        {QStringLiteral("frmAnteprima"), QStringLiteral("anteprima.html")},
-        {QStringLiteral("frmFormati"), QStringLiteral("anteprima.html")},
-        {QString::fromUtf8("frmUtilità"), QStringLiteral("utilita.html")},
-        {QStringLiteral("frmPersonalizza"), QStringLiteral("titoli.html")},
+        {Finestre::Menu, QStringLiteral("menu.html")},
+        {Finestre::Login, QStringLiteral("password.html")},
+        {Finestre::Archivio, QStringLiteral("archivi.html")},
+        {Finestre::Compila, QStringLiteral("giudizi.html")},
+        {Finestre::Anteprima, QStringLiteral("anteprima.html")},
+        {Finestre::Formati, QStringLiteral("anteprima.html")},
+        {Finestre::Utilita, QStringLiteral("utilita.html")},
+        {Finestre::Personalizza, QStringLiteral("titoli.html")},
     };
     return pagine.value(finestra, QStringLiteral("index.html"));
 }

@@ -3,7 +3,7 @@ list(APPEND CORE_SOURCES
     src/platform/Ansi.cpp
     src/platform/CartelleSicure.cpp
     src/platform/CartellaProgramma.cpp
-    src/platform/Conversions.cpp
+    src/platform/Conv.cpp
     src/platform/Drives.cpp
     src/platform/Editor.cpp
     src/platform/Paths.cpp
@@ -13,6 +13,6 @@ list(APPEND GUI_SOURCES
     src/platform/Form.cpp
     src/platform/Help.cpp
     src/platform/MappaControlli.cpp
-    src/platform/MsgBox.cpp
+    src/platform/Msg.cpp
     src/platform/Ui.cpp
 )

@@ -1,6 +1,6 @@
 #include "printing/ControlloValori.h"
 #include "platform/Ansi.h"
-#include "platform/Conversions.h"
+#include "platform/Conv.h"
 
 namespace {
 QString nome(const QString &casella)

@@ -1,21 +1,21 @@
 #include "printing/LavoroStampa.h"
 #include "app/CarQuad.h"
-#include "platform/Conversions.h"
+#include "platform/Conv.h"
 #include "utilities/ConfigStampa.h"
 
 using namespace CarQuad;
 
-QString Lavori::messaggioConfigurazione()
+QString LavoroStampa::messaggioConfigurazione()
 {
     return QStringLiteral("Prima devi impostare la stampa nel modulo Utilità.");
 }
 
-std::optional<qint16> Lavori::margineSuperiore(int n)
+std::optional<qint16> LavoroStampa::margineSuperiore(int n)
 {
     return Conv::toInt16(MargineSuperiore(n));
 }
 
-std::optional<int> Lavori::orientamento()
+std::optional<int> LavoroStampa::orientamentoConfigurazione()
 {
     const auto o = Conv::toInt16(Orientamento);
     if (!o || (*o != 1 && *o != 2))
@@ -23,19 +23,19 @@ std::optional<int> Lavori::orientamento()
     return *o;
 }
 
-std::optional<LavoroStampa> Lavori::conConfigurazione(qint16 margineSuperiore)
+std::optional<LavoroStampa> LavoroStampa::conConfigurazione(qint16 margineSuperiore)
 {
     const auto punti = Conv::toSingle(AltezzaCarattere);
     const auto lunghezza = Conv::toNumber(LunghezzaRiga);
-    const auto o = orientamento();
+    const auto o = orientamentoConfigurazione();
     if (!ConfigStampa::utilizzabile() || !o || !punti || !(*punti > 0) || !lunghezza)
         return std::nullopt;
     return LavoroStampa{Carattere, *punti, *o, Geometrie::stampa(*lunghezza, MargineSinistro, margineSuperiore)};
 }
 
-std::optional<LavoroStampa> Lavori::conFormato(const FormatoNumerico &f)
+std::optional<LavoroStampa> LavoroStampa::conFormato(const FormatoNumerico &f)
 {
-    const auto o = orientamento();
+    const auto o = orientamentoConfigurazione();
     if (!o)
         return std::nullopt;
     return LavoroStampa{f.carattere, float(f.altezza), *o,

@@ -1,5 +1,5 @@
 #include "printing/Stampa.h"
-#include "platform/MsgBox.h"
+#include "platform/Msg.h"
 #include "platform/TextFile.h"
 #include "printing/SalvaPdf.h"
 

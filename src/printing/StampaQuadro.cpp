@@ -1,11 +1,12 @@
 #include "printing/StampaQuadro.h"
 #include "app/CarQuad.h"
 #include "composition/frmCompila.h"
-#include "platform/MsgBox.h"
+#include "platform/Msg.h"
 #include "printing/ElencoCaratteri.h"
 #include "printing/LavoroStampa.h"
 #include "printing/Stampa.h"
 #include "printing/frmAnteprima.h"
+#include "platform/Finestre.h"
 
 #include <QPushButton>
 
@@ -14,7 +15,7 @@ using namespace CarQuad;
 void StampaQuadro::rifiutaConfigurazione()
 {
     Msg::beep();
-    Msg::box(Lavori::messaggioConfigurazione(), Msg::Ok, Msg::Information);
+    Msg::box(LavoroStampa::messaggioConfigurazione(), Msg::Ok, Msg::Information);
 }
 
 QString StampaQuadro::testoQuadro(const frmCompila *compila, int n)
@@ -31,7 +32,7 @@ QString StampaQuadro::nomeDocumento(int n)
 
 std::optional<LavoroStampa> StampaQuadro::lavoroConfigurazione(const QString &nome)
 {
-    auto lavoro = Lavori::conConfigurazione(MargineSuperioreStampa);
+    auto lavoro = LavoroStampa::conConfigurazione(MargineSuperioreStampa);
     if (!lavoro || !ElencoCaratteri::noto(lavoro->carattere)) {
         rifiutaConfigurazione();
         return std::nullopt;
@@ -48,7 +49,7 @@ bool StampaQuadro::StampaABlocchettoCompila(QString &testo, const QString &nome)
 
 void StampaQuadro::cmdStampaCompilaQ_Click(frmCompila *compila, int n)
 {
-    if (const auto margine = Lavori::margineSuperiore(n)) {
+    if (const auto margine = LavoroStampa::margineSuperiore(n)) {
         MargineSuperioreStampa = *margine;
         TestoStampa = testoQuadro(compila, n);
         StampaABlocchettoCompila(TestoStampa, nomeDocumento(n));
@@ -61,12 +62,12 @@ void StampaQuadro::cmdStampaCompilaQ_Click(frmCompila *compila, int n)
 void StampaQuadro::cmdAnteprimaQ_Click(frmCompila *compila, int n)
 {
     QuadroAnteprima = n;
-    auto *anteprima = Forms::get<frmAnteprima>(QStringLiteral("frmAnteprima"));
+    auto *anteprima = Forms::get<frmAnteprima>(Finestre::Anteprima);
     if (!anteprima)
         return;
     anteprima->mostraPulsanteStampa(n);
     compila->hide();
-    if (const auto margine = Lavori::margineSuperiore(n))
+    if (const auto margine = LavoroStampa::margineSuperiore(n))
         MargineSuperioreStampa = *margine;
     TestoStampa = testoQuadro(compila, n);
     anteprima->AnteprimaStampa(TestoStampa);

@@ -1,13 +1,14 @@
 #include "printing/frmAnteprima.h"
 #include "app/CarQuad.h"
 #include "composition/frmCompila.h"
-#include "platform/MsgBox.h"
+#include "platform/Msg.h"
 #include "platform/Ui.h"
 #include "printing/ElencoCaratteri.h"
-#include "printing/Formati.h"
+#include "printing/FileFormati.h"
 #include "printing/LavoroStampa.h"
 #include "printing/Stampa.h"
 #include "printing/StampaQuadro.h"
+#include "platform/Finestre.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -42,7 +43,7 @@ void sceltaFormato()
 }
 } // namespace
 
-frmAnteprima::frmAnteprima() : Form(QStringLiteral("frmAnteprima"))
+frmAnteprima::frmAnteprima() : Form(Finestre::Anteprima)
 {
     setWindowTitle(QStringLiteral("Anteprima"));
     setEscapeCloses(true);
@@ -105,7 +106,7 @@ void frmAnteprima::creaComandi()
 
 frmCompila *frmAnteprima::compila() const
 {
-    return qobject_cast<frmCompila *>(Forms::find(QStringLiteral("frmCompila")));
+    return qobject_cast<frmCompila *>(Forms::find(Finestre::Compila));
 }
 
 void frmAnteprima::mostraPulsanteStampa(int n)
@@ -136,7 +137,7 @@ std::optional<LavoroStampa> frmAnteprima::lavoroFormato(const QString &nome)
         Msg::warn(problema);
         return std::nullopt;
     }
-    auto l = Lavori::conFormato(*f);
+    auto l = LavoroStampa::conFormato(*f);
     if (!l || !ElencoCaratteri::noto(l->carattere)) {
         StampaQuadro::rifiutaConfigurazione();
         return std::nullopt;
@@ -155,7 +156,7 @@ std::optional<LavoroStampa> frmAnteprima::lavoro()
         }
         return lavoroFormato(nome);
     }
-    if (!Lavori::margineSuperiore(QuadroAnteprima)) {
+    if (!LavoroStampa::margineSuperiore(QuadroAnteprima)) {
         StampaQuadro::rifiutaConfigurazione();
         return std::nullopt;
     }
@@ -218,7 +219,7 @@ void frmAnteprima::optFormati_Click(int index)
 
 void frmAnteprima::cmdStampaQ_Click(int n)
 {
-    const auto margine = Lavori::margineSuperiore(n);
+    const auto margine = LavoroStampa::margineSuperiore(n);
     if (margine)
         MargineSuperioreStampa = *margine;
     frmCompila *c = compila();

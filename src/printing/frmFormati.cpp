@@ -1,7 +1,8 @@
 #include "printing/frmFormati.h"
-#include "platform/MsgBox.h"
+#include "platform/Msg.h"
 #include "platform/Ui.h"
 #include "printing/ElencoCaratteri.h"
+#include "platform/Finestre.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -30,7 +31,7 @@ QLineEdit *testo(QWidget *parent, const QString &name)
 }
 } // namespace
 
-frmFormati::frmFormati() : Form(QStringLiteral("frmFormati"))
+frmFormati::frmFormati() : Form(Finestre::Formati)
 {
     setWindowTitle(QStringLiteral("Formati di stampa"));
     setEscapeCloses(true);
@@ -152,7 +153,7 @@ void frmFormati::cmdEsciFormati_Click()
 
 void frmFormati::tornaAUtilita()
 {
-    if (Form *utilita = Forms::get(QStringLiteral("frmUtilità")))
+    if (Form *utilita = Forms::get(Finestre::Utilita))
         utilita->Form_Load();
-    Forms::unload(QStringLiteral("frmFormati"));
+    Forms::unload(Finestre::Formati);
 }

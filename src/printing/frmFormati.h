@@ -1,6 +1,6 @@
 #pragma once
 #include "platform/Form.h"
-#include "printing/Formati.h"
+#include "printing/FileFormati.h"
 
 class QComboBox;
 class QFrame;

@@ -2,7 +2,7 @@
 list(APPEND CORE_SOURCES
     src/printing/Blocchetto.cpp
     src/printing/ControlloValori.cpp
-    src/printing/Formati.cpp
+    src/printing/FileFormati.cpp
     src/printing/Geometria.cpp
     src/printing/LavoroStampa.cpp
     src/printing/SpezzaStringa.cpp

@@ -1,6 +1,6 @@
 #include "utilities/ConfigStampa.h"
 #include "app/CarQuad.h"
-#include "platform/Conversions.h"
+#include "platform/Conv.h"
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
 

@@ -1,10 +1,11 @@
 #include "utilities/NuovoAnno.h"
 #include "app/CarQuad.h"
 #include "platform/Form.h"
-#include "platform/MsgBox.h"
+#include "platform/Msg.h"
 #include "platform/Paths.h"
 #include "utilities/RicaricaMenu.h"
 #include "utilities/SvuotaArchivio.h"
+#include "platform/Finestre.h"
 
 namespace {
 const QString kNonEseguita = QStringLiteral("Impossibile eseguire l'operazione.");
@@ -38,5 +39,5 @@ void NuovoAnno()
 
     CarQuad::ModoImporta = 0;
     RicaricaMenu();
-    Forms::unload(QStringLiteral("frmUtilità"));
+    Forms::unload(Finestre::Utilita);
 }

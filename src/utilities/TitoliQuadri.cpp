@@ -1,6 +1,6 @@
 #include "utilities/TitoliQuadri.h"
 #include "app/CarQuad.h"
-#include "app/FileImpostazioni.h"
+#include "app/Impostazioni.h"
 #include "platform/Paths.h"
 
 QString TitoliQuadri::problema(const QString &titolo)

@@ -1,9 +1,10 @@
 #include "utilities/frmPersonalizza.h"
 #include "app/CarQuad.h"
-#include "platform/MsgBox.h"
+#include "platform/Msg.h"
 #include "platform/Ui.h"
 #include "utilities/RicaricaMenu.h"
 #include "utilities/TitoliQuadri.h"
+#include "platform/Finestre.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -11,7 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-frmPersonalizza::frmPersonalizza() : Form(QStringLiteral("frmPersonalizza"))
+frmPersonalizza::frmPersonalizza() : Form(Finestre::Personalizza)
 {
     setWindowTitle(QStringLiteral("Personalizza"));
     setEscapeCloses(true);
@@ -87,18 +88,18 @@ void frmPersonalizza::cmdOkPersomalizza_Click()
         return;
     }
     RicaricaMenu();
-    Forms::unload(QStringLiteral("frmPersonalizza"));
+    Forms::unload(Finestre::Personalizza);
 }
 
 void frmPersonalizza::cmdEsciPersonalizza_Click()
 {
-    if (Form *utilita = Forms::get(QStringLiteral("frmUtilità"))) {
+    if (Form *utilita = Forms::get(Finestre::Utilita)) {
         utilita->Form_Load();
         utilita->setEnabled(true);
-    } else if (Form *menu = Forms::find(QStringLiteral("frmSplash"))) {
+    } else if (Form *menu = Forms::find(Finestre::Menu)) {
         // A build without the utilities window goes back to the menu.
         menu->show();
         menu->setEnabled(true);
     }
-    Forms::unload(QStringLiteral("frmPersonalizza"));
+    Forms::unload(Finestre::Personalizza);
 }

@@ -1,12 +1,13 @@
 #include "utilities/frmUtilita.h"
 #include "app/CarQuad.h"
 #include "platform/Editor.h"
-#include "platform/MsgBox.h"
+#include "platform/Msg.h"
 #include "platform/Ui.h"
 #include "utilities/FrameImpostazioniStampa.h"
 #include "utilities/IconeUtilita.h"
 #include "utilities/ListaCartelle.h"
 #include "utilities/NuovoAnno.h"
+#include "platform/Finestre.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -19,7 +20,6 @@
 using namespace CarQuad;
 
 namespace {
-const QString kNome = QStringLiteral("frmUtilità");
 
 QPushButton *pulsanteIcona(QWidget *parent, const QString &name, const QIcon &icon, const QString &toolTip)
 {
@@ -31,7 +31,7 @@ QPushButton *pulsanteIcona(QWidget *parent, const QString &name, const QIcon &ic
 }
 } // namespace
 
-frmUtilita::frmUtilita() : Form(kNome)
+frmUtilita::frmUtilita() : Form(Finestre::Utilita)
 {
     setWindowTitle(QStringLiteral("Utilità"));
     Frame2 = new QFrame(this);
@@ -145,25 +145,25 @@ void frmUtilita::leaveFor(const QString &form)
         return;
     f->Form_Load();
     f->show();
-    Forms::unload(kNome);
+    Forms::unload(Finestre::Utilita);
 }
 
 void frmUtilita::cmdFormati_Click()
 {
-    leaveFor(QStringLiteral("frmFormati"));
+    leaveFor(Finestre::Formati);
 }
 
 void frmUtilita::cmdPersonalizza_Click()
 {
-    leaveFor(QStringLiteral("frmPersonalizza"));
+    leaveFor(Finestre::Personalizza);
 }
 
 void frmUtilita::cmdPreselezione_Click()
 {
-    Form *compila = Forms::get(QStringLiteral("frmCompila"));
+    Form *compila = Forms::get(Finestre::Compila);
     if (!compila)
         return;
-    Forms::unload(kNome);
+    Forms::unload(Finestre::Utilita);
     ModoPreselezione = 1;
     compila->Form_Load();
     RicaricaClassi = true;
@@ -173,18 +173,18 @@ void frmUtilita::cmdPreselezione_Click()
 void frmUtilita::cmdEsciUtilita_Click()
 {
     ModoImporta = 0;
-    if (Form *menu = Forms::find(QStringLiteral("frmSplash"))) {
+    if (Form *menu = Forms::find(Finestre::Menu)) {
         menu->show();
         menu->setEnabled(true);
-    } else if (Form *nuovo = Forms::get(QStringLiteral("frmSplash"))) {
+    } else if (Form *nuovo = Forms::get(Finestre::Menu)) {
         nuovo->Form_Load(); // a menu not yet loaded goes through its start-up, access check included
     }
-    Forms::unload(kNome);
+    Forms::unload(Finestre::Utilita);
 }
 
 void frmUtilita::cmdPassword_Click()
 {
-    Form *login = Forms::get(QStringLiteral("frmLogin"));
+    Form *login = Forms::get(Finestre::Login);
     if (!login)
         return;
     ModoPassword = 1;

@@ -2,7 +2,7 @@
 #include "app/CarQuad.h"
 #include "archive/CartellaClasse.h"
 #include "platform/Drives.h"
-#include "platform/MsgBox.h"
+#include "platform/Msg.h"
 #include "platform/Paths.h"
 #include "platform/Ui.h"
 #include "utilities/EsportaImporta.h"

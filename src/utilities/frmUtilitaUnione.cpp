@@ -1,6 +1,6 @@
 // The "Unione Giudizi" frame of the utilities window.
 #include "app/CarQuad.h"
-#include "platform/MsgBox.h"
+#include "platform/Msg.h"
 #include "platform/Paths.h"
 #include "platform/Ui.h"
 #include "utilities/UnioneGiudizi.h"

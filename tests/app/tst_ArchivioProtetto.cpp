@@ -4,9 +4,9 @@
 #include "app/CarQuad.h"
 #include "app/CopiaArchivio.h"
 #include "platform/Form.h"
-#include "platform/MsgBox.h"
+#include "platform/Msg.h"
 #include "platform/Paths.h"
-#include "printing/Formati.h"
+#include "printing/FileFormati.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,9 @@
 #include "TestSupport.h"
 
 #include "app/CarQuad.h"
-#include "app/FileImpostazioni.h"
+#include "app/Impostazioni.h"
 #include "platform/Form.h"
-#include "platform/MsgBox.h"
+#include "platform/Msg.h"
 
 #include <QDateTime>
 #include <QLabel>

@@ -4,7 +4,7 @@
 
 #include "archive/ComboAperto.h"
 #include "platform/Form.h"
-#include "platform/MsgBox.h"
+#include "platform/Msg.h"
 
 #include <QDir>
 #include <QLineEdit>

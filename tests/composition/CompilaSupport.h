@@ -5,7 +5,7 @@
 #include "app/CarQuad.h"
 #include "composition/frmCompila.h"
 #include "platform/Form.h"
-#include "platform/MsgBox.h"
+#include "platform/Msg.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

@@ -1,14 +1,14 @@
 #include "TestSupport.h"
 
 #include "app/CarQuad.h"
-#include "app/FileImpostazioni.h"
+#include "app/Impostazioni.h"
 #include "archive/ElencoAlunni.h"
 #include "archive/ElencoClassi.h"
 #include "composition/Selezione.h"
 #include "composition/TestoQuadro.h"
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
-#include "printing/Formati.h"
+#include "printing/FileFormati.h"
 #include "utilities/ConfigStampa.h"
 #include "utilities/UnioneGiudizi.h"
 

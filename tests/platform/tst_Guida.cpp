@@ -2,7 +2,7 @@
 
 #include "platform/Form.h"
 #include "platform/Help.h"
-#include "platform/MsgBox.h"
+#include "platform/Msg.h"
 
 #include <QDir>
 #include <QDirIterator>

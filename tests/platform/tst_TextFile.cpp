@@ -1,7 +1,7 @@
 #include "TestSupport.h"
 
 #include "platform/Ansi.h"
-#include "platform/Conversions.h"
+#include "platform/Conv.h"
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
 

@@ -45,7 +45,7 @@ private slots:
         };
         QTRY_VERIFY_WITH_TIMEOUT(arrivato(), 60000);
         QPrinter printer(QPrinter::HighResolution);
-        const LavoroStampa lavoro = *Lavori::conConfigurazione(25);
+        const LavoroStampa lavoro = *LavoroStampa::conConfigurazione(25);
         const QPointF c = angolo(lavoro, &printer);
         QVERIFY(primaRiga(stampate, c, 20, 190));
         // The spooler re-embeds the font with other vertical metrics, so the line's top is found from the

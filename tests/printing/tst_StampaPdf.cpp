@@ -46,7 +46,7 @@ private slots:
         stampaQuadro(compila, 2);
         QVERIFY(Stampa::lavoriInviati() == prima + 1 && Msg::shown().isEmpty() && TestoStampa.isEmpty());
         // First line at the margins, stretched to the line length; the last one, stored with its CR LF, is not.
-        const QPointF c = angolo(*Lavori::conConfigurazione(30));
+        const QPointF c = angolo(*LavoroStampa::conConfigurazione(30));
         const auto stampate = righePdf(pdf);
         QVERIFY(stampate.value(0).value(0).testo == "Nel" && primaRiga(stampate, c, 20, 190, 30));
         QCOMPARE(stampate.last().last().testo, QStringLiteral("ordine."));

@@ -1,7 +1,7 @@
 #include "StampaSupport.h"
 
 #include "platform/Ui.h"
-#include "printing/Formati.h"
+#include "printing/FileFormati.h"
 #include "printing/Geometria.h"
 #include "printing/frmAnteprima.h"
 
@@ -113,7 +113,7 @@ private slots:
         Stampa::setFileDiProva(dir.file(QStringLiteral("no.pdf")));
         Msg::queueAnswer(Msg::ResOk);
         clic("cmdStampaQ3");
-        QVERIFY(Msg::shown().size() == 2 && Msg::shown().last().text == Lavori::messaggioConfigurazione());
+        QVERIFY(Msg::shown().size() == 2 && Msg::shown().last().text == LavoroStampa::messaggioConfigurazione());
         QVERIFY(!QFileInfo::exists(dir.file(QStringLiteral("no.pdf"))) && !a->isVisible() && c->isVisible());
         VERIFY_NO_UNANSWERED();
     }
@@ -143,7 +143,7 @@ private slots:
             tutte << righe(stampate);
             QVERIFY2(anteprimaRighe == tutte.last(), qPrintable(QString::number(k)));
             // The format's margins and line length, on a page turned as the configuration says.
-            QVERIFY(k != 0 || primaRiga(stampate, angolo(*Lavori::conConfigurazione(20)), 30, 150, 45));
+            QVERIFY(k != 0 || primaRiga(stampate, angolo(*LavoroStampa::conConfigurazione(20)), 30, 150, 45));
             QVERIFY(pagina.width() > pagina.height());
         }
         // Format 3, Times New Roman 9, puts more words on a line than the configuration's Arial 12; format 4 every word alone.

@@ -3,7 +3,7 @@
 #include "app/Avvio.h"
 #include "app/CarQuad.h"
 #include "platform/Form.h"
-#include "platform/MsgBox.h"
+#include "platform/Msg.h"
 #include "platform/Paths.h"
 
 #include <QAbstractButton>

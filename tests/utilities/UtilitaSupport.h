@@ -4,7 +4,7 @@
 
 #include "app/CarQuad.h"
 #include "platform/Form.h"
-#include "platform/MsgBox.h"
+#include "platform/Msg.h"
 #include "platform/Paths.h"
 #include "utilities/frmUtilita.h"
 

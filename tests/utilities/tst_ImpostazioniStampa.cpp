@@ -96,7 +96,7 @@ private slots:
         FrameImpostazioniStampa f;
         mostra(f);
         QCOMPARE(caselle(&f), mostrato);
-        QCOMPARE(bool(Lavori::conConfigurazione(20)), utilizzabile);
+        QCOMPARE(bool(LavoroStampa::conConfigurazione(20)), utilizzabile);
         QFETCH(QByteArray, salvato);
         if (salvato.isEmpty()) {
             QVERIFY(!dir.exists("Quaderlo.cfg"));
@@ -133,7 +133,7 @@ private slots:
         clickOption(control<QRadioButton>(&f, QStringLiteral("OptVerticale")));
         clickAt(control<QPushButton>(&f, QStringLiteral("cmdOkCfg")));
         QCOMPARE(dir.read("Quaderlo.cfg"), QByteArray("Liberation Serif\r\n11.5\r\n190\r\n 2 \r\n40\r\n20.5\r\n170\r\n235\r\n 7 \r\n"));
-        QVERIFY(MargineSinistro == 7 && Lavori::margineSuperiore(2) == std::optional<qint16>(20));
+        QVERIFY(MargineSinistro == 7 && LavoroStampa::margineSuperiore(2) == std::optional<qint16>(20));
 
         // A file that cannot be replaced: told, not taken for saved.
         QVERIFY(QFile::remove(dir.file("Quaderlo.cfg")));

@@ -1,4 +1,4 @@
-#include "platform/MsgBox.h"
+#include "platform/Msg.h"
 
 #include <QApplication>
 #include <QBoxLayout>

@@ -1,4 +1,4 @@
-#include "platform/Conversions.h"
+#include "platform/Conv.h"
 
 #include <cmath>
 

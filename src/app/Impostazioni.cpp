@@ -1,4 +1,4 @@
-#include "app/FileImpostazioni.h"
+#include "app/Impostazioni.h"
 #include "app/CarQuad.h"
 #include "platform/Ansi.h"
 #include "platform/Paths.h"

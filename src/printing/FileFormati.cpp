@@ -1,5 +1,5 @@
-#include "printing/Formati.h"
-#include "platform/Conversions.h"
+#include "printing/FileFormati.h"
+#include "platform/Conv.h"
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
 #include "printing/ControlloValori.h"

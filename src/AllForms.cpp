@@ -1,0 +1,24 @@
+#include "app/Avvio.h"
+#include "app/frmLogin.h"
+#include "app/frmSplash.h"
+#include "archive/frmModifica.h"
+#include "composition/frmCompila.h"
+#include "platform/Form.h"
+#include "printing/frmAnteprima.h"
+#include "printing/frmFormati.h"
+#include "utilities/frmPersonalizza.h"
+#include "utilities/frmUtilita.h"
+#include "platform/Finestre.h"
+
+// One line per window: its name and how it is created.
+void Avvio::registraFinestre()
+{
+    Forms::registerForm(Finestre::Menu, [] { return new frmSplash; });
+    Forms::registerForm(Finestre::Archivio, [] { return new frmModifica; });
+    Forms::registerForm(Finestre::Compila, [] { return new frmCompila; });
+    Forms::registerForm(Finestre::Login, [] { return new frmLogin; });
+    Forms::registerForm(Finestre::Personalizza, [] { return new frmPersonalizza; });
+    Forms::registerForm(Finestre::Utilita, [] { return new frmUtilita; });
+    Forms::registerForm(Finestre::Formati, [] { return new frmFormati; });
+    Forms::registerForm(Finestre::Anteprima, [] { return new frmAnteprima; });
+}
