@@ -1,6 +1,6 @@
 // The composition window with long phrase files: showing a section (a tab click, through the real
 // window) and joining a text from 500 ticked entries, at 1,000 and 5,000 entries.
-#include "app/Avvio.h"
+#include "menu/Avvio.h"
 #include "composition/AssemblaTesto.h"
 #include "composition/ListaFrasi.h"
 #include "composition/frmCompila.h"

@@ -1,4 +1,4 @@
-#include "app/Avvio.h"
+#include "menu/Avvio.h"
 #include "platform/Form.h"
 #include "platform/MappaControlli.h"
 #include "platform/Msg.h"

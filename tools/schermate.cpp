@@ -4,7 +4,7 @@
 #include "Archivi.h"
 #include "CompilaSupport.h"
 
-#include "app/Avvio.h"
+#include "menu/Avvio.h"
 #include "platform/Drives.h"
 #include "platform/Help.h"
 #include "platform/Paths.h"

@@ -1,11 +1,5 @@
-# Files of the app subsystem.
+# Files of the app subsystem: the program's shared state and settings files.
 list(APPEND CORE_SOURCES
     src/app/CarQuad.cpp
-    src/app/CopiaArchivio.cpp
     src/app/Impostazioni.cpp
-)
-list(APPEND GUI_SOURCES
-    src/app/Avvio.cpp
-    src/app/frmLogin.cpp
-    src/app/frmSplash.cpp
 )

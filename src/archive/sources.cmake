@@ -4,6 +4,8 @@ list(APPEND CORE_SOURCES
     src/archive/ConfrontoNomi.cpp
     src/archive/ElencoAlunni.cpp
     src/archive/ElencoClassi.cpp
+    src/archive/CopiaArchivio.cpp
+    src/archive/SvuotaArchivio.cpp
 )
 list(APPEND GUI_SOURCES
     src/archive/ComboAperto.cpp

@@ -7,7 +7,7 @@
 #include "platform/Paths.h"
 #include "platform/Ui.h"
 #include "printing/StampaQuadro.h"
-#include "utilities/ConfigStampa.h"
+#include "printing/ConfigStampa.h"
 #include "platform/Finestre.h"
 
 #include <QFrame>

@@ -1,7 +1,7 @@
 #include "printing/LavoroStampa.h"
 #include "app/CarQuad.h"
 #include "platform/Conv.h"
-#include "utilities/ConfigStampa.h"
+#include "printing/ConfigStampa.h"
 
 using namespace CarQuad;
 

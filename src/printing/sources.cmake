@@ -1,6 +1,7 @@
 # Files of the printing subsystem.
 list(APPEND CORE_SOURCES
     src/printing/Blocchetto.cpp
+    src/printing/ConfigStampa.cpp
     src/printing/ControlloValori.cpp
     src/printing/FileFormati.cpp
     src/printing/Geometria.cpp

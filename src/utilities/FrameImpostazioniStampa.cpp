@@ -6,7 +6,7 @@
 #include "platform/Ui.h"
 #include "printing/ControlloValori.h"
 #include "printing/ElencoCaratteri.h"
-#include "utilities/ConfigStampa.h"
+#include "printing/ConfigStampa.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

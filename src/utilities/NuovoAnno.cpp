@@ -4,7 +4,7 @@
 #include "platform/Msg.h"
 #include "platform/Paths.h"
 #include "utilities/RicaricaMenu.h"
-#include "utilities/SvuotaArchivio.h"
+#include "archive/SvuotaArchivio.h"
 #include "platform/Finestre.h"
 
 namespace {

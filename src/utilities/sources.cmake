@@ -1,7 +1,5 @@
 # Files of the utilities subsystem.
 list(APPEND CORE_SOURCES
-    src/utilities/ConfigStampa.cpp
-    src/utilities/SvuotaArchivio.cpp
     src/utilities/EsportaImporta.cpp
     src/utilities/UnioneGiudizi.cpp
     src/utilities/TitoliQuadri.cpp

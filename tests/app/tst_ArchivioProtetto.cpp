@@ -1,8 +1,8 @@
 #include "TestSupport.h"
 
-#include "app/Avvio.h"
+#include "menu/Avvio.h"
 #include "app/CarQuad.h"
-#include "app/CopiaArchivio.h"
+#include "archive/CopiaArchivio.h"
 #include "platform/Form.h"
 #include "platform/Msg.h"
 #include "platform/Paths.h"

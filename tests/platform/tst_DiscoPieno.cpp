@@ -9,7 +9,7 @@
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
 #include "printing/FileFormati.h"
-#include "utilities/ConfigStampa.h"
+#include "printing/ConfigStampa.h"
 #include "utilities/UnioneGiudizi.h"
 
 #include <QDir>

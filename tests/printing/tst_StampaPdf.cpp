@@ -2,7 +2,7 @@
 
 #include "printing/ElencoCaratteri.h"
 #include "printing/SalvaPdf.h"
-#include "utilities/ConfigStampa.h"
+#include "printing/ConfigStampa.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>

@@ -1,6 +1,6 @@
 #include "TestSupport.h"
 
-#include "app/Avvio.h"
+#include "menu/Avvio.h"
 #include "app/CarQuad.h"
 #include "platform/Form.h"
 #include "platform/Msg.h"

@@ -3,7 +3,7 @@
 #include "platform/CartelleSicure.h"
 #include "platform/Paths.h"
 #include "utilities/EsportaImporta.h"
-#include "utilities/SvuotaArchivio.h"
+#include "archive/SvuotaArchivio.h"
 
 #include <QString>
 #include <cstdio>

@@ -3,7 +3,7 @@
 #include "composition/AssemblaTesto.h"
 #include "composition/ListaFrasi.h"
 #include "printing/LavoroStampa.h"
-#include "utilities/ConfigStampa.h"
+#include "printing/ConfigStampa.h"
 #include "utilities/FrameImpostazioniStampa.h"
 
 #include <QFontDatabase>

@@ -2,7 +2,7 @@
 
 #include "archive/ElencoClassi.h"
 #include "utilities/NuovoAnno.h"
-#include "utilities/SvuotaArchivio.h"
+#include "archive/SvuotaArchivio.h"
 #include "utilities/UnioneGiudizi.h"
 
 using namespace UtilitaTest;

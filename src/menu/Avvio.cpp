@@ -1,5 +1,5 @@
-#include "app/Avvio.h"
-#include "app/CopiaArchivio.h"
+#include "menu/Avvio.h"
+#include "archive/CopiaArchivio.h"
 #include "platform/CartellaProgramma.h"
 #include "platform/Form.h"
 #include "platform/Msg.h"

@@ -1,4 +1,4 @@
-#include "app/CopiaArchivio.h"
+#include "archive/CopiaArchivio.h"
 #include "archive/ElencoClassi.h"
 #include "platform/CartellaProgramma.h"
 #include "platform/CartelleSicure.h"

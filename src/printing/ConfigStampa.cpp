@@ -1,4 +1,4 @@
-#include "utilities/ConfigStampa.h"
+#include "printing/ConfigStampa.h"
 #include "app/CarQuad.h"
 #include "platform/Conv.h"
 #include "platform/Paths.h"

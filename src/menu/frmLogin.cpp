@@ -1,4 +1,4 @@
-#include "app/frmLogin.h"
+#include "menu/frmLogin.h"
 #include "app/CarQuad.h"
 #include "app/Impostazioni.h"
 #include "platform/Msg.h"

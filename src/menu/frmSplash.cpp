@@ -1,5 +1,5 @@
-#include "app/frmSplash.h"
-#include "app/Avvio.h"
+#include "menu/frmSplash.h"
+#include "menu/Avvio.h"
 #include "app/CarQuad.h"
 #include "app/Impostazioni.h"
 #include "platform/CartelleSicure.h"
@@ -7,7 +7,7 @@
 #include "platform/Msg.h"
 #include "platform/Paths.h"
 #include "platform/Ui.h"
-#include "utilities/SvuotaArchivio.h"
+#include "archive/SvuotaArchivio.h"
 #include "platform/Finestre.h"
 
 #include <QApplication>

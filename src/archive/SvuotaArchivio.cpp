@@ -1,4 +1,4 @@
-#include "utilities/SvuotaArchivio.h"
+#include "archive/SvuotaArchivio.h"
 #include "archive/ElencoClassi.h"
 #include "platform/CartelleSicure.h"
 #include "platform/Paths.h"
