@@ -46,6 +46,29 @@ QString leggiPresenti(const QString &classe, QString *path, QList<Archivio::Alun
     return QString();
 }
 
+// The first line holding more than blanks: the header, where the separator is found.
+QString primaRiga(const QString &testo)
+{
+    static const QRegularExpression fineRiga(QStringLiteral("\r\n|\r|\n"));
+    for (const QString &riga : testo.split(fineRiga))
+        if (!riga.trimmed().isEmpty())
+            return riga;
+    return QString();
+}
+
+bool vuota(const QStringList &campi)
+{
+    return campi.join(QString()).trimmed().isEmpty();
+}
+
+int colonnaDi(const QStringList &titoli, const QString &nome)
+{
+    for (qsizetype j = 0; j < titoli.size(); ++j)
+        if (titoli.at(j).trimmed().compare(nome, Qt::CaseInsensitive) == 0)
+            return int(j);
+    return -1;
+}
+
 QStringList nomi(const QList<Archivio::Alunno> &alunni)
 {
     QStringList out;
@@ -134,16 +157,9 @@ Archivio::Elenco Archivio::leggiElenco(const QByteArray &bytes)
 {
     Elenco out;
     const QString testo = decodificaElenco(bytes);
-    const qsizetype inizio = testo.indexOf(QRegularExpression(QStringLiteral("\\S")));
-    if (inizio < 0) {
-        out.errore = QStringLiteral("Il file è vuoto.");
-        return out;
-    }
-    const qsizetype fine = testo.indexOf(QRegularExpression(QStringLiteral("[\r\n]")), inizio);
-    const QChar sep = separatoreElenco(testo.mid(inizio, fine < 0 ? -1 : fine - inizio));
-    const QList<QStringList> righe = campiElenco(testo, sep);
+    const QList<QStringList> righe = campiElenco(testo, separatoreElenco(primaRiga(testo)));
     qsizetype intestazione = 0;
-    while (intestazione < righe.size() && righe.at(intestazione).join(QString()).trimmed().isEmpty())
+    while (intestazione < righe.size() && vuota(righe.at(intestazione)))
         ++intestazione;
     if (intestazione == righe.size()) {
         out.errore = QStringLiteral("Il file è vuoto.");
@@ -151,15 +167,9 @@ Archivio::Elenco Archivio::leggiElenco(const QByteArray &bytes)
     }
     int colonna[3];
     QStringList mancanti;
-    for (int k = 0; k < 3; ++k) {
-        colonna[k] = -1;
-        const QStringList &titoli = righe.at(intestazione);
-        for (qsizetype j = 0; j < titoli.size() && colonna[k] < 0; ++j)
-            if (titoli.at(j).trimmed().compare(kColonne[k], Qt::CaseInsensitive) == 0)
-                colonna[k] = int(j);
-        if (colonna[k] < 0)
+    for (int k = 0; k < 3; ++k)
+        if ((colonna[k] = colonnaDi(righe.at(intestazione), kColonne[k])) < 0)
             mancanti << kColonne[k];
-    }
     if (!mancanti.isEmpty()) {
         out.errore = QStringLiteral("La prima riga del file deve nominare le colonne cognome, nome e sesso; "
                                     "manca: %1.")
@@ -168,7 +178,7 @@ Archivio::Elenco Archivio::leggiElenco(const QByteArray &bytes)
     }
     for (qsizetype i = intestazione + 1; i < righe.size(); ++i) {
         const QStringList &campi = righe.at(i);
-        if (campi.join(QString()).trimmed().isEmpty())
+        if (vuota(campi))
             continue;
         out.righe << RigaElenco{campi.value(colonna[0]), campi.value(colonna[1]), campi.value(colonna[2])};
     }
@@ -237,22 +247,23 @@ QString Archivio::testoEsito(const RigaPiano &riga)
 Archivio::Piano Archivio::pianificaFile(const QString &file, const QString &classe)
 {
     Piano out;
-    if (QFileInfo(file).size() > kByteMassimi) {
+    const QFileInfo fi(file);
+    if (fi.isFile() && fi.size() > kByteMassimi) {
         out.errore = QStringLiteral("Il file %1 è troppo grande per un elenco di alunni.").arg(nomeFile(file));
         return out;
     }
-    const auto bytes = TextFile::readBytes(file);
+    const auto bytes = fi.isFile() ? TextFile::readBytes(file) : std::nullopt;
     if (!bytes) {
         out.errore = QStringLiteral("Impossibile leggere il file %1.").arg(nomeFile(file));
         return out;
     }
     const Elenco elenco = leggiElenco(*bytes);
-    QString path;
-    QList<Alunno> presenti;
     if (!elenco.errore.isEmpty()) {
         out.errore = elenco.errore;
         return out;
     }
+    QString path;
+    QList<Alunno> presenti;
     if (const QString errore = leggiPresenti(classe, &path, &presenti); !errore.isEmpty()) {
         out.errore = errore;
         return out;
@@ -282,7 +293,8 @@ QString Archivio::applica(const Piano &piano, const QString &classe, int *aggiun
     if (n == 0)
         return QString();
     if (cerano && g_primaDiImportare && !g_primaDiImportare(classe))
-        return QStringLiteral("Impossibile fare la copia di sicurezza dell'archivio: nessun alunno è stato importato.");
+        return QStringLiteral("Impossibile fare la copia di sicurezza dell'archivio: "
+                              "nessun alunno è stato importato.");
     std::stable_sort(elenco.begin(), elenco.end(),
                      [](const Alunno &a, const Alunno &b) { return confrontaNomi(a.nome, b.nome) < 0; });
     QString motivo;

@@ -1,9 +1,11 @@
-#include "TestSupport.h"
+#include "Archivi.h"
 
 #include "archive/ImportaAlunni.h"
+#include "archive/frmImportaAlunni.h"
 #include "archive/CartellaClasse.h"
 
 #include <QStringEncoder>
+#include <QTableWidget>
 
 using namespace Archivio;
 
@@ -112,6 +114,57 @@ private slots:
         QVERIFY(pianificaFile(dir.file("elenco.csv"), "4B").errore.contains("alla riga 1"));
         QVERIFY(pianificaFile(dir.file("elenco.csv"), "5C").errore.contains("La cartella non esiste."));
         QCOMPARE(pianificaFile(dir.file("manca.csv"), "3A").errore, "Impossibile leggere il file manca.csv.");
+    }
+
+    void importedFromTheArchiveWindow()
+    {
+        ProgramFolder dir;
+        dir.write("Classi.dat", "3A\r\n");
+        dir.write("3A/ALUNNI.3A", "Bianchi Anna\r\n 0 \r\n");
+        dir.write("elenco.txt", ansi("cognome\tnome\tsesso\r\nVerdi\tLuca\tM\r\nbianchi\tanna\tF\r\nRossi, Ugo\t\tM\r\n"
+                                     "Abbà\tEva\tFemmina\r\n"));
+        QStringList offerte;
+        frmImportaAlunni::setDomanda([&](const QString &cartella) {
+            offerte << cartella;
+            return dir.file("elenco.txt");
+        });
+        Archivi a;
+        QVERIFY(a.apri());
+        auto *importa = control<QPushButton>(a.w, "cmdImportaAlunni");
+        QCOMPARE(mostrato([&] { clickAt(importa); }),
+                 avviso("Scegli prima la classe a cui aggiungere gli alunni.", Msg::Exclamation));
+        QVERIFY(offerte.isEmpty());
+        a.apriClasse("3a");
+        const auto tabella = [] {
+            QStringList out;
+            auto *t = control<QTableWidget>(window("frmImportaAlunni"), "tblAlunni");
+            for (int r = 0; t && r < t->rowCount(); ++r)
+                out << t->item(r, 0)->text() + " | " + t->item(r, 1)->text() + " | " + t->item(r, 2)->text();
+            return out;
+        };
+        // Nothing is written until "Conferma"; then the new pupils join the list, sorted, in one rewrite.
+        clickAt(importa);
+        QTRY_VERIFY(window("frmImportaAlunni") && window("frmImportaAlunni")->isVisible());
+        QCOMPARE(tabella(), (QStringList{"Verdi Luca | Maschio | nuovo", QString::fromUtf8("bianchi anna | Femmina | già presente"),
+                                         "Rossi, Ugo | Maschio | " + problemaAlunno("Rossi, Ugo"),
+                                         QString::fromUtf8("Abbà Eva | Femmina | nuovo")}));
+        QVERIFY(!a.w->isEnabled());
+        QCOMPARE(dir.read("3A/ALUNNI.3A"), QByteArray("Bianchi Anna\r\n 0 \r\n"));
+        clickAt(control<QPushButton>(window("frmImportaAlunni"), "cmdConferma"));
+        const QByteArray dopo = ansi("Abbà Eva\r\n 0 \r\nBianchi Anna\r\n 0 \r\nVerdi Luca\r\n 1 \r\n");
+        QCOMPARE(dir.read("3A/ALUNNI.3A"), dopo);
+        QTRY_VERIFY(!Forms::isLoaded("frmImportaAlunni") && a.w->isEnabled());
+        QCOMPARE(a.alunni->items(), (QStringList{QString::fromUtf8("Abbà Eva"), "Bianchi Anna", "Verdi Luca"}));
+        // "Annulla" writes nothing; the folder chosen last is offered again.
+        dir.write("elenco.txt", "cognome;nome;sesso\r\nNeri;Ada;F\r\n");
+        clickAt(importa);
+        QTRY_VERIFY(window("frmImportaAlunni") && window("frmImportaAlunni")->isVisible());
+        QCOMPARE(tabella(), QStringList{"Neri Ada | Femmina | nuovo"});
+        clickAt(control<QPushButton>(window("frmImportaAlunni"), "cmdAnnulla"));
+        QTRY_VERIFY(!Forms::isLoaded("frmImportaAlunni") && a.w->isEnabled());
+        QCOMPARE(dir.read("3A/ALUNNI.3A"), dopo);
+        QCOMPARE(offerte.value(1), dir.path());
+        VERIFY_NO_UNANSWERED();
     }
 };
 
