@@ -10,10 +10,6 @@
 using namespace Archivio;
 
 namespace {
-QByteArray utf8Bom(const char *utf8)
-{
-    return QByteArray("\xEF\xBB\xBF") + utf8;
-}
 QByteArray utf16(const char *utf8)
 {
     return QStringEncoder(QStringConverter::Utf16LE, QStringEncoder::Flag::WriteBom)(QString::fromUtf8(utf8));
@@ -37,40 +33,36 @@ private slots:
     void listsInEveryEncodingAndSeparator()
     {
         const QList<Alunno> classe{{QStringLiteral("Bianchi Anna"), 0}, {QString::fromUtf8("D'Angelo Niccolò"), 1}};
-        struct Caso {
-            const char *nome;
-            QByteArray file;
-            QStringList attesi; // or the error, alone
-        };
-        const QList<Caso> casi = {
-            {"UTF-8 with BOM, ';', columns in another order and case, extra columns",
-             utf8Bom("Classe;SESSO;Nome;Cognome;Data di nascita\r\n3A;M;Niccolò;D'ANGELO;1.1.2017\r\n"
-                     "3A;Femmina;Zoe;Ferrari;\r\n3A;maschio;Luca;Verdi;\r\n3A; f ;Ada;Neri\r\n\r\n;;;\r\n"),
+        // Each file and its planned rows, or its error alone.
+        const QList<std::pair<QByteArray, QStringList>> casi = {
+            // UTF-8 with BOM, ';', columns in another order and case, extra columns
+            {"\xEF\xBB\xBF" "Classe;SESSO;Nome;Cognome;Data di nascita\r\n3A;M;Niccolò;D'ANGELO;1.1.2017\r\n"
+             "3A;Femmina;Zoe;Ferrari;\r\n3A;maschio;Luca;Verdi;\r\n3A; f ;Ada;Neri\r\n\r\n;;;\r\n",
              {QString::fromUtf8("D'ANGELO Niccolò | 1 | già presente"), "Ferrari Zoe | 0 | nuovo", "Verdi Luca | 1 | nuovo",
               "Neri Ada | 0 | nuovo"}},
-            {"UTF-8 without BOM, ',', quoted fields, duplicates in the file",
-             "cognome,nome,sesso\n\"Rossi, Ugo\",x,M\n\"De \"\"Luca\"\"\",Eva,F\nverdi,luca,M\nVERDI,Luca,F\n"
+            // UTF-8 without BOM, ',', quoted fields, duplicates in the file
+            {"cognome,nome,sesso\n\"Rossi, Ugo\",x,M\n\"De \"\"Luca\"\"\",Eva,F\nverdi,luca,M\nVERDI,Luca,F\n"
              "\"Mei\nLi\",\"Ann  Kim\",F\nbianchi,anna,F\nBruno,,F\n",
              {"Rossi, Ugo x | 1 | " + problemaAlunno("Rossi, Ugo x"),
               QStringLiteral("De \"Luca\" Eva | 0 | ") + problemaAlunno("De \"Luca\" Eva"),
               "verdi luca | 1 | nuovo", QString::fromUtf8("VERDI Luca | 0 | già presente"), "Mei Li Ann Kim | 0 | nuovo",
               QString::fromUtf8("bianchi anna | 0 | già presente"), "Bruno | 0 | nuovo"}},
-            {"Windows-1252, tab, unknown or missing sex, names the archive cannot store",
-             ansi("Cognome\tNome\tSesso\r\nCantù\tGiosuè\tm\r\nSala\tPia\tX\r\nMoro\tEli\t\r\nCON\t\tM\r\n\tTeo\tF\r\n"),
+            // Windows-1252, tab, unknown or missing sex, names the archive cannot store
+            {ansi("Cognome\tNome\tSesso\r\nCantù\tGiosuè\tm\r\nSala\tPia\tX\r\nMoro\tEli\t\r\nCON\t\tM\r\n\tTeo\tF\r\n"),
              {QString::fromUtf8("Cantù Giosuè | 1 | nuovo"), "Sala Pia | -1 | Sesso \"X\" non riconosciuto: M, F, Maschio o Femmina.",
               "Moro Eli | -1 | Manca il sesso (M o F).", "CON | 1 | " + problemaAlunno("CON"), "Teo | 0 | nuovo"}},
-            {"UTF-16 with BOM, as a spreadsheet's Unicode text; a name Windows-1252 cannot hold",
-             utf16("cognome\tnome\tsesso\r\nNguyễn\tAn\tM\r\nLi\tWei\tF\r\n"),
+            // UTF-16 with BOM, as a spreadsheet's Unicode text; a name Windows-1252 cannot hold
+            {utf16("cognome\tnome\tsesso\r\nNguyễn\tAn\tM\r\nLi\tWei\tF\r\n"),
              {QString::fromUtf8("Nguyễn An | 1 | ") + problemaAlunno(QString::fromUtf8("Nguyễn An")), "Li Wei | 0 | nuovo"}},
-            {"a column missing", "cognome;nome;genere\r\nRossi;Ugo;M\r\n",
+            {"cognome;nome;genere\r\nRossi;Ugo;M\r\n",
              {"La prima riga del file deve nominare le colonne cognome, nome e sesso; manca: sesso."}},
-            {"nothing below the header", "\r\n cognome;nome;sesso\r\n;;\r\n",
+            {"\r\n cognome;nome;sesso\r\n;;\r\n",
              {"Il file non elenca alunni sotto la riga delle colonne."}},
-            {"empty", " \r\n;;\r\n", {QString::fromUtf8("Il file è vuoto.")}},
+            {" \r\n;;\r\n", {QString::fromUtf8("Il file è vuoto.")}},
         };
-        for (const Caso &c : casi) {
-            const Piano p = pianifica(leggiElenco(c.file), classe);
-            QCOMPARE_EQ(p.errore.isEmpty() ? righe(p) : QStringList{p.errore}, c.attesi);
+        for (const auto &[file, attesi] : casi) {
+            const Piano p = pianifica(leggiElenco(file), classe);
+            QCOMPARE_EQ(p.errore.isEmpty() ? righe(p) : QStringList{p.errore}, attesi);
         }
         QCOMPARE(separatoreElenco("\"a;b\",c,d;e"), QChar(','));
         QCOMPARE(separatoreElenco("a;b\tc"), QChar('\t'));
@@ -80,12 +72,9 @@ private slots:
     {
         ProgramFolder dir;
         dir.write("3A/ALUNNI.3A", "Bianchi Anna\r\n 0 \r\nVerdi Luca\r\n 1 \r\n");
-        dir.write("elenco.csv", utf8Bom("cognome;nome;sesso\r\nZanna;Ugo;M\r\nabate;Eva;F\r\nverdi;luca;M\r\nRossi;Al;?\r\n"));
+        dir.write("elenco.csv", "\xEF\xBB\xBF" "cognome;nome;sesso\r\nZanna;Ugo;M\r\nabate;Eva;F\r\nverdi;luca;M\r\nRossi;Al;?\r\n");
         QStringList prima;
-        setPrimaDiImportare([&](const QString &c) {
-            prima << c;
-            return true;
-        });
+        setPrimaDiImportare([&](const QString &c) { return !(prima << c).isEmpty(); });
         const Piano p = pianificaFile(dir.file("elenco.csv"), "3A");
         QCOMPARE(p.nuovi(), 2);
         // A pupil added meanwhile in the archive window is not added twice.
@@ -133,7 +122,6 @@ private slots:
         auto *importa = control<QPushButton>(a.w, "cmdImportaAlunni");
         QCOMPARE(mostrato([&] { clickAt(importa); }),
                  avviso("Scegli prima la classe a cui aggiungere gli alunni.", Msg::Exclamation));
-        QVERIFY(offerte.isEmpty());
         a.apriClasse("3a");
         const auto tabella = [] {
             QStringList out;
