@@ -6,6 +6,7 @@ list(APPEND CORE_SOURCES
     src/platform/Conv.cpp
     src/platform/Drives.cpp
     src/platform/Editor.cpp
+    src/platform/Ortografia.cpp
     src/platform/Paths.cpp
     src/platform/TextFile.cpp
 )
@@ -14,5 +15,6 @@ list(APPEND GUI_SOURCES
     src/platform/Help.cpp
     src/platform/MappaControlli.cpp
     src/platform/Msg.cpp
+    src/platform/SottolineaturaOrtografica.cpp
     src/platform/Ui.cpp
 )
