@@ -90,15 +90,23 @@ bool Ortografia::corretta(const QString &parola) const
 {
     if (!m_hunspell || parola.isEmpty())
         return true;
+    const auto esito = m_esiti.constFind(parola);
+    if (esito != m_esiti.constEnd())
+        return *esito;
+    return m_esiti[parola] = verifica(parola);
+}
+
+bool Ortografia::verifica(const QString &parola) const
+{
     const QString k = chiave(parola);
     if (nota(k))
         return true;
     const QString p = normale(parola);
-    auto it = m_cache.constFind(p);
-    if (it == m_cache.constEnd()) {
+    auto it = m_dizionario.constFind(p);
+    if (it == m_dizionario.constEnd()) {
         bool ok = false;
         const std::string s = codifica(p, &ok);
-        it = m_cache.insert(p, ok && m_hunspell->spell(s));
+        it = m_dizionario.insert(p, ok && m_hunspell->spell(s));
     }
     if (*it)
         return true;
@@ -131,6 +139,7 @@ void Ortografia::usaDizionarioPersonale(const QString &path)
 {
     m_fileParole = path;
     m_personali.clear();
+    m_esiti.clear();
     const std::optional<QByteArray> bytes = TextFile::readBytes(path);
     if (!bytes)
         return;
@@ -161,12 +170,14 @@ bool Ortografia::aggiungi(const QString &parola, QString *errore)
     if (!TextFile::writeBytes(m_fileParole, bytes, errore))
         return false;
     m_personali.insert(chiave(p));
+    m_esiti.clear();
     return true;
 }
 
 void Ortografia::ignora(const QString &parola)
 {
     m_ignorate.insert(chiave(parola));
+    m_esiti.clear();
 }
 
 bool Ortografia::impostaNote(const QStringList &parole)
@@ -177,6 +188,7 @@ bool Ortografia::impostaNote(const QStringList &parole)
     if (note == m_note)
         return false;
     m_note = note;
+    m_esiti.clear();
     return true;
 }
 
@@ -184,6 +196,7 @@ void Ortografia::azzeraSessione()
 {
     m_ignorate.clear();
     m_note.clear();
+    m_esiti.clear();
 }
 
 QList<Ortografia::Tratto> Ortografia::parole(const QString &testo)

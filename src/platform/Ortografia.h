@@ -56,6 +56,7 @@ public:
 private:
     static QString chiave(const QString &parola);
     bool nota(const QString &k) const;
+    bool verifica(const QString &parola) const;
     std::string codifica(const QString &parola, bool *ok) const;
 
     std::unique_ptr<Hunspell> m_hunspell;
@@ -64,5 +65,7 @@ private:
     QSet<QString> m_personali;
     QSet<QString> m_ignorate;
     QSet<QString> m_note;
-    mutable QHash<QString, bool> m_cache;
+    // Hunspell's answers, and the final answer for each word as written (cleared when the word sets change).
+    mutable QHash<QString, bool> m_dizionario;
+    mutable QHash<QString, bool> m_esiti;
 };
