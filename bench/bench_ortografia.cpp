@@ -99,14 +99,17 @@ int main(int argc, char **argv)
         std::printf("no Italian dictionary found\n");
         return 1;
     }
-    std::printf("Spell check of %d words; keystroke = key, highlighting and repaint, median of %d, in ms\n", kParole, kTasti);
-    std::printf("%11s %16s %12s %16s %12s\n", "paragraphs", "whole text once", "keystroke", "without check", "underlined");
+    std::printf("Spell check of %d words; keystroke = key, highlighting and repaint, median of %d, in ms\n", kParole,
+                kTasti);
+    std::printf("%11s %16s %12s %16s %12s\n", "paragraphs", "whole text once", "keystroke", "without check",
+                "underlined");
     double peggiore = 0;
     for (const int paragrafi : {1, 20}) {
         const Misure m = misura(aff, paragrafi);
         peggiore = std::max(peggiore, m.tasto);
         std::printf("%11d %16.2f %12.3f %16.3f %12d\n", paragrafi, m.tutto, m.tasto, m.tastoSenza, m.sottolineate);
     }
-    std::printf("a keystroke with the check: %s one 60 Hz frame (16.7 ms)\n", peggiore < 1000.0 / 60 ? "under" : "NOT under");
+    std::printf("a keystroke with the check: %s one 60 Hz frame (16.7 ms)\n",
+                peggiore < 1000.0 / 60 ? "under" : "NOT under");
     return 0;
 }

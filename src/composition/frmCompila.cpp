@@ -263,7 +263,8 @@ void frmCompila::preparaOrtografia()
 {
     SottolineaturaOrtografica::setAttiva(ImpostazioniQuaderlo::controlloOrtografico());
     const QString classe = cmbClasse->currentText();
-    const QString alunni = classe.isEmpty() ? QString() : Paths::resolve(cartellaClasse(), Archivio::nomeFileAlunni(classe));
+    const QString alunni =
+        classe.isEmpty() ? QString() : Paths::resolve(cartellaClasse(), Archivio::nomeFileAlunni(classe));
     if (Ortografia::comune().impostaNote(ParoleNote::leggi(alunni)))
         SottolineaturaOrtografica::aggiornaTutte();
 }

@@ -45,8 +45,9 @@ QString Ortografia::trovaDizionario(const QStringList &cartelle)
     for (const QString &cartella : cartelle) {
         for (const char *nome : {"it_IT", "it"}) {
             const QString base = QDir(cartella).filePath(QLatin1String(nome));
-            if (QFileInfo(base + QLatin1String(".aff")).isReadable() && QFileInfo(base + QLatin1String(".dic")).isReadable())
-                return base + QLatin1String(".aff");
+            const QString aff = base + QLatin1String(".aff");
+            if (QFileInfo(aff).isReadable() && QFileInfo(base + QLatin1String(".dic")).isReadable())
+                return aff;
         }
     }
     return {};

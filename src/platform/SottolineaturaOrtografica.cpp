@@ -131,7 +131,8 @@ QMenu *SottolineaturaOrtografica::menu(QPlainTextEdit *box, const QPoint &pos, O
     QObject::connect(aggiungi, &QAction::triggered, box, [&o, parola] {
         QString errore;
         if (!o.aggiungi(parola, &errore))
-            Msg::warn(QStringLiteral("La parola \"%1\" non è stata aggiunta al dizionario.\n\r%2").arg(parola, errore));
+            Msg::warn(QStringLiteral("La parola \"%1\" non è stata aggiunta al dizionario.\n\r%2")
+                          .arg(parola, errore));
         aggiornaTutte();
     });
     m->insertAction(prima, ignora);
