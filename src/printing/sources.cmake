@@ -14,6 +14,7 @@ list(APPEND GUI_SOURCES
     src/printing/Impaginazione.cpp
     src/printing/SalvaPdf.cpp
     src/printing/Stampa.cpp
+    src/printing/StampaClasse.cpp
     src/printing/StampaQuadro.cpp
     src/printing/SuperficieStampante.cpp
     src/printing/frmAnteprima.cpp
