@@ -8,6 +8,7 @@
 #include "printing/frmAnteprima.h"
 #include "printing/frmFormati.h"
 #include "utilities/frmPersonalizza.h"
+#include "utilities/frmStampaClasse.h"
 #include "utilities/frmUtilita.h"
 #include "platform/Finestre.h"
 
@@ -23,4 +24,5 @@ void Avvio::registraFinestre()
     Forms::registerForm(Finestre::Formati, [] { return new frmFormati; });
     Forms::registerForm(Finestre::Anteprima, [] { return new frmAnteprima; });
     Forms::registerForm(Finestre::ImportaAlunni, [] { return new frmImportaAlunni; });
+    Forms::registerForm(Finestre::StampaClasse, [] { return new frmStampaClasse; });
 }

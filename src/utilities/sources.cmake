@@ -15,4 +15,6 @@ list(APPEND GUI_SOURCES
     src/utilities/IconeUtilita.cpp
     src/utilities/ListaCartelle.cpp
     src/utilities/frmPersonalizza.cpp
+    src/utilities/TestiClasse.cpp
+    src/utilities/frmStampaClasse.cpp
 )
