@@ -16,8 +16,10 @@
 #include <QGroupBox>
 #include <QMenu>
 #include <QPainter>
+#include <QPrintPreviewDialog>
 #include <QRadioButton>
 #include <QTextBrowser>
+#include <QTimer>
 #include <cstdio>
 
 namespace {
@@ -108,6 +110,12 @@ void preparaCartella(const ProgramFolder &dir)
     dir.write(QStringLiteral("5C/ALUNNI.5C"), "Conti Sara\r\n 0 \r\n");
     dir.write(QStringLiteral("3A/Bianchi Anna.q2"),
               ansi("Favorire l'autonomia nell'organizzazione del lavoro e la fiducia nelle proprie capacità.\r\n"));
+    dir.write(QStringLiteral("3A/Colombo Marco.q2"),
+              ansi("Favorire l'ascolto e il rispetto del proprio turno nelle conversazioni di classe.\r\n"));
+    dir.write(QStringLiteral("3A/Esposito Giulia.q2"),
+              ansi("Consolidare la lettura ad alta voce e l'ordine nel quaderno.\r\n"));
+    dir.write(QStringLiteral("3A/Rossi Mario.q2"),
+              ansi("Sostenere la concentrazione durante il lavoro individuale.\r\n"));
     dir.write(QStringLiteral("3A/Bianchi Anna.q3"),
               ansi("Anna ha lavorato con impegno costante e ha raggiunto gli obiettivi previsti.\r\n"));
     dir.write(QStringLiteral("Formati.dat"), "Arial\r\n 12 \r\n 190 \r\n 20 \r\n 20 \r\nArial\r\n 11 \r\n 180 \r\n 30 \r\n 40 \r\n"
@@ -209,6 +217,30 @@ Form *apriUtilita()
     return Forms::find(QStringLiteral("frmUtilità"));
 }
 
+// One section for the whole class: the window, then its preview of the pages.
+void stampaClasse()
+{
+    clic(pulsante(Forms::find(QStringLiteral("frmUtilità")), "cmdStampaClasse"));
+    Form *w = Forms::find(QStringLiteral("frmStampaClasse"));
+    if (!w)
+        return;
+    if (auto *classe = w->findChild<QComboBox *>(QStringLiteral("cmbClasse")))
+        classe->setCurrentText(QStringLiteral("3A"));
+    if (auto *quadro = w->findChild<QRadioButton *>(QStringLiteral("optQuadro1")))
+        quadro->setChecked(true);
+    finestra(QStringLiteral("frmStampaClasse"), QStringLiteral("stampa-classe"));
+    QTimer::singleShot(300, [] {
+        if (auto *d = qobject_cast<QPrintPreviewDialog *>(QApplication::activeModalWidget())) {
+            d->resize(820, 600);
+            QTest::qWait(200);
+            salva(conCornice(d), QStringLiteral("stampa-classe-anteprima"));
+            d->reject();
+        }
+    });
+    clic(pulsante(w, "cmdAnteprima"));
+    clic(pulsante(w, "cmdEsci"));
+}
+
 void utilita(const ProgramFolder &dir)
 {
     Form *u = apriUtilita();
@@ -236,6 +268,8 @@ void utilita(const ProgramFolder &dir)
     clic(pulsante(u, "cmdFormati"));
     finestra(QStringLiteral("frmFormati"), QStringLiteral("formati"));
     clic(pulsante(Forms::find(QStringLiteral("frmFormati")), "cmdEsciFormati"));
+
+    stampaClasse();
 
     u = Forms::find(QStringLiteral("frmUtilità"));
     clic(pulsante(u, "cmdPersonalizza"));
