@@ -21,6 +21,7 @@ public:
     void cmdFormati_Click();
     void cmdPersonalizza_Click();
     void cmdPreselezione_Click();
+    void cmdFrasi_Click();
     void cmdEsciUtilita_Click();
     // Buttons that keep it open.
     void cmdPassword_Click();
@@ -66,7 +67,7 @@ private:
 
     QFrame *Frame2;
     FrameImpostazioniStampa *frameStampa = nullptr; // "FrameImpostazioniStampa"
-    QPushButton *cmdNotepad, *cmdPersonalizza, *cmdPassword, *cmdNuovoAnno, *cmdPreselezione, *cmdFormati;
+    QPushButton *cmdNotepad, *cmdFrasi, *cmdPersonalizza, *cmdPassword, *cmdNuovoAnno, *cmdPreselezione, *cmdFormati;
     QPushButton *cmdEsciUtilita;
     QComboBox *cmbClasse;
     QPushButton *cmdUnisciQ[4];

@@ -15,4 +15,5 @@ list(APPEND GUI_SOURCES
     src/utilities/IconeUtilita.cpp
     src/utilities/ListaCartelle.cpp
     src/utilities/frmPersonalizza.cpp
+    src/utilities/frmFrasi.cpp
 )
