@@ -131,7 +131,7 @@ frmFrasi::frmFrasi() : Form(Finestre::Frasi)
     connect(cmdSposta, &QPushButton::clicked, this, &frmFrasi::cmdSposta_Click);
     connect(cmdSalva, &QPushButton::clicked, this, &frmFrasi::cmdSalva_Click);
     connect(cmdEsci, &QPushButton::clicked, this, &frmFrasi::cmdEsci_Click);
-    connect(tabFrasi, &QTabWidget::currentChanged, this, [this] { rigaScelta(); });
+    connect(tabFrasi, &QTabWidget::currentChanged, this, [this] { rigaCorrente() < 0 ? scegliRiga(0) : rigaScelta(); });
     connect(cmbClasse, &QComboBox::currentIndexChanged, this, &frmFrasi::sceltaClasse);
     connect(txtTesta, &QLineEdit::textChanged, this, &frmFrasi::aggiornaAnteprima);
     connect(txtFrase, &QLineEdit::textChanged, this, &frmFrasi::aggiornaAnteprima);
