@@ -9,7 +9,5 @@ list(APPEND CORE_SOURCES
 )
 list(APPEND GUI_SOURCES
     src/archive/ComboAperto.cpp
-    src/archive/EventiFuoco.cpp
-    src/archive/IconaUscita.cpp
     src/archive/frmModifica.cpp
 )

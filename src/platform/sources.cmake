@@ -10,8 +10,10 @@ list(APPEND CORE_SOURCES
     src/platform/TextFile.cpp
 )
 list(APPEND GUI_SOURCES
+    src/platform/EventiFuoco.cpp
     src/platform/Form.cpp
     src/platform/Help.cpp
+    src/platform/IconaUscita.cpp
     src/platform/MappaControlli.cpp
     src/platform/Msg.cpp
     src/platform/Ui.cpp

@@ -8,6 +8,7 @@
 #include "utilities/ListaCartelle.h"
 #include "utilities/NuovoAnno.h"
 #include "platform/Finestre.h"
+#include "platform/IconaUscita.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -74,7 +75,7 @@ frmUtilita::frmUtilita() : Form(Finestre::Utilita)
     strumenti->addWidget(creaStrumento(QStringLiteral("Frame1"), QStringLiteral("Formati di stampa"),
                                        QStringLiteral("cmdFormati"), IconeUtilita::formati(), &frmUtilita::cmdFormati_Click));
     strumenti->addStretch(1);
-    cmdEsciUtilita = pulsanteIcona(Frame2, QStringLiteral("cmdEsciUtilità"), IconeUtilita::esci(),
+    cmdEsciUtilita = pulsanteIcona(Frame2, QStringLiteral("cmdEsciUtilità"), iconaUscita(),
                                    QStringLiteral("Esci dal modulo Utilità"));
     strumenti->addWidget(cmdEsciUtilita, 0, Qt::AlignBottom);
     grid->addLayout(strumenti, 2, 0, 1, 3);
