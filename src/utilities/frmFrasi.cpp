@@ -304,7 +304,6 @@ bool frmFrasi::controllaParti(const Parti &p)
     const QString perche = FileFrasi::problema(p);
     if (perche.isEmpty())
         return true;
-    Msg::beep();
     Msg::warn(perche);
     (p.testa.contains(QLatin1Char('=')) || p.testa.endsWith(QLatin1Char('<')) ? txtTesta : txtFrase)->setFocus();
     return false;

@@ -81,6 +81,7 @@ private slots:
         clickAt(tasto("cmdModificaVoce"));
         ultimo(QString::fromUtf8("La voce contiene caratteri che il file delle frasi non può contenere: Всё"),
                QStringLiteral("Attenzione"), Msg::Exclamation);
+        QCOMPARE(Msg::beeps(), 1);
         QCOMPARE(tabella(1)->item(3, 2)->text(), QString::fromUtf8("Ha lavorato con impegno, però…"));
 
         Msg::queueAnswer(Msg::ResOk);
