@@ -4,6 +4,7 @@
 #include "Archivi.h"
 #include "CompilaSupport.h"
 
+#include "archive/frmImportaAlunni.h"
 #include "menu/Avvio.h"
 #include "platform/Drives.h"
 #include "platform/Help.h"
@@ -121,7 +122,7 @@ void menu()
     finestra(QStringLiteral("frmSplash"), QStringLiteral("menu"));
 }
 
-void archivi()
+void archivi(const ProgramFolder &dir)
 {
     Archivi a;
     if (!a.apri())
@@ -129,6 +130,18 @@ void archivi()
     a.apriClasse(QStringLiteral("3A"));
     QTest::qWait(50);
     finestra(QStringLiteral("frmModifica"), QStringLiteral("archivi"));
+
+    // A register's list for 3A, as the import window shows it before anything is written.
+    dir.write(QStringLiteral("elenco-3A.csv"),
+              "Cognome;Nome;Sesso;Data di nascita\r\nBianchi;Anna;F;12/03/2017\r\nGallo;Pietro;M;02/11/2016\r\n"
+              "Lombardi;Chiara;F;30/05/2017\r\nRossi;Mario;M;21/07/2017\r\nMoretti;Davide;;09/09/2017\r\n"
+              "Romano;Giorgia;F;15/01/2017\r\n");
+    frmImportaAlunni::setDomanda([&](const QString &) { return dir.file(QStringLiteral("elenco-3A.csv")); });
+    clic(pulsante(a.w, "cmdImportaAlunni"));
+    QTest::qWait(50);
+    finestra(QStringLiteral("frmImportaAlunni"), QStringLiteral("importa-alunni"));
+    clic(pulsante(Forms::find(QStringLiteral("frmImportaAlunni")), "cmdAnnulla"));
+    frmImportaAlunni::setDomanda({});
     clic(a.fine);
 }
 
@@ -270,7 +283,7 @@ int main(int argc, char **argv)
     ProgramFolder dir;
     preparaCartella(dir);
     menu();
-    archivi();
+    archivi(dir);
     giudizi();
     utilita(dir);
     accesso(dir);
