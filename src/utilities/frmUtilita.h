@@ -67,7 +67,7 @@ private:
 
     QFrame *Frame2;
     FrameImpostazioniStampa *frameStampa = nullptr; // "FrameImpostazioniStampa"
-    QPushButton *cmdNotepad, *cmdFrasi, *cmdPersonalizza, *cmdPassword, *cmdNuovoAnno, *cmdPreselezione, *cmdFormati;
+    QPushButton *cmdNotepad, *cmdPersonalizza, *cmdPassword, *cmdNuovoAnno, *cmdPreselezione, *cmdFormati;
     QPushButton *cmdEsciUtilita;
     QComboBox *cmbClasse;
     QPushButton *cmdUnisciQ[4];
@@ -75,4 +75,5 @@ private:
     QLabel *lblDriveImporta, *lblDriveEsporta, *txtSceltaClasse, *Picture1;
     QComboBox *DriveImporta, *drive;
     ListaCartelle *partenza;
+    QPushButton *cmdFrasi; // beside cmdNotepad: the phrase editor
 };
