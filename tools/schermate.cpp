@@ -14,6 +14,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QGroupBox>
+#include <QMenu>
 #include <QPainter>
 #include <QRadioButton>
 #include <QTableWidget>
@@ -145,6 +146,37 @@ void archivi(const ProgramFolder &dir)
     clic(a.fine);
 }
 
+// A misspelled word typed in a section and its context menu, drawn over the window.
+void ortografia()
+{
+    QPlainTextEdit *box = Compila::txtQ(1);
+    QWidget *w = Compila::finestra();
+    if (!box || !box->isVisible()) {
+        std::fprintf(stderr, "no picture ortografia\n");
+        return;
+    }
+    const QString prima = box->toPlainText();
+    box->setFocus();
+    box->moveCursor(QTextCursor::End);
+    QTest::keyClicks(box, QStringLiteral(" Legge con buona intonazzione."));
+    QTextCursor c(box->document());
+    c.setPosition(int(box->toPlainText().indexOf(QStringLiteral("intonazzione"))) + 11);
+    const QPoint pos = box->cursorRect(c).center();
+    QTest::mouseClick(w->windowHandle(), Qt::RightButton, {}, box->viewport()->mapTo(w, pos));
+    if (!QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; }, 2000))
+        std::fprintf(stderr, "no context menu\n");
+    QWidget *menu = QApplication::activePopupWidget();
+    QImage img = conCornice(w);
+    if (menu) {
+        QPainter p(&img);
+        p.drawPixmap(menu->pos() - w->mapToGlobal(QPoint(0, 0)) + QPoint(1, 30), menu->grab());
+        p.end();
+        menu->close();
+    }
+    salva(img, QStringLiteral("ortografia"));
+    box->setPlainText(prima);
+}
+
 void giudizi()
 {
     Form *m = Forms::find(QStringLiteral("frmSplash"));
@@ -163,6 +195,7 @@ void giudizi()
 
     clic(Compila::pulsante("cmdCaricaTesto"));
     finestra(QStringLiteral("frmCompila"), QStringLiteral("correzione"));
+    ortografia();
 
     clic(Compila::pulsante("cmdAnteprimaQ1"));
     finestra(QStringLiteral("frmAnteprima"), QStringLiteral("anteprima"));
