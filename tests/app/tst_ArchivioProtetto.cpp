@@ -13,7 +13,8 @@
 #include <QMap>
 
 namespace {
-const QStringList kArchivio = {"Qua.inf", "Anno.dat", "Titoli.dat", "Classi.dat", "3A/ALUNNI.3A", "3A/Rossi Mario.q1"};
+const QStringList kArchivio = {"Qua.inf",      "Anno.dat",          "Titoli.dat",  "Classi.dat",
+                               "3A/ALUNNI.3A", "3A/Rossi Mario.q1", "Dizionario.txt"};
 
 // A portable copy's folder exe holding a teacher's archive with a password.
 void archivio(const ProgramFolder &dir)
@@ -22,6 +23,7 @@ void archivio(const ProgramFolder &dir)
     dir.write("exe/Titoli.dat", "Ingresso\r\nObiettivi\r\nPrimo\r\nSecondo\r\n");
     dir.writeArchive({{"3A", {{"Rossi Mario", 1}}}}, "exe/");
     dir.write("exe/3A/Rossi Mario.q1", ansi("Ottimo inizio d'anno, è già più sicuro.\r\n"));
+    dir.write("exe/Dizionario.txt", "Mariarosa\n");
     dir.write("exe/quaderlo", "the executable");
 }
 } // namespace
