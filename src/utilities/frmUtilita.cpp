@@ -59,7 +59,20 @@ frmUtilita::frmUtilita() : Form(Finestre::Utilita)
     auto *bloccoLayout = new QVBoxLayout(blocco);
     bloccoLayout->addWidget(cmdNotepad);
     bloccoLayout->addWidget(cmdFrasi);
-    grid->addWidget(blocco, 1, 1, Qt::AlignTop);
+    // Under the text tools: one section printed for a whole class.
+    auto *classe = new QGroupBox(QStringLiteral("Tutta la classe"), Frame2);
+    classe->setObjectName(QStringLiteral("FrameStampaClasse"));
+    auto *cmdStampaClasse = Ui::button(classe, QStringLiteral("cmdStampaClasse"), QStringLiteral("Stampa la classe"),
+                                       QStringLiteral("Stampa un quadro di tutti gli alunni di una classe, una pagina ciascuno"));
+    cmdStampaClasse->setIcon(IconeUtilita::formati());
+    cmdStampaClasse->setMinimumHeight(32);
+    (new QVBoxLayout(classe))->addWidget(cmdStampaClasse);
+    connect(cmdStampaClasse, &QPushButton::clicked, this, &frmUtilita::cmdStampaClasse_Click);
+    auto *centro = new QVBoxLayout;
+    centro->setSpacing(10);
+    centro->addWidget(blocco);
+    centro->addWidget(classe);
+    grid->addLayout(centro, 1, 1, Qt::AlignTop);
     grid->addWidget(creaImpostazioniStampa(), 0, 2, 2, 1, Qt::AlignTop);
 
     auto *strumenti = new QHBoxLayout;
@@ -151,6 +164,11 @@ void frmUtilita::leaveFor(const QString &form)
 void frmUtilita::cmdFormati_Click()
 {
     leaveFor(Finestre::Formati);
+}
+
+void frmUtilita::cmdStampaClasse_Click()
+{
+    leaveFor(Finestre::StampaClasse);
 }
 
 void frmUtilita::cmdPersonalizza_Click()
