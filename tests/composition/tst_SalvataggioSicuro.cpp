@@ -1,5 +1,7 @@
 #include "CompilaSupport.h"
 
+#include "composition/VistaModifica.h"
+
 #include <QDir>
 
 using namespace Compila;
@@ -37,7 +39,7 @@ private slots:
         QCOMPARE(dir.read("3A/Bianchi Anna.q3") + dir.read("3A/Bianchi Anna.q4"), "Fine\r\n\r\nOttimo\xa0il percorso\r\n");
         clic("cmdFineStampa"); // no question: all saved
         // The printing gets the box's text with CR LF.
-        QVERIFY(finestra()->testoQuadro(1).contains(QLatin1String("partecipe\r\nHa lavorato")));
+        QVERIFY(finestra()->vistaModifica()->testoQuadro(1).contains(QLatin1String("partecipe\r\nHa lavorato")));
         // Leaving with a change, Yes: saved, then closed; the title bar with a change, No: nothing written.
         clic("cmdCaricaTesto");
         aggiungi(txtQ(2), "y");

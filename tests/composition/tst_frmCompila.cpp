@@ -1,4 +1,5 @@
 #include "CompilaSupport.h"
+#include "composition/VistaModifica.h"
 #include "platform/Paths.h"
 
 #include <QApplication>
@@ -71,7 +72,7 @@ private slots:
         QCOMPARE(dir.read("3A/Bianchi Anna.q3") + dir.read("3A/Bianchi Anna.q4"), "\r\n\r\n");
 
         // The third tab in front goes across both ways; the texts lose the preview's colour.
-        f->coloraTesti(3);
+        f->vistaModifica()->coloraTesti(3);
         clickTab(schedeQuadri(), 2);
         clic("cmdFineStampa");
         QVERIFY(schedeGiudizi()->isVisible() && schedeGiudizi()->currentIndex() == 2 && lista(2)->count() == 3);

@@ -135,7 +135,7 @@ inline frmCompila *apriModifica(const ProgramFolder &dir, const QByteArray &cfg,
 inline void stampaQuadro(frmCompila *f, int n, bool anteprima = false)
 {
     clickTab(Compila::schedeQuadri(), n - 1);
-    clickAt(anteprima ? f->cmdAnteprima(n) : f->cmdStampaCompila(n));
+    clickAt(control<QPushButton>(f, (anteprima ? QStringLiteral("cmdAnteprimaQ%1") : QStringLiteral("cmdStampaCompilaQ%1")).arg(n)));
 }
 
 using Compila::rispondi;
