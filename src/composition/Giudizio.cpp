@@ -58,7 +58,9 @@ Conferme::Salvato salvato(const Giudizio::Alunno &a, int quadro)
 {
     Conferme::Salvato s;
     const QString path = a.file(QStringLiteral(".q%1").arg(quadro));
-    s.esiste = !path.isEmpty() && QFileInfo(path).isFile();
+    if (path.isEmpty())
+        return s;
+    s.esiste = QFileInfo(path).isFile();
     if (const auto bytes = TextFile::readBytes(path))
         s.testo = TestoQuadro::perCasella(*bytes);
     if (const auto righe = Selezione::leggi(a.file(QStringLiteral(".dat"))); righe && righe->size() >= quadro)

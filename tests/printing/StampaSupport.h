@@ -109,6 +109,11 @@ inline double primaRigaInchiostro(const QString &pdf, double x0, double x1, doub
 }
 
 namespace StampaProva {
+// A section long enough for several lines.
+inline const QString kTesto = QStringLiteral(
+    "Nel corso del primo quadrimestre Mario ha mostrato un interesse costante per le attività proposte, "
+    "partecipando con impegno alle conversazioni e portando a termine i lavori assegnati con ordine.");
+
 // Arial 12, line length 190, left margin 20.
 inline QByteArray configurazione(int orientamento = 1, int alto = 20)
 {
