@@ -1,4 +1,5 @@
 #include "composition/CasellaTesto.h"
+#include "platform/SottolineaturaOrtografica.h"
 #include "platform/Ui.h"
 
 #include <QTextDocument>
@@ -8,6 +9,7 @@ CasellaTesto::CasellaTesto(QWidget *parent, const QString &name) : QPlainTextEdi
     setObjectName(name);
     setFont(Ui::font(QStringLiteral("Arial"), 11));
     setTabChangesFocus(true);
+    SottolineaturaOrtografica::installa(this);
 }
 
 QString CasellaTesto::testo() const

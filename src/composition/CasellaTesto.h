@@ -1,7 +1,7 @@
 #pragma once
 #include <QPlainTextEdit>
 
-// A text box of the composition window: Arial 11, Tab moves on, the text read as typed.
+// A text box of the composition window: Arial 11, Tab moves on, spelling underlined, the text read as typed.
 class CasellaTesto : public QPlainTextEdit
 {
     Q_OBJECT

@@ -1,13 +1,17 @@
 #include "composition/frmCompila.h"
 #include "app/CarQuad.h"
+#include "app/ImpostazioniQuaderlo.h"
 #include "archive/ElencoAlunni.h"
 #include "archive/ElencoClassi.h"
 #include "composition/ComboTendina.h"
+#include "composition/ParoleNote.h"
 #include "composition/VistaModifica.h"
 #include "composition/VistaScelta.h"
 #include "platform/Finestre.h"
 #include "platform/Msg.h"
+#include "platform/Ortografia.h"
 #include "platform/Paths.h"
+#include "platform/SottolineaturaOrtografica.h"
 #include "platform/Ui.h"
 #include "printing/ConfigStampa.h"
 
@@ -117,6 +121,17 @@ void frmCompila::Form_Load()
     m_scelta->titoli();
     m_modifica->titoli();
     m_scelta->aggiornaTestoModificabile();
+    preparaOrtografia();
+}
+
+void frmCompila::preparaOrtografia()
+{
+    SottolineaturaOrtografica::setAttiva(ImpostazioniQuaderlo::controlloOrtografico());
+    const QString classe = cmbClasse->currentText();
+    const QString alunni =
+        classe.isEmpty() ? QString() : Paths::resolve(giudizio().cartella(), Archivio::nomeFileAlunni(classe));
+    if (Ortografia::comune().impostaNote(ParoleNote::leggi(alunni)))
+        SottolineaturaOrtografica::aggiornaTutte();
 }
 
 void frmCompila::daiFuoco(QWidget *w)
@@ -178,6 +193,7 @@ void frmCompila::cmbClasse_Click()
     m_modifica->coloraTesti(0);
     RicaricaAlunni = true;
     rendiCorrenteCartellaClasse();
+    preparaOrtografia();
 }
 
 void frmCompila::cmbClasse_LostFocus()

@@ -60,6 +60,8 @@ private:
     // The preselection, then the pupil's own selection, read afresh before a section is shown.
     void rileggiSelezioni();
     bool rendiCorrenteCartellaClasse();
+    // The spell check as chosen, knowing the words of the class's pupils and of the phrase files.
+    void preparaOrtografia();
 
     QFrame *Frame1 = nullptr;
     QLabel *Label5 = nullptr;

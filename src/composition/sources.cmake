@@ -5,6 +5,7 @@ list(APPEND CORE_SOURCES
     src/composition/FileGiudizio.cpp
     src/composition/Giudizio.cpp
     src/composition/ListaFrasi.cpp
+    src/composition/ParoleNote.cpp
     src/composition/Selezione.cpp
     src/composition/TestoQuadro.cpp
 )
