@@ -38,9 +38,9 @@ QString caratteriNonAmmessi(const QStringList &testi, const QStringList &nomi)
         const QString bad = Ansi::unencodable(testi[i]);
         if (bad.isEmpty())
             continue;
-        righe << (nomi[i].isEmpty() ? QStringLiteral("Il testo contiene caratteri che non si possono salvare: %1").arg(elenco(bad))
+        righe << (nomi.value(i).isEmpty() ? QStringLiteral("Il testo contiene caratteri che non si possono salvare: %1").arg(elenco(bad))
                                     : QStringLiteral("Il quadro \"%1\" contiene caratteri che non si possono salvare: %2")
-                                          .arg(nomi[i], elenco(bad)));
+                                          .arg(nomi.value(i), elenco(bad)));
     }
     if (righe.isEmpty())
         return QString();
@@ -122,8 +122,10 @@ Giudizio::Piano Giudizio::ok(const Alunno &a, bool alunnoScelto, int quadro, con
         }
         p.chiediSostituzione = Conferme::chiediSostituzione(voci, salvato(a, quadro), p.testo);
         p.messaggio = caratteriNonAmmessi({p.testo}, {QString()});
-        if (!p.messaggio.isEmpty())
+        if (!p.messaggio.isEmpty()) {
             p.rifiuto = Rifiuto::Caratteri;
+            return p;
+        }
         p.file << fileTesto(a, QStringLiteral(".q%1").arg(quadro), p.testo);
     }
     scelte[size_t(quadro - 1)] = p.scelta;
@@ -146,7 +148,8 @@ Giudizio::Piano Giudizio::testo(const Alunno &a, bool alunnoScelto, const QStrin
     p.messaggio = caratteriNonAmmessi({casella}, {QString()});
     if (!p.messaggio.isEmpty())
         p.rifiuto = Rifiuto::Caratteri;
-    p.file << fileTesto(a, estensione, casella);
+    else
+        p.file << fileTesto(a, estensione, casella);
     return p;
 }
 
@@ -155,8 +158,10 @@ Giudizio::Piano Giudizio::quadri(const Alunno &a, const QStringList &testi, cons
     Piano p;
     p.quadri = true;
     p.messaggio = caratteriNonAmmessi(testi, titoli);
-    if (!p.messaggio.isEmpty())
+    if (!p.messaggio.isEmpty()) {
         p.rifiuto = Rifiuto::Caratteri;
+        return p;
+    }
     for (int n = 1; n <= 4; ++n) {
         File f = fileTesto(a, QStringLiteral(".q%1").arg(n), testi.value(n - 1));
         f.nome = QStringLiteral("%1 (%2)").arg(titoli.value(n - 1), f.nome);

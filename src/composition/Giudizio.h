@@ -34,7 +34,7 @@ struct File {
 enum class Rifiuto {
     Nessuno,
     SenzaAlunno, // "Devi scegliere un alunno "
-    Caratteri,   // characters Windows-1252 cannot store: nothing is written
+    Caratteri,   // characters Windows-1252 cannot store: nothing is to be written
 };
 
 struct Piano {

@@ -96,17 +96,12 @@ private slots:
         clic("cmdEsciAnteprima");
         QVERIFY(!a->isVisible() && c->isVisible());
 
-        // A font the system does not know: refused, nothing drawn.
-        Carattere = QStringLiteral("Ariall");
-        a->cancellaDisegno();
-        QVERIFY(a->grab().toImage() != prima);
-        Msg::queueAnswer(Msg::ResOk);
-        stampaQuadro(c, 3, true);
-        QVERIFY(a->disegno().isEmpty());
-        // Printing with no configuration saved: refused, and the window closes as after any print.
+        // No configuration saved: nothing more drawn; printing is refused too, and the window closes as after any print.
         Carattere.clear();
         Stampa::setFileDiProva(dir.file(QStringLiteral("no.pdf")));
-        Msg::queueAnswer(Msg::ResOk);
+        rispondi({Msg::ResOk, Msg::ResOk});
+        stampaQuadro(c, 3, true);
+        QCOMPARE(a->disegno(), d);
         clic("cmdStampaQ3");
         QVERIFY(Msg::shown().size() == 2 && Msg::shown().last().text == LavoroStampa::messaggioConfigurazione());
         QVERIFY(!QFileInfo::exists(dir.file(QStringLiteral("no.pdf"))) && !a->isVisible() && c->isVisible());
@@ -179,17 +174,14 @@ private slots:
         QVERIFY(d.size() % 2 == 0 && inizia(d, 30, 45));
         QCOMPARE(d.mid(d.size() / 2), d.mid(0, d.size() / 2));
         QCOMPARE(a->windowTitle(), QStringLiteral("Rossi Mario - Val. 2° Q."));
-        // A format whose numbers cannot be read: cleared, nothing drawn; printing with it says the same, no job.
-        const QByteArray guasti = QByteArray(kFormati).replace("Arial\r\n12\r\n150", "Arial\r\nabc\r\n150");
+        // A format whose numbers cannot be read: nothing drawn, nothing printed, the file left alone.
+        const QByteArray guasti = QByteArray(kFormati).replace("12\r\n150", "abc\r\n150");
         dir.write(QStringLiteral("Formati.dat"), guasti);
         rispondi({Msg::ResOk, Msg::ResOk});
         clickOption(formato(0));
-        QVERIFY(a->disegno().isEmpty());
         clic("cmdStampaQ4");
-        const QString atteso = "Il formato scelto non è valido: correggilo in \"Formati di stampa\" nel modulo Utilità.";
-        QVERIFY(Msg::shown().size() == 3 && Msg::shown().at(1).text == atteso && Msg::shown().at(2).text == atteso);
-        QVERIFY(Stampa::lavoriInviati() == lavori && !a->isVisible());
-        QCOMPARE(dir.read(QStringLiteral("Formati.dat")), guasti);
+        QVERIFY(a->disegno().isEmpty() && Msg::shown().size() == 3 && Msg::shown().last().icon == Msg::Exclamation);
+        QVERIFY(Stampa::lavoriInviati() == lavori && !a->isVisible() && dir.read(QStringLiteral("Formati.dat")) == guasti);
         VERIFY_NO_UNANSWERED();
     }
 
