@@ -17,12 +17,8 @@ using namespace StampaProva;
 namespace {
 const QByteArray kFormati = QByteArray("Arial\r\n12\r\n150\r\n30\r\n45\r\n") + "Courier New\r\n30\r\n190\r\n20\r\n20\r\n"
                             + "Times New Roman\r\n9\r\n190\r\n20\r\n20\r\n" + "Arial\r\n12\r\n60\r\n60\r\n20\r\n";
-const QString kScegli = QStringLiteral("Prima devi scegliere il formato");
 
-frmAnteprima *anteprima()
-{
-    return qobject_cast<frmAnteprima *>(window(QStringLiteral("frmAnteprima")));
-}
+frmAnteprima *anteprima() { return qobject_cast<frmAnteprima *>(window(QStringLiteral("frmAnteprima"))); }
 
 void clic(const char *name)
 {
@@ -30,10 +26,7 @@ void clic(const char *name)
     QByteArray(name).startsWith("cmd") ? clickAt(b) : clickOption(b);
 }
 
-QRadioButton *formato(int i)
-{
-    return control<QRadioButton>(anteprima(), QStringLiteral("optFormati%1").arg(i));
-}
+QRadioButton *formato(int i) { return control<QRadioButton>(anteprima(), QStringLiteral("optFormati%1").arg(i)); }
 
 // The first drawn word's corner is (left, top) of the page, on the preview's one-third scale.
 bool inizia(const QList<Scritta> &d, double sinistro, double alto)
@@ -49,15 +42,8 @@ Form *apri()
     return f;
 }
 
-QLineEdit *box(Form *f, const char *name, int i)
-{
-    return control<QLineEdit>(f, QStringLiteral("%1%2").arg(QLatin1String(name)).arg(i));
-}
-
-QComboBox *font(Form *f, int i)
-{
-    return control<QComboBox>(f, QStringLiteral("cmbFontFormati%1").arg(i));
-}
+QLineEdit *box(Form *f, const char *name, int i) { return control<QLineEdit>(f, QString::fromLatin1(name) + QString::number(i)); }
+QComboBox *font(Form *f, int i) { return control<QComboBox>(f, QStringLiteral("cmbFontFormati%1").arg(i)); }
 
 bool chiusoSuUtilita()
 {
@@ -157,7 +143,7 @@ private slots:
         // Stampa at once: a format must be chosen first.
         Msg::queueAnswer(Msg::ResOk);
         clic("cmdStampaQ2");
-        QVERIFY(Msg::shown().last().text == kScegli && Stampa::lavoriInviati() == lavori && a->isVisible());
+        QVERIFY(Msg::shown().last().text == "Prima devi scegliere il formato" && Stampa::lavoriInviati() == lavori && a->isVisible());
         // No Formati.dat: the defaults are written and used.
         clickOption(formato(2));
         QCOMPARE(dir.read(QStringLiteral("Formati.dat")), kPredefinito);
