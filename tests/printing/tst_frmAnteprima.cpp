@@ -168,6 +168,7 @@ private slots:
         clic("cmdStampaQ4");
         QVERIFY(a->disegno().isEmpty() && Msg::shown().size() == 3 && Msg::shown().last().icon == Msg::Exclamation);
         QVERIFY(Stampa::lavoriInviati() == lavori && !a->isVisible() && dir.read(QStringLiteral("Formati.dat")) == guasti);
+        QVERIFY(c->isVisible() && colore(4) == QColor(0, 0, 192) && colore(2) == QColor(Qt::black)); // as after a print
         VERIFY_NO_UNANSWERED();
     }
 
