@@ -1,5 +1,6 @@
 // frmCompila: the class and pupil boxes and where the pupil's files lie.
 #include "app/CarQuad.h"
+#include "archive/Archivio.h"
 #include "archive/ElencoAlunni.h"
 #include "archive/ElencoClassi.h"
 #include "composition/ComboTendina.h"
@@ -134,7 +135,7 @@ void frmCompila::NomeFile()
 QString frmCompila::cartellaClasse() const
 {
     const QString classe = cmbClasse->currentText();
-    return classe.isEmpty() ? Paths::programFolder() : FileGiudizio::cartellaClasse(classe);
+    return classe.isEmpty() ? Paths::programFolder() : Archivio::cartellaClasse(classe);
 }
 
 bool frmCompila::rendiCorrenteCartellaClasse()
@@ -146,7 +147,7 @@ QString frmCompila::fileAlunno(const QString &estensione) const
 {
     if (ModoPreselezione == 1 && estensione == QLatin1String(".dat"))
         return FileGiudizio::preselezione();
-    return FileGiudizio::percorso(cartellaClasse(), FileAlunno, estensione);
+    return Archivio::fileAlunno(cartellaClasse(), FileAlunno, estensione);
 }
 
 void frmCompila::leggiPreselezione()

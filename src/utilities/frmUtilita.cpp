@@ -5,7 +5,7 @@
 #include "platform/Ui.h"
 #include "utilities/FrameImpostazioniStampa.h"
 #include "utilities/IconeUtilita.h"
-#include "utilities/ListaCartelle.h"
+#include "utilities/FrameEsportaImporta.h"
 #include "utilities/NuovoAnno.h"
 #include "platform/Finestre.h"
 
@@ -43,7 +43,7 @@ frmUtilita::frmUtilita() : Form(Finestre::Utilita)
     grid->setContentsMargins(14, 12, 14, 12);
     grid->setHorizontalSpacing(14);
     grid->setVerticalSpacing(10);
-    grid->addWidget(creaEsportaImporta(), 0, 0, 2, 1, Qt::AlignTop);
+    grid->addWidget(new FrameEsportaImporta(Frame2), 0, 0, 2, 1, Qt::AlignTop);
     grid->addWidget(creaUnione(), 0, 1, Qt::AlignTop);
 
     auto *blocco = new QGroupBox(QStringLiteral("Apri Blocco Note"), Frame2);
@@ -122,10 +122,6 @@ bool frmUtilita::eventFilter(QObject *watched, QEvent *event)
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
             if (watched == cmbClasse)
                 cmbClasse_GotFocus();
-            else if (watched == drive)
-                drive_GotFocus();
-            else if (watched == DriveImporta)
-                DriveImporta_GotFocus();
         }
     } else if (watched == cmbClasse && event->type() == QEvent::DragEnter) {
         event->accept();

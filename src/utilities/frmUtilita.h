@@ -5,9 +5,7 @@ class FrameImpostazioniStampa;
 class QComboBox;
 class QFrame;
 class QGroupBox;
-class QLabel;
 class QPushButton;
-class ListaCartelle;
 
 // The utilities module: print settings, merging, export and import, new school year and other tools.
 class frmUtilita : public Form
@@ -37,31 +35,17 @@ public:
     void cmbClasse_Click();
     void cmbClasse_DragDrop();
 
-    // Export and import of a class.
-    void cmdImporta_Click();
-    void cmdEsporta_Click();
-    void drive_Change();
-    void drive_GotFocus();
-    void DriveImporta_Change();
-    void DriveImporta_GotFocus();
-    void partenza_Click();
-    void cmdEsportaImporta_Click();
-    void CopiaCartella(const QStringList &daEliminare = {});
-
 protected:
     void closeByTitleBar() override { cmdEsciUtilita_Click(); }
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    QGroupBox *creaEsportaImporta();
     QGroupBox *creaUnione();
     QGroupBox *creaStrumento(const QString &frame, const QString &caption, const QString &button, const QIcon &icon,
                              void (frmUtilita::*handler)());
     QWidget *creaImpostazioniStampa();
     void unisciQuadro(int n);
     void ricaricaClassi();
-    void riempiDrive(QComboBox *lista);
-    void importaElencata();
     void leaveFor(const QString &form);
 
     QFrame *Frame2;
@@ -70,8 +54,4 @@ private:
     QPushButton *cmdEsciUtilita;
     QComboBox *cmbClasse;
     QPushButton *cmdUnisciQ[4];
-    QPushButton *cmdImporta, *cmdEsporta, *cmdEsportaImporta;
-    QLabel *lblDriveImporta, *lblDriveEsporta, *txtSceltaClasse, *Picture1;
-    QComboBox *DriveImporta, *drive;
-    ListaCartelle *partenza;
 };

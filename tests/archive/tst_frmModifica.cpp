@@ -1,6 +1,7 @@
 #include "Archivi.h"
 
-#include "platform/Paths.h"
+#include "archive/Archivio.h"
+#include "platform/GuastoDisco.h"
 
 namespace {
 const QByteArray kTrePupilli("Bianchi Anna\r\n 0 \r\nRossi Mario\r\n 1 \r\nVerdi Luca\r\n 1 \r\n");
@@ -86,7 +87,7 @@ private slots:
         QVERIFY(a.classi->text().isEmpty());
         // A name unusable as a folder, by Enter or Tab: told, nothing made, the text selected for correction.
         for (const auto &[name, key] : {std::pair{QStringLiteral("3/A"), Qt::Key_Return}, {QStringLiteral("fine."), Qt::Key_Tab}}) {
-            QCOMPARE(mostrato([&] { a.scrivi(a.classi, name, key); }), avviso(Paths::nameProblem(name), Msg::Exclamation));
+            QCOMPARE(mostrato([&] { a.scrivi(a.classi, name, key); }), avviso(Archivio::problemaClasse(name), Msg::Exclamation));
             QVERIFY(a.classi->editLine()->selectedText() == name && a.haFuoco(a.classi));
         }
         QCOMPARE(contenuto(dir.path()), (QStringList{"3A/", "5c/", "Classi.dat"}));
@@ -107,9 +108,9 @@ private slots:
         QCOMPARE(Msg::shown().size(), 6);
         // A name unusable as a file name, by Enter or by the gender option: refused before anything is written.
         const QString virgola = QStringLiteral("Rossi, Mario");
-        QCOMPARE(mostrato([&] { a.scrivi(a.alunni, virgola); }), avviso(Paths::fileNameProblem(virgola), Msg::Exclamation));
+        QCOMPARE(mostrato([&] { a.scrivi(a.alunni, virgola); }), avviso(Archivio::problemaAlunno(virgola), Msg::Exclamation));
         QVERIFY(a.alunni->editLine()->selectedText() == virgola && a.haFuoco(a.alunni));
-        QCOMPARE(mostrato([&] { clickOption(a.femmina); }), avviso(Paths::fileNameProblem(virgola), Msg::Exclamation));
+        QCOMPARE(mostrato([&] { clickOption(a.femmina); }), avviso(Archivio::problemaAlunno(virgola), Msg::Exclamation));
         QCOMPARE(dir.read("3A/ALUNNI.3A"), kTrePupilli);
 
         // Deleting a pupil: No keeps it; Yes deletes its five files in any case, other files stay.
@@ -180,6 +181,53 @@ private slots:
         QVERIFY(!dir.exists("4B"));
         QCOMPARE(contenuto(dir.file("5C")), (QStringList{"Rossi Mario.dat", "Rossi Mario.q1"}));
         QVERIFY(dir.read("Classi.dat") == "6D\r\n7E\r\n" && a.classi->items() == QStringList({"6D", "7E"}));
+        VERIFY_NO_UNANSWERED();
+    }
+
+    // A write that fails is told under the window's caption; the boxes and the files stay as they were.
+    void failuresAreToldAndNothingIsLost()
+    {
+        ProgramFolder dir;
+        dir.write("Classi.dat", "3A\r\n6D\r\n");
+        scriviClasse(dir, "3A", kTrePupilli);
+        dir.write("3A/Rossi Mario.q1", "x");
+        dir.write("4B", "a file where the folder should go");
+        Archivi a;
+        QVERIFY(a.apri());
+        a.apriClasse("3A");
+        const auto guasto = [](const char *file) {
+            GuastoDisco::imposta([file](const QString &path) { return path.endsWith(QLatin1String(file)) ? 0 : -1; });
+        };
+        const auto nessunGuasto = qScopeGuard([] { GuastoDisco::imposta({}); });
+        guasto("/ALUNNI.3A");
+        QCOMPARE(mostrato([&] { a.aggiungi("Zeta Ugo", true); }), errore("Impossibile scrivere il file ALUNNI.3A."));
+        QCOMPARE(a.alunni->text(), QStringLiteral("Zeta Ugo"));
+        Msg::queueAnswer(Msg::ResYes);
+        QCOMPARE(mostrato([&] { a.scegli(a.alunni, "Rossi Mario"); }), errore("Impossibile scrivere il file ALUNNI.3A."));
+        QCOMPARE(a.alunni->count(), 3);
+        guasto("/Classi.dat");
+        QCOMPARE(mostrato([&] { a.scrivi(a.classi, "4B"); }), errore("Impossibile creare la cartella 4B."));
+        QCOMPARE(mostrato([&] { a.scrivi(a.classi, "5C"); }), errore("Impossibile scrivere il file Classi.dat."));
+        QVERIFY(a.classi->editLine()->selectedText() == "5C" && a.haFuoco(a.classi));
+        rispondi({Msg::ResYes, Msg::ResYes});
+        QCOMPARE(mostrato([&] { a.scegli(a.classi, "3A"); }), errore("Impossibile scrivere il file Classi.dat."));
+        QCOMPARE(a.classi->items(), (QStringList{"3A", "6D"}));
+        QVERIFY(dir.read("Classi.dat") == "3A\r\n6D\r\n" && dir.read("3A/ALUNNI.3A") == kTrePupilli);
+        QCOMPARE(contenuto(dir.path()), (QStringList{"3A/", "4B", "Classi.dat"}));
+        QCOMPARE(contenuto(dir.file("3A")), (QStringList{"ALUNNI.3A", "Rossi Mario.q1"}));
+        VERIFY_NO_UNANSWERED();
+    }
+
+    void anUnreadableClassListIsNeverReplaced()
+    {
+        ProgramFolder dir;
+        dir.mkdir("Classi.dat");
+        Archivi a;
+        Msg::queueAnswer(Msg::ResOk);
+        QVERIFY(a.apri());
+        QCOMPARE(ultimoMessaggio(), errore("Impossibile leggere il file Classi.dat."));
+        QCOMPARE(mostrato([&] { a.scrivi(a.classi, "5C"); }), errore("Impossibile leggere il file Classi.dat."));
+        QCOMPARE(contenuto(dir.path()), QStringList{"Classi.dat/"});
         VERIFY_NO_UNANSWERED();
     }
 };
