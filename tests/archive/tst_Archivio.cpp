@@ -16,6 +16,21 @@ QString u(const char *utf8)
     return QString::fromUtf8(utf8);
 }
 
+// Classi.dat: its bytes, "<cartella>" for a folder in its place, "<nessuno>" for none.
+void poniClassi(const ProgramFolder &dir, const QByteArray &bytes)
+{
+    QDir(dir.file("Classi.dat")).removeRecursively();
+    QFile::remove(dir.file("Classi.dat"));
+    if (bytes == "<cartella>")
+        dir.mkdir("Classi.dat");
+    else if (bytes != "<nessuno>")
+        dir.write("Classi.dat", bytes);
+}
+QByteArray classi(const ProgramFolder &dir)
+{
+    return QFileInfo(dir.file("Classi.dat")).isDir() ? QByteArray("<cartella>") : dir.read("Classi.dat");
+}
+
 // "" accepted, "!" refused for some reason, else the exact reason.
 void accettato(const QString &problema, const char *atteso, const char *nome)
 {
@@ -40,42 +55,25 @@ private slots:
         CarQuad::TitoloQuadro4 = u("Val. 2° Q.");
         const struct {
             QString nome;
-            const char *classe, *alunno;
-            bool semplice; // may address an existing file
+            const char *classe, *alunno; // "" accepted, "!" refused, else the reason
+            bool semplice;               // may address an existing file
         } casi[] = {
-            {"3A", "", "", true},
-            {"Rossi Mario", "", "", true},
-            {u("D'Angelo Niccolò"), "", "", true},
-            {"Console", "", "", true},
+            {"3A", "", "", true}, {u("D'Angelo Niccolò"), "", "", true}, {"Console", "", "", true},
             {"Rossi M.", "Il nome non può terminare con un punto o con uno spazio.", "", true},
-            {"De Luca G.B.", "!", "", true},
             {"Rossi ", "!", "Il nome non può terminare con uno spazio.", true},
             {" inizio", "!", "Il nome non può iniziare con uno spazio.", true},
-            {"", "Il nome non può essere vuoto.", "!", false},
-            {" ", "!", "!", true},
-            {".", "!", "!", false},
-            {"..", "Il nome non è valido.", "!", false},
-            {"../x", "!", "!", false},
-            {"a/b", "!", "!", false},
+            {"", "Il nome non può essere vuoto.", "!", false}, {".", "!", "!", false},
+            {"..", "Il nome non è valido.", "!", false}, {"../x", "!", "!", false}, {"a/b", "!", "!", false},
             {"a\\b", "Il nome non può contenere i caratteri \\ / : * ? \" < > |", "!", false},
-            {"a:b", "!", "!", true},
-            {"a*", "!", "!", true},
-            {"a?", "!", "!", true},
-            {"\"q", "!", "!", true},
-            {"a<b", "!", "!", true},
-            {"a|b", "!", "!", true},
             {"a,b", "Il nome non può contenere la virgola.", "!", true},
             {"CON", "Il nome \"CON\" è riservato dal sistema.", "!", true},
-            {"com1", "!", "!", true},
-            {"nul", "!", "!", true},
-            {"Lpt9.txt", "!", "!", true},
             {"tab\there", "Il nome contiene caratteri di controllo.", "!", false},
             {u("ЖЖ"), "Il nome contiene caratteri non ammessi: Ж", "!", true},
             // The longest class file is its merged section: class, "_", 13-byte title, ".txt"; a pupil's is ".dat".
-            {QString(237, QLatin1Char('c')), "", "", true},
-            {QString(238, QLatin1Char('c')), "Il nome è troppo lungo: i file della classe non si potrebbero creare.", "", true},
-            {QString(251, QLatin1Char('a')), "!", "", true},
-            {QString(252, QLatin1Char('a')), "!", "Il nome è troppo lungo: i file dell'alunno non si potrebbero creare.", true},
+            {QString(237, 'c'), "", "", true},
+            {QString(238, 'c'), "Il nome è troppo lungo: i file della classe non si potrebbero creare.", "", true},
+            {QString(251, 'a'), "!", "", true},
+            {QString(252, 'a'), "!", "Il nome è troppo lungo: i file dell'alunno non si potrebbero creare.", true},
             {QString(126, QChar(0xe8)), "!", "!", true}, // two bytes each on disk
         };
         for (const auto &c : casi) {
@@ -85,6 +83,8 @@ private slots:
             QVERIFY2(nomeSemplice(c.nome) == c.semplice, nome);
             QVERIFY2(fileAlunno(dir.path(), c.nome, QString()).isEmpty() != c.semplice, nome);
         }
+        for (const char *nome : {" ", "a:b", "a*", "a?", "\"q", "a<b", "a|b", "com1", "nul", "Lpt9.txt", "De Luca G.B."})
+            QVERIFY2(!problemaClasse(nome).isEmpty() && problemaAlunno(nome).isEmpty() == (nome[0] == 'D'), nome);
         // A file name is judged whole: "." + ".q1" is a plain name; no folder, no file.
         QCOMPARE(fileAlunno(dir.path(), ".", ".q1"), dir.file("..q1"));
         QVERIFY(fileAlunno(QString(), "Rossi Mario", ".q1").isEmpty());
@@ -147,25 +147,21 @@ private slots:
         dir.write("3A/ALUNNI.3A", "x");
         dir.write("4B/ALUNNI.4B", "x");
         dir.write("5C/.nascosto", "x");
+        const QStringList entrambe{dir.file("3A"), dir.file("4B")};
         const struct {
             QByteArray classi;
             QStringList cartelle;
             QString senzaFile;
         } casi[] = {
-            {"3A\r\n3a\r\n4B\r\n", {"3A", "4B"}, ""}, // each folder once
-            {"3A\r\n4B\r\n\r\n5C\r\n", {"3A", "4B"}, ""},
+            {"3A\r\n3a\r\n4B\r\n", entrambe, ""}, {"3A\r\n4B\r\n\r\n5C\r\n", entrambe, ""}, // each folder once, listed ones only
             {"3A\r\n5C\r\n4B\r\n", {}, "5C"}, // a class without an ordinary file stops the whole run
         };
         for (const auto &c : casi) {
             dir.write("Classi.dat", c.classi);
             const SvuotaArchivio::Piano piano = SvuotaArchivio::prepara();
-            QStringList attese;
-            for (const QString &rel : c.cartelle)
-                attese << dir.file(rel);
-            QVERIFY(piano.cartelle == attese && piano.classeSenzaFile == c.senzaFile && piano.erroreLettura.isEmpty());
+            QVERIFY2(piano.cartelle == c.cartelle && piano.classeSenzaFile == c.senzaFile && piano.erroreLettura.isEmpty(), c.classi);
         }
-        QFile::remove(dir.file("Classi.dat"));
-        dir.mkdir("Classi.dat");
+        poniClassi(dir, "<cartella>");
         QCOMPARE(SvuotaArchivio::prepara().erroreLettura, QStringLiteral("Classi.dat: impossibile leggere il file."));
     }
 
@@ -176,13 +172,9 @@ private slots:
             QStringList classi;
             int riga;
         } classi[] = {
-            {"3A\r\n4B\r\n", {"3A", "4B"}, 0},
-            {"3A\r\n  4B  ", {"3A", "4B"}, 0},
+            {"3A\r\n4B\r\n", {"3A", "4B"}, 0}, {"3A\r\n  4B  ", {"3A", "4B"}, 0}, {"\r\n3A\r\n", {}, 0}, {"", {}, 0},
             {"3A\r\n\r\n3B, C\r\n", {"3A"}, 0}, // nothing is read past the first empty value
-            {"\r\n3A\r\n", {}, 0},
-            {"", {}, 0},
-            {"3A\r\n4B, C\r\n", {"3A", "4B", "C"}, 2},
-            {"\"3A\r\n", {"3A\r\n"}, 1},
+            {"3A\r\n4B, C\r\n", {"3A", "4B", "C"}, 2}, {"\"3A\r\n", {"3A\r\n"}, 1},
         };
         for (const auto &c : classi) {
             const ElencoClassi e = elencoClassi(c.bytes);
@@ -257,16 +249,10 @@ private slots:
             {"<cartella>", "5C", "<cartella>", "Classi.dat: impossibile leggere il file."},
         };
         for (const auto &c : casi) {
-            QDir(dir.file("Classi.dat")).removeRecursively();
-            QFile::remove(dir.file("Classi.dat"));
-            if (c.prima == "<cartella>")
-                dir.mkdir("Classi.dat");
-            else if (c.prima != "<nessuno>")
-                dir.write("Classi.dat", c.prima);
+            poniClassi(dir, c.prima);
             QString errore;
-            QCOMPARE(accodaClasse(u(c.classe), &errore), c.errore.isEmpty());
-            QCOMPARE(errore, c.errore);
-            QCOMPARE(QFileInfo(dir.file("Classi.dat")).isDir() ? QByteArray("<cartella>") : dir.read("Classi.dat"), c.dopo);
+            QVERIFY2(accodaClasse(u(c.classe), &errore) == c.errore.isEmpty() && errore == c.errore, c.prima);
+            QCOMPARE(classi(dir), c.dopo);
         }
     }
 
@@ -286,7 +272,7 @@ private slots:
     void aClassIsAddedWhole()
     {
         using E = NuovaClasse::Esito;
-        const QByteArray classi("3A\r\n\r\n5C\r\n");
+        const QByteArray elenco("3A\r\n\r\n5C\r\n");
         const struct {
             const char *classe;
             QStringList elencate;
@@ -295,25 +281,23 @@ private slots:
             QByteArray dopo;  // Classi.dat after it
             QStringList nuovo; // what the program folder gained
         } casi[] = {
-            {"b1", {"A2", "C3"}, classi, E::Creata, "A2\r\nb1\r\nC3\r\n", {"b1/"}},
-            {"a2", {}, classi, E::Creata, "a2\r\n", {}}, // its folder, in another case, and its pupils kept
-            {"x1", {"X1"}, classi, E::GiaElencata, classi, {}},
-            {"3a", {}, classi, E::GiaElencata, classi, {}},
-            {"5c", {}, classi, E::GiaElencata, classi, {}}, // on a line past the empty one
-            {"fine.", {}, classi, E::NomeRifiutato, classi, {}},
-            {"file", {}, classi, E::CartellaNonCreata, classi, {}},
+            {"b1", {"A2", "C3"}, elenco, E::Creata, "A2\r\nb1\r\nC3\r\n", {"b1/"}},
+            {"a2", {}, elenco, E::Creata, "a2\r\n", {}}, // its folder, in another case, and its pupils kept
+            {"x1", {"X1"}, elenco, E::GiaElencata, elenco, {}}, {"3a", {}, elenco, E::GiaElencata, elenco, {}},
+            {"5c", {}, elenco, E::GiaElencata, elenco, {}}, // on a line past the empty one
+            {"fine.", {}, elenco, E::NomeRifiutato, elenco, {}}, {"file", {}, elenco, E::CartellaNonCreata, elenco, {}},
             {"b1", {}, "3A\r\n4B, C\r\n", E::ElencoDanneggiato, "3A\r\n4B, C\r\n", {}},
             {"b1", {}, "<cartella>", E::ElencoIlleggibile, "<cartella>", {}},
         };
         for (const auto &c : casi) {
             ProgramFolder dir;
-            c.prima == "<cartella>" ? dir.mkdir("Classi.dat") : dir.write("Classi.dat", c.prima);
+            poniClassi(dir, c.prima);
             dir.write("A2/ALUNNI.A2", "Rossi Mario\r\n 1 \r\n");
             dir.write("file", "x");
             const QStringList prima = contenuto(dir.path());
             const NuovaClasse r = creaClasse(c.classe, c.elencate);
             QVERIFY2(r.esito == c.esito, c.classe);
-            QCOMPARE(QFileInfo(dir.file("Classi.dat")).isDir() ? QByteArray("<cartella>") : dir.read("Classi.dat"), c.dopo);
+            QCOMPARE(classi(dir), c.dopo);
             QStringList atteso = prima + c.nuovo, dopo = contenuto(dir.path());
             atteso.sort();
             dopo.sort();
