@@ -36,6 +36,7 @@ public:
     void optMaschio_Click();
     void optFemmina_Click();
     void cmdFine_Click();
+    void cmdImportaAlunni_Click();
 
 protected:
     void closeByTitleBar() override { cmdFine_Click(); }
@@ -56,6 +57,7 @@ private:
     void riattiva();
     QString classeNota(const Archivio::ElencoClassi &elenco) const;
     bool scriviElencoAlunni(const QString &path, int senza = -1);
+    void importaAlunni_Chiuso(bool scritto);
 
     QFrame *Frame1;
     QFrame *Frame2;
@@ -68,4 +70,5 @@ private:
     QRadioButton *optMaschio;
     QRadioButton *optFemmina;
     QPushButton *cmdFine;
+    QPushButton *cmdImportaAlunni;
 };

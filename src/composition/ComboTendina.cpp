@@ -1,4 +1,5 @@
 #include "composition/ComboTendina.h"
+#include "platform/EventiFuoco.h"
 
 #include <QKeyEvent>
 #include <QWheelEvent>
@@ -48,21 +49,14 @@ void ComboTendina::wheelEvent(QWheelEvent *event)
 void ComboTendina::focusInEvent(QFocusEvent *event)
 {
     QComboBox::focusInEvent(event);
-    switch (event->reason()) {
-    case Qt::MouseFocusReason:
-    case Qt::TabFocusReason:
-    case Qt::BacktabFocusReason:
-    case Qt::ShortcutFocusReason:
+    // Not the window coming back, the list closing, or the program's own focus.
+    if (EventiFuoco::dallUtente(event->reason()))
         emit gotFocus();
-        break;
-    default:
-        break; // the window coming back, the list closing, or the program's own focus
-    }
 }
 
 void ComboTendina::focusOutEvent(QFocusEvent *event)
 {
     QComboBox::focusOutEvent(event);
-    if (event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason)
+    if (EventiFuoco::nuovo(event->reason()))
         emit lostFocus();
 }

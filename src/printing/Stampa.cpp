@@ -2,6 +2,7 @@
 #include "platform/Msg.h"
 #include "platform/TextFile.h"
 #include "printing/SalvaPdf.h"
+#include "platform/Clessidra.h"
 
 #include <QApplication>
 #include <QDir>
@@ -13,12 +14,6 @@ namespace {
 QString g_fileDiProva;
 bool g_senzaStampante = false;
 int g_lavori = 0;
-
-// The hourglass while the job is prepared and sent.
-struct Clessidra {
-    Clessidra() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~Clessidra() { QApplication::restoreOverrideCursor(); }
-};
 
 bool senzaStampante()
 {

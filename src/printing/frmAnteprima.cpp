@@ -9,6 +9,7 @@
 #include "printing/Stampa.h"
 #include "printing/StampaQuadro.h"
 #include "platform/Finestre.h"
+#include "platform/Clessidra.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -22,11 +23,6 @@ using namespace CarQuad;
 namespace {
 // Screen millimetres: 1 mm = 56.69 twips, 15 twips to a pixel.
 constexpr double kPxPerMm = 96.0 / 25.4;
-
-struct Clessidra {
-    Clessidra() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~Clessidra() { QApplication::restoreOverrideCursor(); }
-};
 
 QFrame *linea(QWidget *parent, const QString &name, const QRect &r, const QColor &colore)
 {

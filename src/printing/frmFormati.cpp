@@ -3,6 +3,7 @@
 #include "platform/Ui.h"
 #include "printing/ElencoCaratteri.h"
 #include "platform/Finestre.h"
+#include "platform/EventiFuoco.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -16,13 +17,6 @@
 #include <QPushButton>
 
 namespace {
-// Coming back to the window, or from the box's own list, is not a new focus.
-bool nuovoFuoco(QEvent *event)
-{
-    const Qt::FocusReason r = static_cast<QFocusEvent *>(event)->reason();
-    return r != Qt::ActiveWindowFocusReason && r != Qt::PopupFocusReason;
-}
-
 QLineEdit *testo(QWidget *parent, const QString &name)
 {
     auto *t = new QLineEdit(parent);
@@ -101,7 +95,7 @@ void frmFormati::Form_Load()
 
 bool frmFormati::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::FocusIn && nuovoFuoco(event))
+    if (event->type() == QEvent::FocusIn && EventiFuoco::nuovo(static_cast<QFocusEvent *>(event)->reason()))
         for (int i = 0; i < 4; ++i)
             if (watched == cmbFontFormati[i])
                 cmbFontFormati_GotFocus(i);

@@ -7,6 +7,7 @@
 #include "printing/ControlloValori.h"
 #include "printing/ElencoCaratteri.h"
 #include "printing/ConfigStampa.h"
+#include "platform/EventiFuoco.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -24,13 +25,6 @@
 using namespace CarQuad;
 
 namespace {
-// Coming back to the window, or from the box's own list, is not a new focus.
-bool nuovoFuoco(QEvent *event)
-{
-    const Qt::FocusReason r = static_cast<QFocusEvent *>(event)->reason();
-    return r != Qt::ActiveWindowFocusReason && r != Qt::PopupFocusReason;
-}
-
 // A 58 x 58 page with its text lines running across (orizzontali) or down it.
 QPixmap pagina(bool orizzontali)
 {
@@ -136,7 +130,7 @@ QWidget *FrameImpostazioniStampa::creaOrientamento()
 
 bool FrameImpostazioniStampa::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == cmbFont && event->type() == QEvent::FocusIn && nuovoFuoco(event))
+    if (watched == cmbFont && event->type() == QEvent::FocusIn && EventiFuoco::nuovo(static_cast<QFocusEvent *>(event)->reason()))
         cmbFont_GotFocus();
     return QGroupBox::eventFilter(watched, event);
 }

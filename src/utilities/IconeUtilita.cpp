@@ -141,23 +141,6 @@ QIcon IconeUtilita::formati()
     });
 }
 
-QIcon IconeUtilita::esci()
-{
-    return disegna([](QPainter &p) {
-        p.setPen(tratto(kInchiostro, 1.8));
-        p.setBrush(QColor(232, 224, 208));
-        p.drawRect(QRectF(6, 5, 22, 38));
-        QPolygonF anta{QPointF(6, 5), QPointF(19, 10), QPointF(19, 47), QPointF(6, 43)};
-        p.setBrush(QColor(164, 112, 64));
-        p.drawPolygon(anta);
-        p.setBrush(kOro);
-        p.drawEllipse(QPointF(16, 28), 1.5, 1.5);
-        p.setPen(tratto(kRosso, 3.5));
-        p.drawLine(QPointF(25, 24), QPointF(43, 24));
-        p.drawPolyline(QPolygonF{QPointF(36, 17), QPointF(43, 24), QPointF(36, 31)});
-    });
-}
-
 QPixmap IconeUtilita::scambio(const QSize &size)
 {
     QPixmap pm(size);

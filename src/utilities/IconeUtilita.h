@@ -9,7 +9,6 @@ QIcon password();     // a padlock
 QIcon nuovoAnno();    // a calendar page
 QIcon preselezione(); // a list with ticks
 QIcon formati();      // a printed sheet with its margins
-QIcon esci();         // an open door and an arrow
 // The export/import frame's decoration: a computer and a removable disk with arrows between them.
 QPixmap scambio(const QSize &size);
 } // namespace IconeUtilita

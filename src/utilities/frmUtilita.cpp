@@ -4,10 +4,12 @@
 #include "platform/Msg.h"
 #include "platform/Ui.h"
 #include "utilities/FrameImpostazioniStampa.h"
+#include "utilities/FrameOrtografia.h"
 #include "utilities/IconeUtilita.h"
 #include "utilities/FrameEsportaImporta.h"
 #include "utilities/NuovoAnno.h"
 #include "platform/Finestre.h"
+#include "platform/IconaUscita.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -69,8 +71,9 @@ frmUtilita::frmUtilita() : Form(Finestre::Utilita)
                                        &frmUtilita::cmdPreselezione_Click));
     strumenti->addWidget(creaStrumento(QStringLiteral("Frame1"), QStringLiteral("Formati di stampa"),
                                        QStringLiteral("cmdFormati"), IconeUtilita::formati(), &frmUtilita::cmdFormati_Click));
+    strumenti->addWidget(new FrameOrtografia(Frame2));
     strumenti->addStretch(1);
-    cmdEsciUtilita = pulsanteIcona(Frame2, QStringLiteral("cmdEsciUtilità"), IconeUtilita::esci(),
+    cmdEsciUtilita = pulsanteIcona(Frame2, QStringLiteral("cmdEsciUtilità"), iconaUscita(),
                                    QStringLiteral("Esci dal modulo Utilità"));
     strumenti->addWidget(cmdEsciUtilita, 0, Qt::AlignBottom);
     grid->addLayout(strumenti, 2, 0, 1, 3);

@@ -16,6 +16,12 @@ public:
     explicit EventiFuoco(QWidget *window);
     void add(QWidget *control, Handler gotFocus, Handler lostFocus = {});
 
+    // For controls that watch their own focus events: a focus that is not the window coming back
+    // nor the control's own list closing.
+    static bool nuovo(Qt::FocusReason reason);
+    // A focus the teacher gave with the mouse or the keyboard, not the program's own.
+    static bool dallUtente(Qt::FocusReason reason);
+
 private:
     struct Control {
         QWidget *widget;

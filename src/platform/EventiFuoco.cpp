@@ -1,4 +1,4 @@
-#include "archive/EventiFuoco.h"
+#include "platform/EventiFuoco.h"
 
 #include <QApplication>
 #include <QWidget>
@@ -12,6 +12,17 @@ EventiFuoco::EventiFuoco(QWidget *window) : QObject(window), m_window(window)
 void EventiFuoco::add(QWidget *control, Handler gotFocus, Handler lostFocus)
 {
     m_controls << Control{control, std::move(gotFocus), std::move(lostFocus)};
+}
+
+bool EventiFuoco::nuovo(Qt::FocusReason reason)
+{
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
+bool EventiFuoco::dallUtente(Qt::FocusReason reason)
+{
+    return reason == Qt::MouseFocusReason || reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason
+        || reason == Qt::ShortcutFocusReason;
 }
 
 int EventiFuoco::controlOf(QWidget *w) const

@@ -1,4 +1,4 @@
-#include "archive/IconaUscita.h"
+#include "platform/IconaUscita.h"
 
 #include <QPainter>
 #include <QPainterPath>
