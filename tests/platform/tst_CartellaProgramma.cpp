@@ -2,6 +2,7 @@
 
 #include "platform/CartellaProgramma.h"
 #include "platform/Paths.h"
+#include "platform/TextFile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -9,15 +10,12 @@
 namespace {
 void scrivi(const QString &path, const QByteArray &bytes)
 {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
+    QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()) && TextFile::writeBytes(path, bytes));
 }
 
 QByteArray leggi(const QString &path)
 {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    return TextFile::readBytes(path).value_or("<missing>");
 }
 
 // An installed layout: prefix/bin (the executable's folder) and prefix/share/quaderlo with the data files.

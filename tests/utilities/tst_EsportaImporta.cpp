@@ -94,11 +94,7 @@ private slots:
         dir.mkdir("3A");
         using A = EsportaImporta::Piano::Azione;
         const QString p = dir.path();
-        const struct {
-            QString origine, scelta, radice;
-            A azione;
-            QString classe, destinazione;
-        } casi[] = {
+        const struct { QString origine, scelta, radice; A azione; QString classe, destinazione; } casi[] = {
             {su("Backup/5B"), "/5B", p, A::Crea, "5B", dir.file("5B")}, // from a subfolder: the separator goes
             {su("3A"), "3A", p, A::Sostituisci, "3A", dir.file("3A")},   // from a drive's root
             {su("3a"), "\\3a", p, A::Sostituisci, "3a", dir.file("3A")}, // the folder there, in any case
@@ -115,18 +111,6 @@ private slots:
         }
         QCOMPARE(EsportaImporta::classeScelta(QStringLiteral("/media/usb"), QStringLiteral("/media/usb/3A")), QStringLiteral("/3A"));
         QCOMPARE(EsportaImporta::classeScelta(QStringLiteral("E:/"), QStringLiteral("E:/3A")), QStringLiteral("3A"));
-    }
-
-    void exportCopiesTheOrdinaryFilesAndLeavesTheList()
-    {
-        ProgramFolder dir;
-        dir.write("Classi.dat", "3A\r\n");
-        classe(dir.file("3A"), QStringLiteral("3A"));
-        QVERIFY(apri(dir));
-        copia(false, QStringLiteral("3A"));
-        ultimo(kFatto, QStringLiteral("Fatto"), Msg::Information);
-        QCOMPARE(contenuto(su("3A")), contenuto(dir.file("3A"))); // neither hidden files nor subfolders travel
-        QVERIFY(!QFileInfo::exists(su("3A/vecchi")) && dir.read("Classi.dat") == "3A\r\n");
     }
 
     void replacingAsksFirstAndKeepsFilesOutsideTheSixPatterns()
@@ -179,11 +163,15 @@ private slots:
         QCOMPARE(partenza()->names(), QStringList({"3A", "4B"}));
         clicVoce(partenza(), 0, true);
         QVERIFY(partenza()->path() == dir.path() && partenza()->names() == QStringList({"3A", "4B"}));
+        // Exported: the ordinary files travel, neither hidden files nor subfolders; the list stays.
+        clic(QStringLiteral("cmdEsportaImporta"), {Msg::ResOk});
+        ultimo(kFatto, QStringLiteral("Fatto"), Msg::Information);
+        QVERIFY(contenuto(su("3A")) == contenuto(dir.file("3A")) && !QFileInfo::exists(su("3A/vecchi")));
 
         // Import: the drive's folders, never the way above it; a double click opens a folder.
         clic(QStringLiteral("cmdImporta"));
         QVERIFY(chooseInCombo(lista(true), QStringLiteral("CHIAVETTA")));
-        QCOMPARE(partenza()->names(), QStringList({"Altro", "Backup"}));
+        QCOMPARE(partenza()->names(), QStringList({"3A", "Altro", "Backup"}));
         clicVoce(partenza(), partenza()->rowOf(QStringLiteral("Backup")));
         clicVoce(partenza(), partenza()->rowOf(QStringLiteral("Backup")), true);
         QCOMPARE(partenza()->names(), QStringList({"4A", "5B", "su"}));
@@ -197,7 +185,7 @@ private slots:
         QCOMPARE(partenza()->path(), usb);
 
         // The keyboard: arrows choose, Enter opens.
-        partenza()->setCurrentRow(0);
+        partenza()->setCurrentRow(1);
         QTest::keyClick(partenza(), Qt::Key_Down);
         QCOMPARE(CarQuad::ClasseScelta, QStringLiteral("/Backup"));
         QTest::keyClick(partenza(), Qt::Key_Return);
