@@ -205,8 +205,13 @@ private slots:
         QVERIFY(dir.read("Classi.dat") == "3A\r\n6D\r\n" && dir.read("3A/ALUNNI.3A") == kTrePupilli);
         QCOMPARE(contenuto(dir.path()), (QStringList{"3A/", "4B", "Classi.dat"}));
         QCOMPARE(contenuto(dir.file("3A")), (QStringList{"ALUNNI.3A", "Rossi Mario.q1"}));
-        // A list that cannot be read is never replaced.
+        // A list that does not read back, or cannot be read, is never replaced.
         GuastoDisco::imposta({});
+        dir.write("3A/ALUNNI.3A", "Bianchi Anna\r\n\"\r\n");
+        QCOMPARE(mostrato([&] { a.aggiungi("Zeta Ugo", true); }),
+                 errore("Il file ALUNNI.3A non si legge correttamente alla riga 2: non viene modificato.\n\r"
+                        "Correggilo con il Blocco Note."));
+        QCOMPARE(dir.read("3A/ALUNNI.3A"), QByteArray("Bianchi Anna\r\n\"\r\n"));
         QFile::remove(dir.file("Classi.dat"));
         dir.mkdir("Classi.dat");
         QCOMPARE(mostrato([&] { a.scrivi(a.classi, "5C"); }), errore("Impossibile leggere il file Classi.dat."));

@@ -2,6 +2,7 @@
 
 #include "archive/Archivio.h"
 #include "platform/Drives.h"
+#include "platform/TextFile.h"
 #include "utilities/EsportaImporta.h"
 #include "utilities/ListaCartelle.h"
 
@@ -21,27 +22,22 @@ QString su(const QString &rel) { return usb + QLatin1Char('/') + rel; }
 // A class folder as the program leaves it, with a hidden file and a subfolder that are not copied.
 void classe(const QString &folder, const QString &nome)
 {
-    QDir().mkpath(folder + QStringLiteral("/vecchi"));
     const QList<std::pair<QString, QByteArray>> files{
         {QStringLiteral("ALUNNI.") + nome, ansi("Bianchi Niccolò\r\n 1 \r\nRossi Anna\r\n 0 \r\n")},
         {QString::fromUtf8("Bianchi Niccolò.q1"), ansi("Si è inserito bene.\r\n")}, {QString::fromUtf8("Bianchi Niccolò.dat"), "0 3 \r\n\r\n"},
         {QStringLiteral("Rossi Anna.q2"), "Lavora con impegno.\r\n"}, {QStringLiteral(".nascosto"), "x"},
         {nome + QStringLiteral("_Sit. Iniziale.txt"), ansi("Bianchi Niccolò\r\nSi è inserito bene.\r\n\r\n")},
         {QStringLiteral("vecchi/Rossi Anna.q1"), "vecchio\r\n"}};
-    for (const auto &[name, bytes] : files) {
-        QFile f(folder + QLatin1Char('/') + name);
-        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
-    }
+    for (const auto &[name, bytes] : files)
+        QVERIFY(QDir().mkpath(QFileInfo(folder + '/' + name).path()) && TextFile::writeBytes(folder + '/' + name, bytes));
 }
 
 // The ordinary files of a folder, name and bytes; hidden folders count as a name each.
 QMap<QString, QByteArray> contenuto(const QString &folder)
 {
     QMap<QString, QByteArray> out;
-    for (const QString &name : QDir(folder).entryList(QDir::Files)) {
-        QFile f(folder + QLatin1Char('/') + name);
-        out.insert(name, f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("?"));
-    }
+    for (const QString &name : QDir(folder).entryList(QDir::Files))
+        out.insert(name, TextFile::readBytes(folder + '/' + name).value_or("?"));
     for (const QString &name : QDir(folder).entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot).filter(QStringLiteral(".")))
         out.insert(name, "<cartella nascosta>");
     return out;
