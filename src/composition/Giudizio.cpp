@@ -1,5 +1,6 @@
 #include "composition/Giudizio.h"
 #include "app/CarQuad.h"
+#include "archive/Archivio.h"
 #include "composition/AssemblaTesto.h"
 #include "composition/Conferme.h"
 #include "composition/FileGiudizio.h"
@@ -82,14 +83,14 @@ void leggiRighe(const QString &path, QString &(*riga)(int))
 
 QString Giudizio::Alunno::cartella() const
 {
-    return classe.isEmpty() ? Paths::programFolder() : FileGiudizio::cartellaClasse(classe);
+    return classe.isEmpty() ? Paths::programFolder() : Archivio::cartellaClasse(classe);
 }
 
 QString Giudizio::Alunno::file(const QString &estensione) const
 {
     if (preselezione && estensione == QLatin1String(".dat"))
         return FileGiudizio::preselezione();
-    return FileGiudizio::percorso(cartella(), nome, estensione);
+    return Archivio::fileAlunno(cartella(), nome, estensione);
 }
 
 void Giudizio::leggiScelte(const Alunno &a)

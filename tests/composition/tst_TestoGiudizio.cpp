@@ -136,19 +136,9 @@ private slots:
             QCOMPARE(TestoQuadro::perFile(TestoQuadro::perCasella(b)), b);
     }
 
-    void pupilFilesStayInTheirClassFolder()
+    void thePreselectionFile()
     {
         ProgramFolder dir;
-        dir.write("3A/rossi mario.Q1", "x\r\n");
-        const QString cartella = FileGiudizio::cartellaClasse("3a");
-        QCOMPARE(QDir(cartella).dirName(), "3A");
-        QCOMPARE(QFileInfo(FileGiudizio::percorso(cartella, "Rossi Mario", ".q1")).fileName(), "rossi mario.Q1");
-        for (const char *bad : {"..", ".", "../x", "a/b", "a\\b", ""}) {
-            QVERIFY2(!FileGiudizio::nomeUtilizzabile(bad), bad);
-            QVERIFY(FileGiudizio::percorso(cartella, bad, QString()).isEmpty());
-        }
-        QVERIFY(FileGiudizio::cartellaClasse("..").isEmpty());
-        QVERIFY(FileGiudizio::nomeUtilizzabile("D'Amico Zoë M."));
         QCOMPARE(QFileInfo(FileGiudizio::preselezione()).fileName(), "presele.dat");
         dir.write("PRESELE.DAT", "1 \r\n");
         QCOMPARE(QFileInfo(FileGiudizio::preselezione()).fileName(), "PRESELE.DAT");
