@@ -7,6 +7,7 @@
 #include "printing/frmAnteprima.h"
 #include "printing/frmFormati.h"
 #include "utilities/frmPersonalizza.h"
+#include "utilities/frmRipristina.h"
 #include "utilities/frmUtilita.h"
 #include "platform/Finestre.h"
 
@@ -21,4 +22,5 @@ void Avvio::registraFinestre()
     Forms::registerForm(Finestre::Utilita, [] { return new frmUtilita; });
     Forms::registerForm(Finestre::Formati, [] { return new frmFormati; });
     Forms::registerForm(Finestre::Anteprima, [] { return new frmAnteprima; });
+    Forms::registerForm(Finestre::Ripristina, [] { return new frmRipristina; });
 }

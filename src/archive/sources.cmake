@@ -5,6 +5,7 @@ list(APPEND CORE_SOURCES
     src/archive/ElencoAlunni.cpp
     src/archive/ElencoClassi.cpp
     src/archive/CopiaArchivio.cpp
+    src/archive/CopieSicurezza.cpp
     src/archive/SvuotaArchivio.cpp
 )
 list(APPEND GUI_SOURCES

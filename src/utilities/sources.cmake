@@ -14,4 +14,6 @@ list(APPEND GUI_SOURCES
     src/utilities/IconeUtilita.cpp
     src/utilities/ListaCartelle.cpp
     src/utilities/frmPersonalizza.cpp
+    src/utilities/frmRipristina.cpp
+    src/utilities/CopiaPrima.cpp
 )
