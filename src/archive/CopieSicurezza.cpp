@@ -441,6 +441,8 @@ void riprendi(const QString &programma)
         else
             completa(programma, fi.filePath(), *g, operazioniReali());
     }
+    // A first copy cut short leaves no empty folder behind.
+    QDir().rmdir(backup);
 }
 
 } // namespace CopieSicurezza
