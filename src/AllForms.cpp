@@ -1,6 +1,7 @@
 #include "menu/Avvio.h"
 #include "menu/frmLogin.h"
 #include "menu/frmSplash.h"
+#include "archive/frmImportaAlunni.h"
 #include "archive/frmModifica.h"
 #include "composition/frmCompila.h"
 #include "platform/Form.h"
@@ -23,4 +24,5 @@ void Avvio::registraFinestre()
     Forms::registerForm(Finestre::Formati, [] { return new frmFormati; });
     Forms::registerForm(Finestre::Anteprima, [] { return new frmAnteprima; });
     Forms::registerForm(Finestre::Ripristina, [] { return new frmRipristina; });
+    Forms::registerForm(Finestre::ImportaAlunni, [] { return new frmImportaAlunni; });
 }
