@@ -35,7 +35,9 @@ const QStringList &fileArchivio()
     static const QStringList nomi{QStringLiteral("Classi.dat"),  QStringLiteral("Anno.dat"),    QStringLiteral("Qua.inf"),
                                   QStringLiteral("Titoli.dat"),  QStringLiteral("Quaderlo.cfg"), QStringLiteral("Formati.dat"),
                                   QStringLiteral("presele.dat"), QStringLiteral("quadro1.txt"), QStringLiteral("quadro2.txt"),
-                                  QStringLiteral("quadro3.txt"), QStringLiteral("quadro4.txt")};
+                                  QStringLiteral("quadro3.txt"), QStringLiteral("quadro4.txt"),
+                                  // the program's own files of the teacher: the spelling words and settings
+                                  QStringLiteral("Dizionario.txt"), QStringLiteral("Quaderlo.ini")};
     return nomi;
 }
 

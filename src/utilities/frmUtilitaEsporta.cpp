@@ -5,6 +5,7 @@
 #include "platform/Msg.h"
 #include "platform/Paths.h"
 #include "platform/Ui.h"
+#include "utilities/CopiaPrima.h"
 #include "utilities/EsportaImporta.h"
 #include "utilities/IconeUtilita.h"
 #include "utilities/ListaCartelle.h"
@@ -167,7 +168,8 @@ void frmUtilita::cmdEsportaImporta_Click()
         CartellaClasse = esistente;
         const QString domanda = QStringLiteral("Se la cartella '") + ClasseScelta
                                 + QStringLiteral("' è già presente sarà sostituita.\n\rVuoi continuare?");
-        if (Msg::askYesNo(domanda, QStringLiteral("Attenzione"))) {
+        // An import over a class of the archive is preceded by a copy of the archive.
+        if (Msg::askYesNo(domanda, QStringLiteral("Attenzione")) && (ModoImporta != 1 || CopiaPrima(kUtilita))) {
             CopiaCartella(EsportaImporta::modelliDaSostituire());
             if (ErroreCopia != 1)
                 importaElencata();

@@ -5,3 +5,4 @@ target_compile_definitions(tst_impostazionistampa PRIVATE QUADERLO_DATA_DIR="${C
 quaderlo_test(tst_unionegiudizi utilities/tst_UnioneGiudizi.cpp)
 quaderlo_test(tst_esportaimporta utilities/tst_EsportaImporta.cpp)
 quaderlo_test(tst_frmutilita utilities/tst_frmUtilita.cpp)
+quaderlo_test(tst_frmripristina utilities/tst_frmRipristina.cpp)
