@@ -402,9 +402,13 @@ Esito ripristina(const QString &programma, const QString &nome, const Operazioni
         return esito;
 
     Giornale g;
-    const Contenuto attuale = contenuto(programma);
-    g.vecchi = attuale.file + attuale.classi;
     g.nuovi = QDir(Paths::join(r, kNuovo)).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+    // The class list and the classes follow the copy; a settings or phrase file it lacks stays as it is.
+    const Contenuto attuale = contenuto(programma);
+    for (const QString &f : attuale.file)
+        if (Archivio::stessoNome(f, QStringLiteral("Classi.dat")) || Archivio::trovaNome(g.nuovi, f) >= 0)
+            g.vecchi << f;
+    g.vecchi += attuale.classi;
     // A folder of the program folder that is no class of the archive is never replaced.
     for (const QString &n : g.nuovi) {
         if (QFileInfo::exists(Paths::resolve(programma, n)) && Archivio::trovaNome(g.vecchi, n) < 0) {

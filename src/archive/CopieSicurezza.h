@@ -66,9 +66,11 @@ struct Riepilogo {
 // The copies, the most recent first.
 QList<Riepilogo> elenco(const QString &programma);
 
-// Replaces the archive with the copy nome. The new archive is built in a staging folder inside Backup;
-// then a journal is written and the entries are swapped by renames. A failure before the journal
-// changes nothing; a failure after it undoes the swap; an interruption is completed by riprendi().
+// Replaces the archive with the copy nome: the class list and the class folders become the copy's, and so
+// does every settings or phrase file the copy holds (one it lacks stays). The new archive is built in a
+// staging folder inside Backup, then a journal is written and the entries are swapped by renames.
+// A failure before the journal changes nothing; a failure after it undoes the swap; an interruption is
+// completed by riprendi().
 Esito ripristina(const QString &programma, const QString &nome, const Operazioni &op = operazioniReali());
 // At start: completes (or, when it was being undone, undoes) an interrupted restore and drops
 // the staging folders of copies and restores that never reached their journal.
