@@ -263,11 +263,13 @@ Nome leggiNome(const QString &nome)
     const QRegularExpressionMatch m = forma.match(nome);
     if (!m.hasMatch())
         return {};
-    const int numero = m.captured(4).isEmpty() ? 1 : m.captured(4).toInt();
+    // The day's first copy has no number; the others count from 2.
+    const bool numerata = !m.captured(4).isEmpty();
+    const int numero = numerata ? m.captured(4).toInt() : 1;
     const QDate data(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt());
-    if (numero < (m.captured(4).isEmpty() ? 1 : 2))
+    if (!data.isValid() || (numerata && numero < 2))
         return {};
-    return {data, data.isValid() ? numero : 0};
+    return {data, numero};
 }
 
 QStringList daEliminare(const QStringList &nomi, const QDate &oggi)
