@@ -1,11 +1,12 @@
-// The day's copy of an archive of 10 classes of 30 pupils (5 files a pupil), flushed to the disk,
-// and reading the list of copies as the restore window does.
+// The day's copy of an archive of 10 classes of 30 pupils (5 files a pupil), flushed to the disk;
+// deleting a copy no longer kept; reading the list of copies as the restore window does.
 #include "archive/CopieSicurezza.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
@@ -70,22 +71,30 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     QTemporaryDir programma;
     archivio(programma.path());
-    std::vector<double> copie, elenchi;
+    // A teacher's archive is on the disk already when the program starts.
+    QProcess::execute(QStringLiteral("sync"), {});
+    std::vector<double> copie, potature, elenchi;
     for (int i = 0; i < kGiri; ++i) {
+        // A new day each round: the day's copy, then the copies no longer kept go (from the 11th day on).
+        const QDate giorno = QDate(2026, 5, 1).addDays(i);
         QElapsedTimer t;
         t.start();
-        // A new day each round: the copy is taken and the copies no longer kept are deleted.
-        const auto esito = CopieSicurezza::copiaDelGiorno(programma.path(), QDate(2026, 5, 1).addDays(i));
+        const auto esito = CopieSicurezza::copia(programma.path(), giorno);
         copie.push_back(t.nsecsElapsed() / 1e6);
-        if (!esito.ok || esito.nome.isEmpty())
+        if (!esito.ok)
             qFatal("copy failed: %s", qPrintable(esito.errore));
+        t.restart();
+        CopieSicurezza::pota(programma.path(), giorno);
+        if (i >= 10)
+            potature.push_back(t.nsecsElapsed() / 1e6);
         t.restart();
         if (CopieSicurezza::elenco(programma.path()).isEmpty())
             qFatal("no copies listed");
         elenchi.push_back(t.nsecsElapsed() / 1e6);
     }
     std::printf("archive: %d classes of %d pupils, %d files\n", kClassi, kAlunni, kClassi * (kAlunni * 5 + 1) + 6);
-    riassumi("day's copy (copiaDelGiorno)", copie);
-    riassumi("list of copies (elenco, up to 10 copies)", elenchi);
+    riassumi("day's copy, flushed to the disk (copia)", copie);
+    riassumi("deleting a copy no longer kept (pota)", potature);
+    riassumi("list of copies (elenco, up to 11 copies)", elenchi);
     return 0;
 }
