@@ -11,6 +11,7 @@
 #include "platform/Ui.h"
 #include "archive/SvuotaArchivio.h"
 #include "platform/Finestre.h"
+#include "utilities/FileFrasi.h"
 
 #include <QApplication>
 #include <QDir>
@@ -116,6 +117,7 @@ void frmSplash::Form_Load()
     // What an interrupted run left behind is finished or undone before anything is read.
     SvuotaArchivio::riprendi();
     CopieSicurezza::riprendi(Paths::programFolder());
+    FileFrasi::riprendi();
     CartelleSicure::riordina(Paths::programFolder());
     const Lettura anno = Impostazioni::leggiAnno();
     if (anno == Lettura::Mancante) {

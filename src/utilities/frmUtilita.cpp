@@ -5,6 +5,7 @@
 #include "platform/Ui.h"
 #include "utilities/FrameImpostazioniStampa.h"
 #include "utilities/FrameOrtografia.h"
+#include "utilities/FrameUnione.h"
 #include "utilities/IconeUtilita.h"
 #include "utilities/ListaCartelle.h"
 #include "utilities/NuovoAnno.h"
@@ -46,13 +47,18 @@ frmUtilita::frmUtilita() : Form(Finestre::Utilita)
     grid->setHorizontalSpacing(14);
     grid->setVerticalSpacing(10);
     grid->addWidget(creaEsportaImporta(), 0, 0, 2, 1, Qt::AlignTop);
-    grid->addWidget(creaUnione(), 0, 1, Qt::AlignTop);
+    frameUnione = new FrameUnione(Frame2);
+    grid->addWidget(frameUnione, 0, 1, Qt::AlignTop);
 
     auto *blocco = new QGroupBox(QStringLiteral("Apri Blocco Note"), Frame2);
     blocco->setObjectName(QStringLiteral("Frame3"));
     cmdNotepad = Ui::button(blocco, QStringLiteral("cmdNotepad"), QStringLiteral("Apri Blocco Note per modifica Quadri e ..."));
     cmdNotepad->setMinimumHeight(32);
-    (new QVBoxLayout(blocco))->addWidget(cmdNotepad);
+    cmdFrasi = Ui::button(blocco, QStringLiteral("cmdFrasi"), QStringLiteral("Modifica le frasi dei quadri"));
+    cmdFrasi->setMinimumHeight(32);
+    auto *bloccoLayout = new QVBoxLayout(blocco);
+    bloccoLayout->addWidget(cmdNotepad);
+    bloccoLayout->addWidget(cmdFrasi);
     auto *copie = new QGroupBox(QStringLiteral("Copie dell'archivio"), Frame2);
     copie->setObjectName(QStringLiteral("FrameRipristina"));
     auto *cmdRipristina = Ui::button(copie, QStringLiteral("cmdRipristina"), QStringLiteral("Copie di sicurezza"),
@@ -91,6 +97,7 @@ frmUtilita::frmUtilita() : Form(Finestre::Utilita)
     grid->setRowStretch(1, 1);
 
     connect(cmdNotepad, &QPushButton::clicked, this, &frmUtilita::cmdNotepad_Click);
+    connect(cmdFrasi, &QPushButton::clicked, this, &frmUtilita::cmdFrasi_Click);
     connect(cmdEsciUtilita, &QPushButton::clicked, this, &frmUtilita::cmdEsciUtilita_Click);
 
     Frame2->adjustSize();
@@ -124,8 +131,7 @@ void frmUtilita::Form_Load()
     show();
     RicaricaClassi = true;
     frameStampa->riempi();
-    for (int n = 1; n <= 4; ++n)
-        cmdUnisciQ[n - 1]->setText(TitoloQuadro(n));
+    frameUnione->riempi();
 }
 
 bool frmUtilita::eventFilter(QObject *watched, QEvent *event)
@@ -134,20 +140,11 @@ bool frmUtilita::eventFilter(QObject *watched, QEvent *event)
         const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
         // Coming back to the window, or from a list that dropped down, is not a new focus.
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-            if (watched == cmbClasse)
-                cmbClasse_GotFocus();
-            else if (watched == drive)
+            if (watched == drive)
                 drive_GotFocus();
             else if (watched == DriveImporta)
                 DriveImporta_GotFocus();
         }
-    } else if (watched == cmbClasse && event->type() == QEvent::DragEnter) {
-        event->accept();
-        return true;
-    } else if (watched == cmbClasse && event->type() == QEvent::Drop) {
-        event->accept();
-        cmbClasse_DragDrop();
-        return true;
     }
     return Form::eventFilter(watched, event);
 }
@@ -170,6 +167,11 @@ void frmUtilita::cmdFormati_Click()
 void frmUtilita::cmdPersonalizza_Click()
 {
     leaveFor(Finestre::Personalizza);
+}
+
+void frmUtilita::cmdFrasi_Click()
+{
+    leaveFor(Finestre::Frasi);
 }
 
 void frmUtilita::cmdPreselezione_Click()

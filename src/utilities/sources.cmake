@@ -3,6 +3,7 @@ list(APPEND CORE_SOURCES
     src/utilities/EsportaImporta.cpp
     src/utilities/UnioneGiudizi.cpp
     src/utilities/TitoliQuadri.cpp
+    src/utilities/FileFrasi.cpp
 )
 list(APPEND GUI_SOURCES
     src/utilities/FrameImpostazioniStampa.cpp
@@ -11,10 +12,11 @@ list(APPEND GUI_SOURCES
     src/utilities/RicaricaMenu.cpp
     src/utilities/frmUtilita.cpp
     src/utilities/frmUtilitaEsporta.cpp
-    src/utilities/frmUtilitaUnione.cpp
+    src/utilities/FrameUnione.cpp
     src/utilities/IconeUtilita.cpp
     src/utilities/ListaCartelle.cpp
     src/utilities/frmPersonalizza.cpp
     src/utilities/frmRipristina.cpp
     src/utilities/CopiaPrima.cpp
+    src/utilities/frmFrasi.cpp
 )
