@@ -6,6 +6,7 @@ list(APPEND CORE_SOURCES
     src/archive/ElencoClassi.cpp
     src/archive/NuovaClasse.cpp
     src/archive/CopiaArchivio.cpp
+    src/archive/CopieSicurezza.cpp
     src/archive/SvuotaArchivio.cpp
     src/archive/ImportaAlunni.cpp
 )
