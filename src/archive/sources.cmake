@@ -12,6 +12,7 @@ list(APPEND CORE_SOURCES
 )
 list(APPEND GUI_SOURCES
     src/archive/ComboAperto.cpp
+    src/archive/CopiaPrima.cpp
     src/archive/frmModifica.cpp
     src/archive/frmImportaAlunni.cpp
 )

@@ -4,7 +4,7 @@
 #include "platform/Msg.h"
 #include "platform/Paths.h"
 #include "platform/Ui.h"
-#include "utilities/CopiaPrima.h"
+#include "archive/CopiaPrima.h"
 #include "utilities/EsportaImporta.h"
 #include "utilities/IconeUtilita.h"
 #include "utilities/ListaCartelle.h"

@@ -3,7 +3,7 @@
 #include "platform/Form.h"
 #include "platform/Msg.h"
 #include "platform/Paths.h"
-#include "utilities/CopiaPrima.h"
+#include "archive/CopiaPrima.h"
 #include "utilities/RicaricaMenu.h"
 #include "archive/SvuotaArchivio.h"
 #include "platform/Finestre.h"

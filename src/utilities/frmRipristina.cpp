@@ -6,7 +6,7 @@
 #include "platform/Msg.h"
 #include "platform/Paths.h"
 #include "platform/Ui.h"
-#include "utilities/CopiaPrima.h"
+#include "archive/CopiaPrima.h"
 #include "utilities/RicaricaMenu.h"
 
 #include <QDir>

@@ -17,6 +17,6 @@ list(APPEND GUI_SOURCES
     src/utilities/ListaCartelle.cpp
     src/utilities/frmPersonalizza.cpp
     src/utilities/frmRipristina.cpp
-    src/utilities/CopiaPrima.cpp
+    src/archive/CopiaPrima.cpp
     src/utilities/frmFrasi.cpp
 )

@@ -1,4 +1,4 @@
-#include "utilities/CopiaPrima.h"
+#include "archive/CopiaPrima.h"
 #include "archive/CopieSicurezza.h"
 #include "platform/Clessidra.h"
 #include "platform/Msg.h"
