@@ -1,4 +1,5 @@
 #include "archive/frmImportaAlunni.h"
+#include "archive/CopiaPrima.h"
 #include "platform/Finestre.h"
 #include "platform/Msg.h"
 #include "platform/Ui.h"
@@ -150,7 +151,7 @@ void frmImportaAlunni::mostraPiano()
 void frmImportaAlunni::cmdConferma_Click()
 {
     int aggiunti = 0;
-    const QString errore = Archivio::applica(m_piano, m_classe, &aggiunti);
+    const QString errore = Archivio::applica(m_piano, m_classe, &aggiunti, [] { return CopiaPrima(kTitolo); });
     if (!errore.isEmpty()) {
         Msg::box(errore, Msg::Ok, Msg::Critical, kTitolo);
         return;

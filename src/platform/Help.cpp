@@ -235,6 +235,7 @@ QString Help::pagina(const QString &finestra)
         {Finestre::Utilita, QStringLiteral("utilita.html")},
         {Finestre::Personalizza, QStringLiteral("titoli.html")},
         {Finestre::StampaClasse, QStringLiteral("stampa-classe.html")},
+        {Finestre::Ripristina, QStringLiteral("copie.html")},
         {Finestre::Frasi, QStringLiteral("frasi-editor.html")},
     };
     return pagine.value(finestra, QStringLiteral("index.html"));

@@ -1,14 +1,13 @@
 #include "utilities/TestiClasse.h"
-#include "archive/CartellaClasse.h"
+#include "archive/Archivio.h"
 #include "archive/ElencoAlunni.h"
-#include "composition/FileGiudizio.h"
 #include "composition/TestoQuadro.h"
 
 #include <QFileInfo>
 
 QList<StampaClasse::Alunno> TestiClasse::leggi(const QString &classe, int n, QString *errore)
 {
-    const QString cartella = Archivio::cartellaClasse(classe);
+    const QString cartella = Archivio::cartellaEsistente(classe);
     const Archivio::ElencoAlunni elenco = Archivio::leggiAlunni(Archivio::fileAlunni(classe));
     if (cartella.isEmpty() || elenco.stato == Archivio::StatoFile::Mancante) {
         *errore = QStringLiteral("Non trovo l'elenco degli alunni della classe %1.").arg(classe);
@@ -24,7 +23,7 @@ QList<StampaClasse::Alunno> TestiClasse::leggi(const QString &classe, int n, QSt
     }
     QList<StampaClasse::Alunno> out;
     for (const Archivio::Alunno &a : elenco.alunni) {
-        const QString file = FileGiudizio::percorso(cartella, a.nome, QStringLiteral(".q%1").arg(n));
+        const QString file = Archivio::fileAlunno(cartella, a.nome, QStringLiteral(".q%1").arg(n));
         // Loaded into the box (the final CR LF dropped), then given back with CR LF, as the single print does.
         const bool c = !file.isEmpty() && QFileInfo(file).isFile();
         out.append({a.nome, c ? TestoQuadro::conCrLf(TestoQuadro::leggi(file)) + QStringLiteral("\r\n") : QString()});

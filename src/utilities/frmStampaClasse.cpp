@@ -6,8 +6,6 @@
 #include "platform/Paths.h"
 #include "platform/Ui.h"
 #include "printing/ConfigStampa.h"
-#include "printing/ElencoCaratteri.h"
-#include "printing/FileFormati.h"
 #include "printing/StampaQuadro.h"
 #include "utilities/TestiClasse.h"
 
@@ -179,32 +177,6 @@ void frmStampaClasse::checkFormato_Click()
         o->setVisible(usa);
 }
 
-std::optional<LavoroStampa> frmStampaClasse::lavoroScelto(int n)
-{
-    std::optional<LavoroStampa> l;
-    if (checkFormato->isChecked()) {
-        const int k = gruppoFormati->checkedId();
-        if (k < 0) {
-            Msg::box(QStringLiteral("Prima devi scegliere il formato"), Msg::Ok, Msg::Information);
-            return std::nullopt;
-        }
-        QString problema;
-        const auto f = FileFormati::numerico(FileFormati::leggiOCrea()[size_t(k)], &problema);
-        if (!f) {
-            Msg::warn(problema);
-            return std::nullopt;
-        }
-        l = LavoroStampa::conFormato(*f);
-    } else if (const auto margine = LavoroStampa::margineSuperiore(n)) {
-        l = LavoroStampa::conConfigurazione(*margine);
-    }
-    if (!l || !ElencoCaratteri::noto(l->carattere)) {
-        StampaQuadro::rifiutaConfigurazione();
-        return std::nullopt;
-    }
-    return l;
-}
-
 std::optional<frmStampaClasse::Lavoro> frmStampaClasse::prepara()
 {
     const QString classe = cmbClasse->currentText();
@@ -215,17 +187,22 @@ std::optional<frmStampaClasse::Lavoro> frmStampaClasse::prepara()
         return std::nullopt;
     }
     const int n = quadro();
-    auto lavoro = lavoroScelto(n);
-    if (!lavoro)
+    // The job the single print of section n would use with the same choices; 4: no format chosen.
+    const int formato = gruppoFormati->checkedId();
+    const SceltaLavoro::Esito scelta = StampaQuadro::scegli(
+        {n, checkFormato->isChecked(), formato < 0 ? 4 : formato, StampaClasse::nomeLavoro(classe, TitoloQuadro(n))});
+    if (!scelta.lavoro) {
+        StampaQuadro::avvisa(scelta);
         return std::nullopt;
-    lavoro->nome = StampaClasse::nomeLavoro(classe, TitoloQuadro(n));
+    }
+    const LavoroStampa &lavoro = *scelta.lavoro;
     QString errore;
     const auto alunni = TestiClasse::leggi(classe, n, &errore);
     if (!errore.isEmpty()) {
         avvisa(errore, Msg::Exclamation);
         return std::nullopt;
     }
-    Lavoro l{*lavoro, StampaClasse::pagine(alunni, *lavoro, TitoloQuadro(n)), {}};
+    Lavoro l{lavoro, StampaClasse::pagine(alunni, lavoro, TitoloQuadro(n)), {}};
     if (l.pagine.pagine.isEmpty()) {
         avvisa(QStringLiteral("Nessun alunno della classe %1 ha il testo del quadro %2.").arg(classe, TitoloQuadro(n)));
         return std::nullopt;

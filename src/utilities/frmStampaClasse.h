@@ -38,7 +38,6 @@ private:
     // Chooses, reads and lays out, showing the progress; nothing, after saying why, when there is
     // nothing to print or the teacher stopped.
     std::optional<Lavoro> prepara();
-    std::optional<LavoroStampa> lavoroScelto(int quadro);
     void stampa(const Lavoro &l);
     int quadro() const;
 

@@ -7,7 +7,7 @@
 #include "utilities/FrameOrtografia.h"
 #include "utilities/FrameUnione.h"
 #include "utilities/IconeUtilita.h"
-#include "utilities/ListaCartelle.h"
+#include "utilities/FrameEsportaImporta.h"
 #include "utilities/NuovoAnno.h"
 #include "platform/Finestre.h"
 #include "platform/IconaUscita.h"
@@ -46,7 +46,7 @@ frmUtilita::frmUtilita() : Form(Finestre::Utilita)
     grid->setContentsMargins(14, 12, 14, 12);
     grid->setHorizontalSpacing(14);
     grid->setVerticalSpacing(10);
-    grid->addWidget(creaEsportaImporta(), 0, 0, 2, 1, Qt::AlignTop);
+    grid->addWidget(new FrameEsportaImporta(Frame2), 0, 0, 2, 1, Qt::AlignTop);
     frameUnione = new FrameUnione(Frame2);
     grid->addWidget(frameUnione, 0, 1, Qt::AlignTop);
 
@@ -59,7 +59,14 @@ frmUtilita::frmUtilita() : Form(Finestre::Utilita)
     auto *bloccoLayout = new QVBoxLayout(blocco);
     bloccoLayout->addWidget(cmdNotepad);
     bloccoLayout->addWidget(cmdFrasi);
-    // Under the text tools: one section printed for a whole class.
+    auto *copie = new QGroupBox(QStringLiteral("Copie dell'archivio"), Frame2);
+    copie->setObjectName(QStringLiteral("FrameRipristina"));
+    auto *cmdRipristina = Ui::button(copie, QStringLiteral("cmdRipristina"), QStringLiteral("Copie di sicurezza"),
+                                     QStringLiteral("Le copie di ogni giorno e il ripristino"));
+    cmdRipristina->setMinimumHeight(32);
+    (new QVBoxLayout(copie))->addWidget(cmdRipristina);
+    connect(cmdRipristina, &QPushButton::clicked, this, [this] { leaveFor(Finestre::Ripristina); });
+    // One section printed for a whole class.
     auto *classe = new QGroupBox(QStringLiteral("Tutta la classe"), Frame2);
     classe->setObjectName(QStringLiteral("FrameStampaClasse"));
     auto *cmdStampaClasse = Ui::button(classe, QStringLiteral("cmdStampaClasse"), QStringLiteral("Stampa la classe"),
@@ -68,11 +75,12 @@ frmUtilita::frmUtilita() : Form(Finestre::Utilita)
     cmdStampaClasse->setMinimumHeight(32);
     (new QVBoxLayout(classe))->addWidget(cmdStampaClasse);
     connect(cmdStampaClasse, &QPushButton::clicked, this, &frmUtilita::cmdStampaClasse_Click);
-    auto *centro = new QVBoxLayout;
-    centro->setSpacing(10);
-    centro->addWidget(blocco);
-    centro->addWidget(classe);
-    grid->addLayout(centro, 1, 1, Qt::AlignTop);
+    auto *colonna = new QVBoxLayout;
+    colonna->addWidget(blocco);
+    colonna->addWidget(copie);
+    colonna->addWidget(classe);
+    colonna->addStretch(1);
+    grid->addLayout(colonna, 1, 1);
     grid->addWidget(creaImpostazioniStampa(), 0, 2, 2, 1, Qt::AlignTop);
 
     auto *strumenti = new QHBoxLayout;
@@ -134,21 +142,6 @@ void frmUtilita::Form_Load()
     RicaricaClassi = true;
     frameStampa->riempi();
     frameUnione->riempi();
-}
-
-bool frmUtilita::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::FocusIn) {
-        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
-        // Coming back to the window, or from a list that dropped down, is not a new focus.
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-            if (watched == drive)
-                drive_GotFocus();
-            else if (watched == DriveImporta)
-                DriveImporta_GotFocus();
-        }
-    }
-    return Form::eventFilter(watched, event);
 }
 
 void frmUtilita::leaveFor(const QString &form)

@@ -11,12 +11,14 @@ list(APPEND GUI_SOURCES
     src/utilities/NuovoAnno.cpp
     src/utilities/RicaricaMenu.cpp
     src/utilities/frmUtilita.cpp
-    src/utilities/frmUtilitaEsporta.cpp
+    src/utilities/FrameEsportaImporta.cpp
     src/utilities/FrameUnione.cpp
     src/utilities/IconeUtilita.cpp
     src/utilities/ListaCartelle.cpp
     src/utilities/frmPersonalizza.cpp
     src/utilities/TestiClasse.cpp
     src/utilities/frmStampaClasse.cpp
+    src/utilities/frmRipristina.cpp
+    src/archive/CopiaPrima.cpp
     src/utilities/frmFrasi.cpp
 )

@@ -1,5 +1,3 @@
 quaderlo_test(tst_compila_testo composition/tst_TestoGiudizio.cpp)
 quaderlo_test(tst_compila_finestra composition/tst_frmCompila.cpp)
-quaderlo_test(tst_compila_salvataggio composition/tst_SalvataggioSicuro.cpp)
-quaderlo_test(tst_compila_conferme composition/tst_Conferme.cpp)
 quaderlo_test(tst_ortografia_finestre composition/tst_OrtografiaFinestre.cpp)
