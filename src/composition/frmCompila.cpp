@@ -128,9 +128,7 @@ void frmCompila::preparaOrtografia()
 {
     SottolineaturaOrtografica::setAttiva(ImpostazioniQuaderlo::controlloOrtografico());
     const QString classe = cmbClasse->currentText();
-    const QString alunni =
-        classe.isEmpty() ? QString() : Paths::resolve(giudizio().cartella(), Archivio::nomeFileAlunni(classe));
-    if (Ortografia::comune().impostaNote(ParoleNote::leggi(alunni)))
+    if (Ortografia::comune().impostaNote(ParoleNote::leggi(Archivio::fileAlunni(classe))))
         SottolineaturaOrtografica::aggiornaTutte();
 }
 
@@ -218,9 +216,7 @@ bool frmCompila::cmbAlunno_DropDown()
         cmbAlunno->clear();
         Label1->clear();
         FileAlunni = QStringLiteral("ALUNNI.") + cmbClasse->currentText();
-        const QString cartella = giudizio().cartella();
-        const Archivio::ElencoAlunni elenco =
-            cartella.isEmpty() ? Archivio::ElencoAlunni() : Archivio::leggiAlunni(Paths::resolve(cartella, FileAlunni));
+        const Archivio::ElencoAlunni elenco = Archivio::leggiAlunni(Archivio::fileAlunni(cmbClasse->currentText()));
         if (elenco.stato == Archivio::StatoFile::Letto) {
             for (const Archivio::Alunno &a : elenco.alunni) {
                 Sesso = a.sesso;

@@ -246,8 +246,8 @@ FileFrasi::Piano FileFrasi::pianoSpostamento(int quadro, const QList<int> &nuovi
         return piano;
     }
     for (const QString &classe : classi.classi) {
-        const QString cartella = Archivio::cartellaClasse(classe);
-        if (cartella.isEmpty() || !QFileInfo(cartella).isDir())
+        const QString cartella = Archivio::cartellaEsistente(classe);
+        if (cartella.isEmpty())
             continue;
         const Archivio::ElencoAlunni alunni = Archivio::leggiAlunni(Archivio::fileAlunni(classe));
         if (alunni.stato == Archivio::StatoFile::Illeggibile) {

@@ -147,12 +147,5 @@ void frmRipristina::cmdRipristinaCopia_Click()
 
 void frmRipristina::cmdEsci_Click()
 {
-    if (Form *utilita = Forms::get(Finestre::Utilita)) {
-        utilita->Form_Load();
-        utilita->setEnabled(true);
-    } else if (Form *menu = Forms::find(Finestre::Menu)) {
-        menu->show();
-        menu->setEnabled(true);
-    }
-    Forms::unload(Finestre::Ripristina);
+    Forms::tornaA(Finestre::Utilita, Finestre::Ripristina);
 }
