@@ -6,6 +6,7 @@ list(APPEND CORE_SOURCES
     src/composition/ListaFrasi.cpp
     src/composition/Selezione.cpp
     src/composition/TestoQuadro.cpp
+    src/composition/UsoFrasi.cpp
 )
 list(APPEND GUI_SOURCES
     src/composition/ComboTendina.cpp
