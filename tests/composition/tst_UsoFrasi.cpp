@@ -1,6 +1,21 @@
 #include "CompilaSupport.h"
 
+#include "composition/ListaSpunte.h"
 #include "composition/UsoFrasi.h"
+
+namespace {
+// What is drawn at the right edge of item riga, where its count goes.
+QImage colonna(ListaSpunte *l, int riga)
+{
+    const QRect r = l->rettangoloConteggio(l->visualItemRect(l->item(riga)));
+    return l->viewport()->grab(r).toImage();
+}
+
+QString suggerimento(QListWidget *l, int riga)
+{
+    return toolTipAt(l->viewport(), l->visualItemRect(l->item(riga)).center());
+}
+} // namespace
 
 // How many pupils of a class chose each phrase, counted from their selection files.
 class TestUsoFrasi : public QObject
@@ -42,6 +57,39 @@ private slots:
         QCOMPARE(UsoFrasi::perClasse(QStringLiteral("5C"), 1, 2), (UsoFrasi::Conteggi{{0, 0}, 0}));
         QCOMPARE(UsoFrasi::perClasse(QStringLiteral("../3A"), 1, 1), (UsoFrasi::Conteggi{{0}, 0}));
         QCOMPARE(UsoFrasi::suggerimento(3, 25), QStringLiteral("Scelta per 3 alunni su 25"));
+    }
+
+    void countsBesideThePhrases()
+    {
+        using namespace Compila;
+        ProgramFolder dir;
+        preparaArchivio(dir);
+        dir.write("quadro1.txt", ansi("a=CognomeNome si è mostrat§ attent§\r\nb=, partecipe\r\nc=e con costanza\r\n"
+                                      "d=") + QByteArray(300, 'x') + "\r\n");
+        dir.write("3A/Rossi Mario.dat", "0 3 \r\n1 \r\n\r\n\r\n");
+        QVERIFY(apri(dir));
+        clicScheda(schedeGiudizi(), 0);
+        auto *l = qobject_cast<ListaSpunte *>(lista(0));
+        QVERIFY(l && l->count() == 4);
+        // Counts 1, 0, 0, 1: the same count looks the same beside a short and an over-long phrase, whose
+        // text stops before it; another count looks different, and a count is not a blank.
+        QImage uno = colonna(l, 0), zero = colonna(l, 1);
+        QVERIFY(!uno.isNull() && uno == colonna(l, 3) && zero == colonna(l, 2) && uno != zero);
+        QImage vuota(uno.size(), uno.format());
+        vuota.fill(uno.pixel(0, 0));
+        QVERIFY(uno != vuota && zero != vuota);
+        QCOMPARE(suggerimento(l, 0), QStringLiteral("Scelta per 1 alunni su 2"));
+        QCOMPARE(suggerimento(l, 2), QStringLiteral("Scelta per 0 alunni su 2"));
+        // Bianchi Anna's choice, once saved, counts at once.
+        componi(0, {0, 2});
+        QCOMPARE(dir.read("3A/Bianchi Anna.dat"), QByteArray("0 2 \r\n\r\n\r\n\r\n"));
+        QCOMPARE(suggerimento(l, 0), QStringLiteral("Scelta per 2 alunni su 2"));
+        QCOMPARE(suggerimento(l, 2), QStringLiteral("Scelta per 1 alunni su 2"));
+        QVERIFY(colonna(l, 1) == zero && colonna(l, 3) == uno && colonna(l, 2) != uno); // ticked: drawn as ticked
+        // Another section shows its own counts.
+        clicScheda(schedeGiudizi(), 1);
+        QCOMPARE(suggerimento(lista(1), 1), QStringLiteral("Scelta per 1 alunni su 2"));
+        VERIFY_NO_UNANSWERED();
     }
 };
 
