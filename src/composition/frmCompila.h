@@ -79,6 +79,8 @@ private:
     void daiFuoco(QWidget *w);
     bool salvaSeServe();
     void svuotaListe();
+    // The current list's counts of the class's pupils who chose each phrase.
+    void aggiornaUso();
     void leggiPreselezione();
     void leggiScelte();
     // The preselection, then the pupil's own selection, read afresh before a section is shown.

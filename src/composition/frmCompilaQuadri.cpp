@@ -7,6 +7,7 @@
 #include "composition/ListaSpunte.h"
 #include "composition/Selezione.h"
 #include "composition/TestoQuadro.h"
+#include "composition/UsoFrasi.h"
 #include "composition/frmCompila.h"
 #include "platform/Msg.h"
 #include "platform/Paths.h"
@@ -72,6 +73,18 @@ void frmCompila::MostraQuadro(int n)
     CompQuadri();
     Evidenzia(Scelta(n) + Preselezione(n));
     m_spunteConfermate = lstLista[QuadroCorrente]->spuntate();
+    aggiornaUso();
+}
+
+void frmCompila::aggiornaUso()
+{
+    ListaSpunte *lista = lstLista[QuadroCorrente];
+    if (ModoPreselezione == 1 || cmbClasse->currentText().isEmpty()) {
+        lista->mostraConteggi({}, 0);
+        return;
+    }
+    const UsoFrasi::Conteggi uso = UsoFrasi::perClasse(cmbClasse->currentText(), QuadroCorrente + 1, lista->count());
+    lista->mostraConteggi(uso.perFrase, uso.alunni);
 }
 
 void frmCompila::CompQuadri()
@@ -154,8 +167,10 @@ bool frmCompila::cmdOKTestoGiudizio_Click()
     bool testoSalvato = true, sceltaSalvata = true;
     const QStringList nonSalvati = scriviComposizione(testo, &testoSalvato, &sceltaSalvata);
     // Ticks stored in the selection file are confirmed, even when the text still waits to be saved.
-    if (sceltaSalvata)
+    if (sceltaSalvata) {
         m_spunteConfermate = spuntate;
+        aggiornaUso();
+    }
     cmdOkTestoGiudizio->setEnabled(false);
     cmdSalvaTesto->setEnabled(false);
     if (!nonSalvati.isEmpty()) {
