@@ -1,6 +1,7 @@
 #include "composition/frmCompila.h"
 #include "app/CarQuad.h"
 #include "composition/ComboTendina.h"
+#include "composition/EtichettaRighe.h"
 #include "composition/ListaSpunte.h"
 #include "composition/TestoQuadro.h"
 #include "platform/Msg.h"
@@ -116,7 +117,10 @@ QWidget *frmCompila::creaVistaModifica()
                                       QStringLiteral("All'anteprima e stampa"));
         cmdStampaCompilaQ[i] = Ui::button(pagina, QStringLiteral("cmdStampaCompilaQ%1").arg(i + 1),
                                           QStringLiteral("Stampa"));
+        auto *righe = new EtichettaRighe(i + 1, [this, i] { return StampaQuadro::testoQuadro(this, i + 1); }, pagina);
+        connect(txtQ[i], &QPlainTextEdit::textChanged, righe, &EtichettaRighe::pianifica);
         auto *pulsanti = new QHBoxLayout;
+        pulsanti->addWidget(righe);
         pulsanti->addStretch(1);
         for (QPushButton *b : {cmdAnteprimaQ[i], cmdStampaCompilaQ[i]}) {
             b->setFont(comic);

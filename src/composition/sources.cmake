@@ -10,6 +10,7 @@ list(APPEND CORE_SOURCES
 )
 list(APPEND GUI_SOURCES
     src/composition/ComboTendina.cpp
+    src/composition/EtichettaRighe.cpp
     src/composition/ListaSpunte.cpp
     src/composition/frmCompila.cpp
     src/composition/frmCompilaQuadri.cpp

@@ -6,6 +6,7 @@
 #include "printing/ElencoCaratteri.h"
 #include "printing/FileFormati.h"
 #include "printing/LavoroStampa.h"
+#include "printing/Lunghezza.h"
 #include "printing/Stampa.h"
 #include "printing/StampaQuadro.h"
 #include "platform/Finestre.h"
@@ -14,6 +15,7 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QFrame>
+#include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -98,6 +100,9 @@ void frmAnteprima::creaComandi()
     cmdEsciAnteprima->setGeometry(Ui::twips(10440, 6960, 1200, 570));
     cmdEsciAnteprima->setFont(comic);
     connect(cmdEsciAnteprima, &QPushButton::clicked, this, &frmAnteprima::cmdEsciAnteprima_Click);
+    lblRighe = Ui::label(this, QStringLiteral("lblRighe"), QString());
+    lblRighe->setGeometry(Ui::twips(1920, 6540, 7935, 330));
+    lblRighe->setFont(Ui::font(QStringLiteral("Arial"), 9));
 }
 
 frmCompila *frmAnteprima::compila() const
@@ -163,9 +168,11 @@ void frmAnteprima::AnteprimaStampa(QString &testo)
 {
     show();
     const auto l = lavoro();
+    lblRighe->clear();
     if (!l)
         return;
     Clessidra clessidra;
+    lblRighe->setText(Lunghezze::descrizione(Lunghezze::misura(*l, testo)));
     m_disegni.append(Stampa::impagina(*l, testo));
     update();
 }

@@ -3,12 +3,30 @@
 #include "printing/Geometria.h"
 #include "printing/Lunghezza.h"
 
+#include <QLabel>
+
 using namespace CarQuad;
+using namespace StampaProva;
 
 namespace {
 const QString kTesto = QStringLiteral(
     "Nel corso del primo quadrimestre Mario ha mostrato un interesse costante per le attività proposte, "
     "partecipando con impegno alle conversazioni e portando a termine i lavori assegnati con ordine.");
+
+// The length of the page just printed, read from the PDF as the teacher would measure the sheet.
+QString lunghezzaPdf(const QString &pdf)
+{
+    const QList<RigaPdf> stampate = righePdf(pdf);
+    double fondo = 0;
+    for (const ParolaPdf &p : stampate.value(stampate.size() - 1))
+        fondo = qMax(fondo, p.yMax);
+    return QStringLiteral("%1 righe, fino a %2 mm dall'alto").arg(stampate.size()).arg(qRound(fondo));
+}
+
+QLabel *etichetta(QWidget *w, const char *name)
+{
+    return control<QLabel>(w, QString::fromLatin1(name));
+}
 } // namespace
 
 // The printed length of a text, against the PDF its print produces.
@@ -58,6 +76,41 @@ private slots:
             qInfo("%d lines, bottom %.3f mm, in the PDF %.3f mm", l.righe, l.fondo, fondo);
             QVERIFY(qAbs(l.fondo - fondo) < 0.05);
         }
+    }
+
+    // Under the section as the teacher types, and in the preview for the chosen format: what the sheet shows.
+    void lengthShownWhileTyping()
+    {
+        SALTA_SENZA_PDFTOTEXT();
+        ProgramFolder dir;
+        const QString pdf = dir.file(QStringLiteral("quadro.pdf"));
+        Stampa::setFileDiProva(pdf);
+        dir.write("Formati.dat", "Arial\r\n12\r\n190\r\n20\r\n20\r\nTimes New Roman\r\n14\r\n150\r\n40\r\n100\r\n"
+                                 "Arial\r\n12\r\n190\r\n20\r\n20\r\nArial\r\n12\r\n190\r\n20\r\n20\r\n");
+        frmCompila *compila = apriModifica(dir, configurazione(1, 30), kTesto);
+        QVERIFY(compila);
+        QLabel *righe = etichetta(compila, "lblRigheQ2");
+        clickTab(Compila::schedeQuadri(), 1);
+        QTRY_COMPARE(righe->text(), QStringLiteral("3 righe, fino a 48 mm dall'alto"));
+        clickAt(Compila::txtQ(2));
+        QTest::keyClick(Compila::txtQ(2), Qt::Key_End, Qt::ControlModifier);
+        QTest::keyClicks(Compila::txtQ(2), QStringLiteral(" Ha letto volentieri e con attenzione i libri della biblioteca "
+                                                          "di classe, raccontandoli poi ai compagni con parole sue."));
+        QTRY_COMPARE(righe->text(), QStringLiteral("4 righe, fino a 53 mm dall'alto"));
+        const QString scritta = righe->text();
+        stampaQuadro(compila, 2);
+        QCOMPARE(scritta, lunghezzaPdf(pdf));
+
+        stampaQuadro(compila, 2, true);
+        QLabel *anteprima = etichetta(window(QStringLiteral("frmAnteprima")), "lblRighe");
+        QCOMPARE(anteprima->text(), scritta);
+        clickAt(control<QPushButton>(window(QStringLiteral("frmAnteprima")), QStringLiteral("checkFormato")));
+        clickOption(control<QAbstractButton>(window(QStringLiteral("frmAnteprima")), QStringLiteral("optFormati1")));
+        const QString perFormato = anteprima->text();
+        QVERIFY(perFormato != scritta);
+        clickAt(control<QPushButton>(window(QStringLiteral("frmAnteprima")), QStringLiteral("cmdStampaQ2")));
+        QCOMPARE(perFormato, lunghezzaPdf(pdf));
+        VERIFY_NO_UNANSWERED();
     }
 
     void description()
