@@ -72,6 +72,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n, fonts-liberation, fonts-comic-neue")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "xchm | kchmviewer | okular")
+# The spell check works without it, underlining nothing.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "hunspell-it")
 if(WIN32)
     set(CPACK_GENERATOR ZIP)
 else()

@@ -1,6 +1,7 @@
 # Installs the Debian packages that are missing. Sourced by run.sh and test.sh.
 QUADERLO_PACKAGES=(build-essential cmake qt6-base-dev qt6-translations-l10n fonts-liberation fonts-comic-neue
-                   xvfb xauth poppler-utils fp-utils locales)
+                   xvfb xauth poppler-utils fp-utils locales
+                   pkg-config libhunspell-dev hunspell-it)
 # Only for the tests: a real print spooler with a PDF printer; a window manager, xdotool, xprop and
 # ImageMagick's import for the stage that clicks the program under Xvfb.
 QUADERLO_TEST_PACKAGES=(cups printer-driver-cups-pdf openbox xdotool x11-utils imagemagick desktop-file-utils)

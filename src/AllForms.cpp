@@ -1,6 +1,7 @@
 #include "menu/Avvio.h"
 #include "menu/frmLogin.h"
 #include "menu/frmSplash.h"
+#include "archive/frmImportaAlunni.h"
 #include "archive/frmModifica.h"
 #include "composition/frmCompila.h"
 #include "platform/Form.h"
@@ -21,4 +22,5 @@ void Avvio::registraFinestre()
     Forms::registerForm(Finestre::Utilita, [] { return new frmUtilita; });
     Forms::registerForm(Finestre::Formati, [] { return new frmFormati; });
     Forms::registerForm(Finestre::Anteprima, [] { return new frmAnteprima; });
+    Forms::registerForm(Finestre::ImportaAlunni, [] { return new frmImportaAlunni; });
 }

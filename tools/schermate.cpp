@@ -4,6 +4,7 @@
 #include "Archivi.h"
 #include "CompilaSupport.h"
 
+#include "archive/frmImportaAlunni.h"
 #include "menu/Avvio.h"
 #include "platform/Drives.h"
 #include "platform/Help.h"
@@ -14,6 +15,7 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QHelpEvent>
+#include <QMenu>
 #include <QPainter>
 #include <QRadioButton>
 #include <QTextBrowser>
@@ -127,7 +129,7 @@ void menu()
     finestra(QStringLiteral("frmSplash"), QStringLiteral("menu"));
 }
 
-void archivi()
+void archivi(const ProgramFolder &dir)
 {
     Archivi a;
     if (!a.apri())
@@ -135,6 +137,18 @@ void archivi()
     a.apriClasse(QStringLiteral("3A"));
     QTest::qWait(50);
     finestra(QStringLiteral("frmModifica"), QStringLiteral("archivi"));
+
+    // A register's list for 3A, as the import window shows it before anything is written.
+    dir.write(QStringLiteral("elenco-3A.csv"),
+              "Cognome;Nome;Sesso;Data di nascita\r\nBianchi;Anna;F;12/03/2017\r\nGallo;Pietro;M;02/11/2016\r\n"
+              "Lombardi;Chiara;F;30/05/2017\r\nRossi;Mario;M;21/07/2017\r\nMoretti;Davide;;09/09/2017\r\n"
+              "Romano;Giorgia;F;15/01/2017\r\n");
+    frmImportaAlunni::setDomanda([&](const QString &) { return dir.file(QStringLiteral("elenco-3A.csv")); });
+    clic(pulsante(a.w, "cmdImportaAlunni"));
+    QTest::qWait(50);
+    finestra(QStringLiteral("frmImportaAlunni"), QStringLiteral("importa-alunni"));
+    clic(pulsante(Forms::find(QStringLiteral("frmImportaAlunni")), "cmdAnnulla"));
+    frmImportaAlunni::setDomanda({});
     clic(a.fine);
 }
 
@@ -156,6 +170,37 @@ void usoFrasi(QListWidget *l)
         }
     salva(img.copy(0, 0, img.width(), qMin(img.height(), 230)), QStringLiteral("uso"));
     QToolTip::hideText();
+}
+
+// A misspelled word typed in a section and its context menu, drawn over the window.
+void ortografia()
+{
+    QPlainTextEdit *box = Compila::txtQ(1);
+    QWidget *w = Compila::finestra();
+    if (!box || !box->isVisible()) {
+        std::fprintf(stderr, "no picture ortografia\n");
+        return;
+    }
+    const QString prima = box->toPlainText();
+    box->setFocus();
+    box->moveCursor(QTextCursor::End);
+    QTest::keyClicks(box, QStringLiteral(" Legge con buona intonazzione."));
+    QTextCursor c(box->document());
+    c.setPosition(int(box->toPlainText().indexOf(QStringLiteral("intonazzione"))) + 11);
+    const QPoint pos = box->cursorRect(c).center();
+    QTest::mouseClick(w->windowHandle(), Qt::RightButton, {}, box->viewport()->mapTo(w, pos));
+    if (!QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; }, 2000))
+        std::fprintf(stderr, "no context menu\n");
+    QWidget *menu = QApplication::activePopupWidget();
+    QImage img = conCornice(w);
+    if (menu) {
+        QPainter p(&img);
+        p.drawPixmap(menu->pos() - w->mapToGlobal(QPoint(0, 0)) + QPoint(1, 30), menu->grab());
+        p.end();
+        menu->close();
+    }
+    salva(img, QStringLiteral("ortografia"));
+    box->setPlainText(prima);
 }
 
 void giudizi()
@@ -182,6 +227,7 @@ void giudizi()
         const QImage img = pagina->grab().toImage();
         salva(img.copy(0, img.height() - 110, img.width(), 110), QStringLiteral("lunghezza"));
     }
+    ortografia();
 
     clic(Compila::pulsante("cmdAnteprimaQ1"));
     finestra(QStringLiteral("frmAnteprima"), QStringLiteral("anteprima"));
@@ -285,7 +331,7 @@ int main(int argc, char **argv)
     ProgramFolder dir;
     preparaCartella(dir);
     menu();
-    archivi();
+    archivi(dir);
     giudizi();
     utilita(dir);
     accesso(dir);

@@ -2,4 +2,5 @@
 list(APPEND CORE_SOURCES
     src/app/CarQuad.cpp
     src/app/Impostazioni.cpp
+    src/app/ImpostazioniQuaderlo.cpp
 )

@@ -5,6 +5,7 @@
 #include "archive/ConfrontoNomi.h"
 #include "archive/ElencoAlunni.h"
 #include "archive/ElencoClassi.h"
+#include "archive/frmImportaAlunni.h"
 #include "platform/EventiFuoco.h"
 #include "platform/IconaUscita.h"
 #include "platform/Msg.h"
@@ -86,7 +87,12 @@ void frmModifica::creaControlli()
     QWidget::setTabOrder(cmbClassi, cmbAlunni);
     QWidget::setTabOrder(cmbAlunni, optMaschio);
     QWidget::setTabOrder(optMaschio, optFemmina);
-    QWidget::setTabOrder(optFemmina, cmdFine);
+    cmdImportaAlunni = frmImportaAlunni::creaPulsante(Frame1);
+    cmdImportaAlunni->setGeometry(Ui::twips(5430, 3000, 1815, 840));
+    cmdImportaAlunni->setFont(Ui::font(QStringLiteral("Arial"), 9));
+
+    QWidget::setTabOrder(optFemmina, cmdImportaAlunni);
+    QWidget::setTabOrder(cmdImportaAlunni, cmdFine);
 }
 
 void frmModifica::collegaEventi()
@@ -97,6 +103,7 @@ void frmModifica::collegaEventi()
     fuoco->add(optMaschio, {});
     fuoco->add(optFemmina, {});
     fuoco->add(cmdFine, {});
+    fuoco->add(cmdImportaAlunni, {});
     connect(cmbClassi, &ComboAperto::keyDown, this, &frmModifica::cmbClassi_KeyDown);
     connect(cmbClassi, &ComboAperto::clicked, this, &frmModifica::cmbClassi_Click);
     connect(cmbAlunni, &ComboAperto::keyDown, this, &frmModifica::cmbAlunni_KeyDown);
@@ -110,6 +117,7 @@ void frmModifica::collegaEventi()
             optFemmina_Click();
     });
     connect(cmdFine, &QPushButton::clicked, this, &frmModifica::cmdFine_Click);
+    connect(cmdImportaAlunni, &QPushButton::clicked, this, &frmModifica::cmdImportaAlunni_Click);
 }
 
 void frmModifica::Form_Load()
@@ -127,6 +135,38 @@ void frmModifica::cmdFine_Click()
         menu->activateWindow();
     }
     Forms::unload(Finestre::Archivio);
+}
+
+// Pupils of a register's list join the class chosen, after the import window has shown what happens.
+void frmModifica::cmdImportaAlunni_Click()
+{
+    const QString classe = classeNota(Archivio::leggiClassi());
+    if (classe.isEmpty()) {
+        avviso(QStringLiteral("Scegli prima la classe a cui aggiungere gli alunni."));
+        cmbClassi->setFocus();
+        return;
+    }
+    const QString file = frmImportaAlunni::chiediFile();
+    riattiva();
+    if (file.isEmpty())
+        return;
+    auto *importa = Forms::get<frmImportaAlunni>(Finestre::ImportaAlunni);
+    connect(importa, &frmImportaAlunni::chiuso, this, &frmModifica::importaAlunni_Chiuso, Qt::UniqueConnection);
+    if (importa->apri(classe, file))
+        setEnabled(false);
+    else
+        riattiva();
+}
+
+void frmModifica::importaAlunni_Chiuso(bool scritto)
+{
+    setEnabled(true);
+    riattiva();
+    if (scritto) {
+        RicaricaAlunni = true;
+        cmbAlunni_GotFocus();
+    }
+    cmbAlunni->setFocus();
 }
 
 // --- Class box ---

@@ -37,6 +37,7 @@ public:
     void optMaschio_Click();
     void optFemmina_Click();
     void cmdFine_Click();
+    void cmdImportaAlunni_Click();
 
 protected:
     void closeByTitleBar() override { cmdFine_Click(); }
@@ -58,6 +59,7 @@ private:
     QString classeNota(const Archivio::ElencoClassi &elenco) const;
     bool scriviElencoAlunni(const QString &path, int senza = -1);
     void annullaClasse(int row, const QString &cartella, bool cartellaNuova, bool fileNuovo);
+    void importaAlunni_Chiuso(bool scritto);
 
     QFrame *Frame1;
     QFrame *Frame2;
@@ -70,4 +72,5 @@ private:
     QRadioButton *optMaschio;
     QRadioButton *optFemmina;
     QPushButton *cmdFine;
+    QPushButton *cmdImportaAlunni;
 };

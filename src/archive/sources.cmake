@@ -6,8 +6,10 @@ list(APPEND CORE_SOURCES
     src/archive/ElencoClassi.cpp
     src/archive/CopiaArchivio.cpp
     src/archive/SvuotaArchivio.cpp
+    src/archive/ImportaAlunni.cpp
 )
 list(APPEND GUI_SOURCES
     src/archive/ComboAperto.cpp
     src/archive/frmModifica.cpp
+    src/archive/frmImportaAlunni.cpp
 )

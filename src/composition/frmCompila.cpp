@@ -1,10 +1,15 @@
 #include "composition/frmCompila.h"
 #include "app/CarQuad.h"
+#include "app/ImpostazioniQuaderlo.h"
+#include "archive/ElencoAlunni.h"
 #include "composition/ComboTendina.h"
 #include "composition/EtichettaRighe.h"
 #include "composition/ListaSpunte.h"
+#include "composition/ParoleNote.h"
 #include "composition/TestoQuadro.h"
 #include "platform/Msg.h"
+#include "platform/Ortografia.h"
+#include "platform/SottolineaturaOrtografica.h"
 #include "platform/Paths.h"
 #include "platform/Ui.h"
 #include "printing/StampaQuadro.h"
@@ -31,6 +36,7 @@ QPlainTextEdit *casella(QWidget *parent, const QString &name)
     t->setObjectName(name);
     t->setFont(Ui::font(QStringLiteral("Arial"), 11));
     t->setTabChangesFocus(true);
+    SottolineaturaOrtografica::installa(t);
     return t;
 }
 } // namespace
@@ -254,6 +260,17 @@ void frmCompila::Form_Load()
         SSTabGiudizi->setTabText(i, TitoloQuadro(i + 1));
     }
     aggiornaTestoModificabile();
+    preparaOrtografia();
+}
+
+void frmCompila::preparaOrtografia()
+{
+    SottolineaturaOrtografica::setAttiva(ImpostazioniQuaderlo::controlloOrtografico());
+    const QString classe = cmbClasse->currentText();
+    const QString alunni =
+        classe.isEmpty() ? QString() : Paths::resolve(cartellaClasse(), Archivio::nomeFileAlunni(classe));
+    if (Ortografia::comune().impostaNote(ParoleNote::leggi(alunni)))
+        SottolineaturaOrtografica::aggiornaTutte();
 }
 
 void frmCompila::daiFuoco(QWidget *w)

@@ -93,6 +93,8 @@ private:
     void mostraScheda(int indice);
     bool controllaCaratteri(const QStringList &testi, const QStringList &nomi);
     void aggiornaTestoModificabile();
+    // The spell check as chosen, knowing the words of the class's pupils and of the phrase files.
+    void preparaOrtografia();
     // Writes the composed text (pupils only) and the selection file; the files not written.
     QStringList scriviComposizione(const QString &testo, bool *testoSalvato, bool *sceltaSalvata);
     // Whether OK may store nuovo as section n's text: asked when the stored text was corrected by hand.

@@ -63,6 +63,7 @@ void frmCompila::cmbClasse_Click()
     coloraTesti(0);
     RicaricaAlunni = true;
     rendiCorrenteCartellaClasse();
+    preparaOrtografia();
 }
 
 void frmCompila::cmbClasse_LostFocus()

@@ -4,6 +4,7 @@ list(APPEND CORE_SOURCES
     src/composition/Conferme.cpp
     src/composition/FileGiudizio.cpp
     src/composition/ListaFrasi.cpp
+    src/composition/ParoleNote.cpp
     src/composition/Selezione.cpp
     src/composition/TestoQuadro.cpp
     src/composition/UsoFrasi.cpp

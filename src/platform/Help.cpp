@@ -228,6 +228,7 @@ QString Help::pagina(const QString &finestra)
         {Finestre::Menu, QStringLiteral("menu.html")},
         {Finestre::Login, QStringLiteral("password.html")},
         {Finestre::Archivio, QStringLiteral("archivi.html")},
+        {Finestre::ImportaAlunni, QStringLiteral("importa-alunni.html")},
         {Finestre::Compila, QStringLiteral("giudizi.html")},
         {Finestre::Anteprima, QStringLiteral("anteprima.html")},
         {Finestre::Formati, QStringLiteral("anteprima.html")},

@@ -6,6 +6,7 @@ list(APPEND CORE_SOURCES
     src/platform/Conv.cpp
     src/platform/Drives.cpp
     src/platform/Editor.cpp
+    src/platform/Ortografia.cpp
     src/platform/Paths.cpp
     src/platform/TextFile.cpp
 )
@@ -16,5 +17,6 @@ list(APPEND GUI_SOURCES
     src/platform/IconaUscita.cpp
     src/platform/MappaControlli.cpp
     src/platform/Msg.cpp
+    src/platform/SottolineaturaOrtografica.cpp
     src/platform/Ui.cpp
 )

@@ -4,6 +4,7 @@
 #include "platform/Msg.h"
 #include "platform/Ui.h"
 #include "utilities/FrameImpostazioniStampa.h"
+#include "utilities/FrameOrtografia.h"
 #include "utilities/IconeUtilita.h"
 #include "utilities/ListaCartelle.h"
 #include "utilities/NuovoAnno.h"
@@ -70,6 +71,7 @@ frmUtilita::frmUtilita() : Form(Finestre::Utilita)
                                        &frmUtilita::cmdPreselezione_Click));
     strumenti->addWidget(creaStrumento(QStringLiteral("Frame1"), QStringLiteral("Formati di stampa"),
                                        QStringLiteral("cmdFormati"), IconeUtilita::formati(), &frmUtilita::cmdFormati_Click));
+    strumenti->addWidget(new FrameOrtografia(Frame2));
     strumenti->addStretch(1);
     cmdEsciUtilita = pulsanteIcona(Frame2, QStringLiteral("cmdEsciUtilità"), iconaUscita(),
                                    QStringLiteral("Esci dal modulo Utilità"));

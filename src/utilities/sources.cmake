@@ -6,6 +6,7 @@ list(APPEND CORE_SOURCES
 )
 list(APPEND GUI_SOURCES
     src/utilities/FrameImpostazioniStampa.cpp
+    src/utilities/FrameOrtografia.cpp
     src/utilities/NuovoAnno.cpp
     src/utilities/RicaricaMenu.cpp
     src/utilities/frmUtilita.cpp

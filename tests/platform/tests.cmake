@@ -7,3 +7,4 @@ target_compile_definitions(tst_guida PRIVATE QUADERLO_BUILD_DIR="${CMAKE_BINARY_
 add_dependencies(tst_guida quaderlo_guida)
 quaderlo_test(tst_discopieno platform/tst_DiscoPieno.cpp)
 quaderlo_test(tst_finestre platform/tst_Finestre.cpp)
+quaderlo_test(tst_ortografia platform/tst_Ortografia.cpp)

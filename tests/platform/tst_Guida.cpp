@@ -110,7 +110,7 @@ private slots:
         QTRY_VERIFY(!Help::finestra());
         QCOMPARE(Msg::shown().size(), 1);
         // Each window's F1 opens a page of its own.
-        for (const char *f : {"frmModifica", "frmCompila", "frmFormati", "frmPersonalizza", "frmLogin", "frmUtilità"})
+        for (const char *f : {"frmModifica", "frmImportaAlunni", "frmCompila", "frmFormati", "frmPersonalizza", "frmLogin", "frmUtilità"})
             QVERIFY2(QFileInfo::exists(kGuida + QLatin1Char('/') + Help::pagina(QString::fromUtf8(f))), f);
         QCOMPARE(Help::pagina(QStringLiteral("frmModifica")), QStringLiteral("archivi.html"));
         QCOMPARE(Help::pagina(QStringLiteral("frmSconosciuta")), QStringLiteral("index.html"));
