@@ -1,6 +1,7 @@
 // Phrase use across a class: a section of 5,000 phrases shown for a class of 30 pupils, each with
 // 50 phrases of the section ticked in the selection file; the window's show with its counts, and the count alone.
 #include "menu/Avvio.h"
+#include "composition/ListaSpunte.h"
 #include "composition/UsoFrasi.h"
 #include "composition/frmCompila.h"
 #include "platform/Form.h"
@@ -93,10 +94,17 @@ int main(int argc, char **argv)
         lista->repaint();
     }, 15);
     const double conta = tempo([] { UsoFrasi::perClasse(QStringLiteral("3A"), 1, kFrasi); }, 31);
+    auto *spunte = qobject_cast<ListaSpunte *>(lista);
+    const UsoFrasi::Conteggi uso = UsoFrasi::perClasse(QStringLiteral("3A"), 1, kFrasi);
+    const double conNumeri = tempo([&] { lista->repaint(); }, 31);
+    spunte->mostraConteggi({}, 0);
+    const double senzaNumeri = tempo([&] { lista->repaint(); }, 31);
+    spunte->mostraConteggi(uso.perFrase, uso.alunni);
     std::printf("Section of %d phrases, class of %d pupils with %d ticks each; median, in ms\n", kFrasi, kAlunni, kSpunte);
     std::printf("  show the section with its counts, and paint: %8.2f  (%s 50 ms)\n", mostra,
                 mostra < 50 ? "under" : "NOT under");
     std::printf("  counting alone:                             %8.2f\n", conta);
+    std::printf("  painting the list with counts / without:    %8.2f / %.2f\n", conNumeri, senzaNumeri);
     Forms::unload(QStringLiteral("frmCompila"));
     return 0;
 }
