@@ -7,6 +7,7 @@
 #include "platform/Form.h"
 #include "printing/frmAnteprima.h"
 #include "printing/frmFormati.h"
+#include "utilities/frmFrasi.h"
 #include "utilities/frmPersonalizza.h"
 #include "utilities/frmUtilita.h"
 #include "platform/Finestre.h"
@@ -22,5 +23,6 @@ void Avvio::registraFinestre()
     Forms::registerForm(Finestre::Utilita, [] { return new frmUtilita; });
     Forms::registerForm(Finestre::Formati, [] { return new frmFormati; });
     Forms::registerForm(Finestre::Anteprima, [] { return new frmAnteprima; });
+    Forms::registerForm(Finestre::Frasi, [] { return new frmFrasi; });
     Forms::registerForm(Finestre::ImportaAlunni, [] { return new frmImportaAlunni; });
 }

@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QRadioButton>
+#include <QTableWidget>
 #include <QTextBrowser>
 #include <QToolTip>
 #include <cstdio>
@@ -242,6 +243,22 @@ Form *apriUtilita()
     return Forms::find(QStringLiteral("frmUtilità"));
 }
 
+// The phrase editor, an entry with a gendered pair being written.
+void frasi()
+{
+    clic(pulsante(Forms::find(QStringLiteral("frmUtilità")), "cmdFrasi"));
+    Form *f = Forms::find(QStringLiteral("frmFrasi"));
+    auto *tabella = f ? f->findChild<QTableWidget *>(QStringLiteral("tblFrasi1")) : nullptr;
+    if (!tabella || tabella->rowCount() == 0)
+        return;
+    tabella->selectRow(0);
+    if (auto *frase = f->findChild<QLineEdit *>(QStringLiteral("txtFrase")))
+        frase->setText(QString::fromUtf8("CognomeNome si è inserit§ nel gruppo con serenità: è {un|un'}alunn§ "
+                                         "{sereno e curioso|serena e curiosa}."));
+    finestra(QStringLiteral("frmFrasi"), QStringLiteral("frasi-editor"));
+    clic(pulsante(f, "cmdEsci"));
+}
+
 void utilita(const ProgramFolder &dir)
 {
     Form *u = apriUtilita();
@@ -275,6 +292,7 @@ void utilita(const ProgramFolder &dir)
     finestra(QStringLiteral("frmPersonalizza"), QStringLiteral("titoli"));
     clic(pulsante(Forms::find(QStringLiteral("frmPersonalizza")), "cmdEsciPersonalizza"));
 
+    frasi();
     u = Forms::find(QStringLiteral("frmUtilità"));
     clic(pulsante(u, "cmdPreselezione"));
     if (frmCompila *c = Compila::finestra()) {

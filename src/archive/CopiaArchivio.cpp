@@ -21,7 +21,9 @@ QStringList fileDelProgramma()
 {
     return CartellaProgramma::fileIniziali()
            + QStringList{QStringLiteral("Anno.dat"),   QStringLiteral("Qua.inf"),     QStringLiteral("Titoli.dat"),
-                         QStringLiteral("Classi.dat"), QStringLiteral("presele.dat"), QStringLiteral("Formati.dat")};
+                         QStringLiteral("Classi.dat"), QStringLiteral("presele.dat"), QStringLiteral("Formati.dat"),
+                         // the program's own files: the teacher's words and choices
+                         QStringLiteral("Dizionario.txt"), QStringLiteral("Quaderlo.ini")};
 }
 
 bool copiaCartella(const QString &da, const QString &a, QString *errore)

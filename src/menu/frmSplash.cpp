@@ -9,6 +9,7 @@
 #include "platform/Ui.h"
 #include "archive/SvuotaArchivio.h"
 #include "platform/Finestre.h"
+#include "utilities/FileFrasi.h"
 
 #include <QApplication>
 #include <QDir>
@@ -112,6 +113,7 @@ void frmSplash::Form_Load()
     Paths::setCurrentFolder(Paths::programFolder());
     // What an interrupted run left behind is finished or undone before anything is read.
     SvuotaArchivio::riprendi();
+    FileFrasi::riprendi();
     CartelleSicure::riordina(Paths::programFolder());
     const Lettura anno = Impostazioni::leggiAnno();
     if (anno == Lettura::Mancante) {

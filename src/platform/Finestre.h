@@ -11,5 +11,6 @@ inline const QString Utilita = QString::fromUtf8("frmUtilit\xc3\xa0");
 inline const QString Personalizza = QStringLiteral("frmPersonalizza");
 inline const QString Formati = QStringLiteral("frmFormati");
 inline const QString Anteprima = QStringLiteral("frmAnteprima");
+inline const QString Frasi = QStringLiteral("frmFrasi");
 inline const QString ImportaAlunni = QStringLiteral("frmImportaAlunni");
 } // namespace Finestre

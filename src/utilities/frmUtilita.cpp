@@ -52,7 +52,11 @@ frmUtilita::frmUtilita() : Form(Finestre::Utilita)
     blocco->setObjectName(QStringLiteral("Frame3"));
     cmdNotepad = Ui::button(blocco, QStringLiteral("cmdNotepad"), QStringLiteral("Apri Blocco Note per modifica Quadri e ..."));
     cmdNotepad->setMinimumHeight(32);
-    (new QVBoxLayout(blocco))->addWidget(cmdNotepad);
+    cmdFrasi = Ui::button(blocco, QStringLiteral("cmdFrasi"), QStringLiteral("Modifica le frasi dei quadri"));
+    cmdFrasi->setMinimumHeight(32);
+    auto *bloccoLayout = new QVBoxLayout(blocco);
+    bloccoLayout->addWidget(cmdNotepad);
+    bloccoLayout->addWidget(cmdFrasi);
     grid->addWidget(blocco, 1, 1, Qt::AlignTop);
     grid->addWidget(creaImpostazioniStampa(), 0, 2, 2, 1, Qt::AlignTop);
 
@@ -80,6 +84,7 @@ frmUtilita::frmUtilita() : Form(Finestre::Utilita)
     grid->setRowStretch(1, 1);
 
     connect(cmdNotepad, &QPushButton::clicked, this, &frmUtilita::cmdNotepad_Click);
+    connect(cmdFrasi, &QPushButton::clicked, this, &frmUtilita::cmdFrasi_Click);
     connect(cmdEsciUtilita, &QPushButton::clicked, this, &frmUtilita::cmdEsciUtilita_Click);
 
     Frame2->adjustSize();
@@ -159,6 +164,11 @@ void frmUtilita::cmdFormati_Click()
 void frmUtilita::cmdPersonalizza_Click()
 {
     leaveFor(Finestre::Personalizza);
+}
+
+void frmUtilita::cmdFrasi_Click()
+{
+    leaveFor(Finestre::Frasi);
 }
 
 void frmUtilita::cmdPreselezione_Click()

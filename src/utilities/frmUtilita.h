@@ -21,6 +21,7 @@ public:
     void cmdFormati_Click();
     void cmdPersonalizza_Click();
     void cmdPreselezione_Click();
+    void cmdFrasi_Click();
     void cmdEsciUtilita_Click();
     // Buttons that keep it open.
     void cmdPassword_Click();
@@ -74,4 +75,5 @@ private:
     QLabel *lblDriveImporta, *lblDriveEsporta, *txtSceltaClasse, *Picture1;
     QComboBox *DriveImporta, *drive;
     ListaCartelle *partenza;
+    QPushButton *cmdFrasi; // beside cmdNotepad: the phrase editor
 };

@@ -3,6 +3,7 @@ list(APPEND CORE_SOURCES
     src/utilities/EsportaImporta.cpp
     src/utilities/UnioneGiudizi.cpp
     src/utilities/TitoliQuadri.cpp
+    src/utilities/FileFrasi.cpp
 )
 list(APPEND GUI_SOURCES
     src/utilities/FrameImpostazioniStampa.cpp
@@ -15,4 +16,5 @@ list(APPEND GUI_SOURCES
     src/utilities/IconeUtilita.cpp
     src/utilities/ListaCartelle.cpp
     src/utilities/frmPersonalizza.cpp
+    src/utilities/frmFrasi.cpp
 )

@@ -43,13 +43,15 @@ struct FileIlleggibili {
     }
 };
 
-const QStringList kArchivio = {"Qua.inf", "Anno.dat", "Titoli.dat", "Classi.dat", "3A/ALUNNI.3A", "3A/Rossi Mario.q1"};
+const QStringList kArchivio = {"Qua.inf",      "Anno.dat",          "Titoli.dat",  "Classi.dat",
+                               "3A/ALUNNI.3A", "3A/Rossi Mario.q1", "Dizionario.txt"};
 
 // A portable copy's folder exe holding a teacher's archive with a password.
 void archivio(const ProgramFolder &dir)
 {
     const QList<QByteArray> bytes = {"Maestra\r\nsegreta\r\n", "2026/27\r\n", "Ingresso\r\nObiettivi\r\nPrimo\r\nSecondo\r\n",
-                                     "3A\r\n", "Rossi Mario\r\n 1 \r\n", ansi("Ottimo inizio d'anno, è già più sicuro.\r\n")};
+                                     "3A\r\n", "Rossi Mario\r\n 1 \r\n", ansi("Ottimo inizio d'anno, è già più sicuro.\r\n"),
+                                     "Mariarosa\n"};
     for (int i = 0; i < kArchivio.size(); ++i)
         dir.write("exe/" + kArchivio[i], bytes[i]);
     dir.write("exe/Quaderlo.cfg", "Arial\r\n");

@@ -17,6 +17,7 @@ private slots:
     {
         const ListaFrasi::Destinatario m{false, "Rossi Mario", 1};
         const QByteArray riga = ansi("x=CognomeNome e CognomeNome, brav§ e attent§\r\n");
+        const QByteArray coppie = ansi("{il|la} bambin§ {un|un'}alunn§, {autore|autrice}: CognomeNome è {stato|stata} brav§\r\n");
         const struct {
             QByteArray file;
             ListaFrasi::Destinatario per;
@@ -34,6 +35,13 @@ private slots:
             {riga, {false, "Neri Ugo", 2}, {"x=Neri Ugo e CognomeNome, bravo e attento"}},
             // Preselection: the name stays a placeholder and the ending is always "o".
             {riga, {true, "Bianchi Anna", 0}, {"x=CognomeNome e CognomeNome, bravo e attento"}},
+            // Gendered pairs: the second word for a girl, the first for a boy and in preselection.
+            {coppie, {false, "Bianchi Anna", 0}, {"la bambina un'alunna, autrice: Bianchi Anna è stata brava"}},
+            {coppie, {false, "Neri Ugo", 2}, {"il bambino un alunno, autore: Neri Ugo è stato bravo"}},
+            {coppie, {true, "Bianchi Anna", 0}, {"il bambino un alunno, autore: CognomeNome è stato bravo"}},
+            // A brace without its bar and closing brace stays as written; the pair inside it still counts.
+            {ansi("{il la} {lo|la {x|y|z} }{ {{Il|La}|\r\n"), {false, "B", 0}, {"{il la} {lo|la {x|y|z} }{ {La|"}},
+            {"{|uno}{due|}{lo|l'}altro {un|un'} x\r\n", {false, "B", 1}, {"duelo altro un x"}},
         };
         for (const auto &c : casi)
             QCOMPARE(ListaFrasi::voci(c.file, c.per), c.voci);
