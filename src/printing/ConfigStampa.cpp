@@ -1,6 +1,7 @@
 #include "printing/ConfigStampa.h"
 #include "app/CarQuad.h"
 #include "platform/Conv.h"
+#include "printing/ControlloValori.h"
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
 
@@ -49,4 +50,27 @@ bool ConfigStampa::utilizzabile()
 {
     const auto o = Conv::toInt16(Orientamento);
     return !Carattere.trimmed().isEmpty() && o && (*o == 1 || *o == 2);
+}
+
+ConfigStampa::Problema ConfigStampa::controlla(const Valori &v, const QStringList &titoli)
+{
+    using namespace ControlloValori;
+    QString font = rilettura(QStringLiteral("Carattere"), v.carattere);
+    if (font.isEmpty() && v.carattere.trimmed().isEmpty())
+        font = QStringLiteral("Scegli il carattere.");
+    const std::pair<Campo, QString> esiti[] = {
+        {Campo::Carattere, font},
+        {Campo::AltezzaCarattere, numeroPositivo(QStringLiteral("Altezza del carattere"), v.altezzaCarattere)},
+        {Campo::LunghezzaRiga, numero(QStringLiteral("Lunghezza della riga di stampa"), v.lunghezzaRiga)},
+        {Campo::MargineSinistro, intero16(QStringLiteral("Margine sinistro"), v.margineSinistro)},
+    };
+    for (const auto &[campo, messaggio] : esiti)
+        if (!messaggio.isEmpty())
+            return {campo, messaggio};
+    for (int i = 0; i < 4; ++i) {
+        const QString nome = (QStringLiteral("Margine superiore ") + titoli.value(i)).trimmed();
+        if (const QString m = intero16(nome, v.margineSuperiore[i]); !m.isEmpty())
+            return {Campo(int(Campo::MargineSuperiore1) + i), m};
+    }
+    return {};
 }

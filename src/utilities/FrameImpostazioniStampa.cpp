@@ -4,7 +4,6 @@
 #include "platform/Msg.h"
 #include "platform/Paths.h"
 #include "platform/Ui.h"
-#include "printing/ControlloValori.h"
 #include "printing/ElencoCaratteri.h"
 #include "printing/ConfigStampa.h"
 #include "platform/EventiFuoco.h"
@@ -182,28 +181,17 @@ void FrameImpostazioniStampa::OptVerticale_Click()
 
 bool FrameImpostazioniStampa::controlla()
 {
-    using namespace ControlloValori;
-    QList<std::pair<QString, QWidget *>> problemi;
-    QString font = rilettura(QStringLiteral("Carattere"), cmbFont->currentText());
-    if (font.isEmpty() && cmbFont->currentText().trimmed().isEmpty())
-        font = QStringLiteral("Scegli il carattere.");
-    problemi << std::pair{font, static_cast<QWidget *>(cmbFont)}
-             << std::pair{numeroPositivo(QStringLiteral("Altezza del carattere"), txtSizeFont->text()),
-                          static_cast<QWidget *>(txtSizeFont)}
-             << std::pair{numero(QStringLiteral("Lunghezza della riga di stampa"), txtLunghezzaRiga->text()),
-                          static_cast<QWidget *>(txtLunghezzaRiga)}
-             << std::pair{intero16(QStringLiteral("Margine sinistro"), txtMargineSx->text()),
-                          static_cast<QWidget *>(txtMargineSx)};
+    ConfigStampa::Valori v{cmbFont->currentText(), txtSizeFont->text(), txtLunghezzaRiga->text(), txtMargineSx->text(), {}};
     for (int i = 0; i < 4; ++i)
-        problemi << std::pair{intero16(LblMargineSupQ[i]->text().trimmed(), txtSup[i]->text()),
-                              static_cast<QWidget *>(txtSup[i])};
-    for (const auto &[messaggio, box] : problemi)
-        if (!messaggio.isEmpty()) {
-            Msg::warn(messaggio);
-            box->setFocus();
-            return false;
-        }
-    return true;
+        v.margineSuperiore[i] = txtSup[i]->text();
+    const auto problema = ConfigStampa::controlla(v, {TitoloQuadro(1), TitoloQuadro(2), TitoloQuadro(3), TitoloQuadro(4)});
+    if (problema.campo == ConfigStampa::Campo::Nessuno)
+        return true;
+    QWidget *const caselle[] = {nullptr, cmbFont, txtSizeFont, txtLunghezzaRiga, txtMargineSx,
+                                txtSup[0], txtSup[1], txtSup[2], txtSup[3]};
+    Msg::warn(problema.messaggio);
+    caselle[int(problema.campo)]->setFocus();
+    return false;
 }
 
 bool FrameImpostazioniStampa::cmdOkCfg_Click()

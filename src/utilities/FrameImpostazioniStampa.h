@@ -32,7 +32,7 @@ private:
     QLineEdit *casella(const QString &name);
     QLabel *unita(const QString &name, const QString &text);
     QWidget *creaOrientamento();
-    // The first box whose value cannot be saved: message and box; nothing when all are good.
+    // Shows the first value that cannot be saved and puts the focus on its box; true when all are good.
     bool controlla();
 
     QComboBox *cmbFont = nullptr;

@@ -5,6 +5,7 @@
 #include "platform/Ui.h"
 #include "utilities/FrameImpostazioniStampa.h"
 #include "utilities/FrameOrtografia.h"
+#include "utilities/FrameUnione.h"
 #include "utilities/IconeUtilita.h"
 #include "utilities/ListaCartelle.h"
 #include "utilities/NuovoAnno.h"
@@ -46,7 +47,8 @@ frmUtilita::frmUtilita() : Form(Finestre::Utilita)
     grid->setHorizontalSpacing(14);
     grid->setVerticalSpacing(10);
     grid->addWidget(creaEsportaImporta(), 0, 0, 2, 1, Qt::AlignTop);
-    grid->addWidget(creaUnione(), 0, 1, Qt::AlignTop);
+    frameUnione = new FrameUnione(Frame2);
+    grid->addWidget(frameUnione, 0, 1, Qt::AlignTop);
 
     auto *blocco = new QGroupBox(QStringLiteral("Apri Blocco Note"), Frame2);
     blocco->setObjectName(QStringLiteral("Frame3"));
@@ -118,8 +120,7 @@ void frmUtilita::Form_Load()
     show();
     RicaricaClassi = true;
     frameStampa->riempi();
-    for (int n = 1; n <= 4; ++n)
-        cmdUnisciQ[n - 1]->setText(TitoloQuadro(n));
+    frameUnione->riempi();
 }
 
 bool frmUtilita::eventFilter(QObject *watched, QEvent *event)
@@ -128,20 +129,11 @@ bool frmUtilita::eventFilter(QObject *watched, QEvent *event)
         const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
         // Coming back to the window, or from a list that dropped down, is not a new focus.
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-            if (watched == cmbClasse)
-                cmbClasse_GotFocus();
-            else if (watched == drive)
+            if (watched == drive)
                 drive_GotFocus();
             else if (watched == DriveImporta)
                 DriveImporta_GotFocus();
         }
-    } else if (watched == cmbClasse && event->type() == QEvent::DragEnter) {
-        event->accept();
-        return true;
-    } else if (watched == cmbClasse && event->type() == QEvent::Drop) {
-        event->accept();
-        cmbClasse_DragDrop();
-        return true;
     }
     return Form::eventFilter(watched, event);
 }

@@ -2,6 +2,7 @@
 #include "platform/Form.h"
 
 class FrameImpostazioniStampa;
+class FrameUnione;
 class QComboBox;
 class QFrame;
 class QGroupBox;
@@ -28,16 +29,6 @@ public:
     void cmdNotepad_Click();
     void cmdNuovoAnno_Click();
 
-    // Merging a class's judgments.
-    void cmdUnisciQ1_Click() { unisciQuadro(1); }
-    void cmdUnisciQ2_Click() { unisciQuadro(2); }
-    void cmdUnisciQ3_Click() { unisciQuadro(3); }
-    void cmdUnisciQ4_Click() { unisciQuadro(4); }
-    void Unisci();
-    void cmbClasse_GotFocus();
-    void cmbClasse_Click();
-    void cmbClasse_DragDrop();
-
     // Export and import of a class.
     void cmdImporta_Click();
     void cmdEsporta_Click();
@@ -55,22 +46,18 @@ protected:
 
 private:
     QGroupBox *creaEsportaImporta();
-    QGroupBox *creaUnione();
     QGroupBox *creaStrumento(const QString &frame, const QString &caption, const QString &button, const QIcon &icon,
                              void (frmUtilita::*handler)());
     QWidget *creaImpostazioniStampa();
-    void unisciQuadro(int n);
-    void ricaricaClassi();
     void riempiDrive(QComboBox *lista);
     void importaElencata();
     void leaveFor(const QString &form);
 
     QFrame *Frame2;
     FrameImpostazioniStampa *frameStampa = nullptr; // "FrameImpostazioniStampa"
+    FrameUnione *frameUnione = nullptr;
     QPushButton *cmdNotepad, *cmdPersonalizza, *cmdPassword, *cmdNuovoAnno, *cmdPreselezione, *cmdFormati;
     QPushButton *cmdEsciUtilita;
-    QComboBox *cmbClasse;
-    QPushButton *cmdUnisciQ[4];
     QPushButton *cmdImporta, *cmdEsporta, *cmdEsportaImporta;
     QLabel *lblDriveImporta, *lblDriveEsporta, *txtSceltaClasse, *Picture1;
     QComboBox *DriveImporta, *drive;

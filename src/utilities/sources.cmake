@@ -12,7 +12,7 @@ list(APPEND GUI_SOURCES
     src/utilities/RicaricaMenu.cpp
     src/utilities/frmUtilita.cpp
     src/utilities/frmUtilitaEsporta.cpp
-    src/utilities/frmUtilitaUnione.cpp
+    src/utilities/FrameUnione.cpp
     src/utilities/IconeUtilita.cpp
     src/utilities/ListaCartelle.cpp
     src/utilities/frmPersonalizza.cpp

@@ -12,49 +12,18 @@
 #include <QFile>
 #include <QMap>
 
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
-
 namespace {
-// Files unreadable for its lifetime (when root, the process acts meanwhile as an ordinary user).
-struct FileIlleggibili {
-    const ProgramFolder &dir;
-    QStringList files;
-    bool dropped = false;
-    FileIlleggibili(const ProgramFolder &d, const QStringList &f) : dir(d), files(f)
-    {
-        for (const QString &n : files)
-            QFile::setPermissions(dir.file(n), QFileDevice::WriteOwner);
-        QFile::setPermissions(dir.path(), QFileDevice::Permissions(0x7777));
-#ifdef Q_OS_UNIX
-        dropped = ::geteuid() == 0 && ::seteuid(65534) == 0;
-#endif
-    }
-    ~FileIlleggibili()
-    {
-#ifdef Q_OS_UNIX
-        if (dropped && ::seteuid(0) != 0)
-            qFatal("FileIlleggibili: cannot act as root again");
-#endif
-        for (const QString &n : files)
-            QFile::setPermissions(dir.file(n), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    }
-};
-
 const QStringList kArchivio = {"Qua.inf",      "Anno.dat",          "Titoli.dat",  "Classi.dat",
                                "3A/ALUNNI.3A", "3A/Rossi Mario.q1", "Dizionario.txt"};
 
 // A portable copy's folder exe holding a teacher's archive with a password.
 void archivio(const ProgramFolder &dir)
 {
-    const QList<QByteArray> bytes = {"Maestra\r\nsegreta\r\n", "2026/27\r\n", "Ingresso\r\nObiettivi\r\nPrimo\r\nSecondo\r\n",
-                                     "3A\r\n", "Rossi Mario\r\n 1 \r\n", ansi("Ottimo inizio d'anno, è già più sicuro.\r\n"),
-                                     "Mariarosa\n"};
-    for (int i = 0; i < kArchivio.size(); ++i)
-        dir.write("exe/" + kArchivio[i], bytes[i]);
-    dir.write("exe/Quaderlo.cfg", "Arial\r\n");
+    dir.writeSettings("Maestra\r\nsegreta\r\n", "exe/");
+    dir.write("exe/Titoli.dat", "Ingresso\r\nObiettivi\r\nPrimo\r\nSecondo\r\n");
+    dir.writeArchive({{"3A", {{"Rossi Mario", 1}}}}, "exe/");
+    dir.write("exe/3A/Rossi Mario.q1", ansi("Ottimo inizio d'anno, è già più sicuro.\r\n"));
+    dir.write("exe/Dizionario.txt", "Mariarosa\n");
     dir.write("exe/quaderlo", "the executable");
 }
 } // namespace
@@ -128,12 +97,10 @@ private slots:
     {
         // An unreadable Qua.inf is named and ends the program; the file stays.
         ProgramFolder dir;
-        dir.write("Anno.dat", "2026/27\r\n");
-        dir.write("Titoli.dat", "Ingresso\r\nObiettivi\r\nPrimo\r\nSecondo\r\n");
-        dir.write("Qua.inf", "Maestra\r\nsegreta\r\n");
+        dir.writeSettings("Maestra\r\nsegreta\r\n");
         Msg::queueAnswer(Msg::ResOk);
         {
-            FileIlleggibili illeggibili(dir, {"Qua.inf"});
+            ReadOnlyFolder illeggibili(dir.path(), {"Qua.inf"});
             startProgram();
         }
         QVERIFY2(Msg::shown().size() == 1 && Msg::shown()[0].text.contains(QDir::toNativeSeparators(dir.file("Qua.inf"))),
@@ -148,7 +115,7 @@ private slots:
         for (auto it = file.begin(); it != file.end(); ++it)
             altra.write(it.key(), it.value());
         {
-            FileIlleggibili illeggibili(altra, file.keys());
+            ReadOnlyFolder illeggibili(altra.path(), file.keys());
             startProgram();
             QVERIFY(Msg::shown().isEmpty() && FileFormati::leggiOCrea()[0].carattere == "Arial");
         }

@@ -10,13 +10,7 @@
 namespace {
 const QStringList kDati = {"Quaderlo.cfg", "quadro1.txt", "quadro2.txt", "quadro3.txt", "quadro4.txt"};
 
-QByteArray leggi(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-QByteArray sorgente(const QString &name) { return leggi(QUADERLO_SOURCE_DIR "/data/" + name); }
+QByteArray sorgente(const QString &name) { return readFile(QUADERLO_SOURCE_DIR "/data/" + name); }
 
 struct Esito { int code = -1; QByteArray out; };
 
@@ -36,7 +30,7 @@ QMap<QString, QPair<QByteArray, QDateTime>> fotografia(const QString &folder)
 {
     QMap<QString, QPair<QByteArray, QDateTime>> out;
     for (QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories); it.hasNext();)
-        out.insert(QDir(folder).relativeFilePath(it.next()), {leggi(it.filePath()), it.fileInfo().lastModified()});
+        out.insert(QDir(folder).relativeFilePath(it.next()), {readFile(it.filePath()), it.fileInfo().lastModified()});
     return out;
 }
 } // namespace
@@ -71,14 +65,14 @@ private slots:
         QVERIFY2(inst.code == 0, inst.out.constData());
         QVERIFY(QFileInfo(prefix("/bin/quaderlo")).isExecutable());
         for (const QString &name : kDati)
-            QCOMPARE(leggi(prefix("/share/quaderlo/") + name), sorgente(name));
-        QVERIFY(leggi(prefix("/share/quaderlo/Aiuto.chm")).startsWith("ITSF"));
+            QCOMPARE(readFile(prefix("/share/quaderlo/") + name), sorgente(name));
+        QVERIFY(readFile(prefix("/share/quaderlo/Aiuto.chm")).startsWith("ITSF"));
         for (const char *f : {"/share/quaderlo/Guida/index.html", "/share/icons/hicolor/256x256/apps/quaderlo.png"})
             QVERIFY2(QFileInfo::exists(prefix(f)), f);
         const QString entry = prefix("/share/applications/quaderlo.desktop");
         for (const char *line : {"\nName=Quaderlo\n", "\nExec=quaderlo\n", "\nIcon=quaderlo\n", "\nCategories=Education;\n",
                                  "\nComment=Archivio delle classi"})
-            QVERIFY2(leggi(entry).contains(line), line);
+            QVERIFY2(readFile(entry).contains(line), line);
         // One main category: the validator has nothing to say.
         const QString validatore = QStandardPaths::findExecutable("desktop-file-validate");
         if (!validatore.isEmpty()) {
@@ -95,10 +89,10 @@ private slots:
         QVERIFY(QDir().mkpath(m_tmp.filePath("casa")));
         avviaInstallato();
         for (const QString &name : kDati)
-            QCOMPARE(leggi(utente(name)), sorgente(name));
-        QCOMPARE(leggi(utente("Aiuto.chm")), leggi(prefix("/share/quaderlo/Aiuto.chm")));
+            QCOMPARE(readFile(utente(name)), sorgente(name));
+        QCOMPARE(readFile(utente("Aiuto.chm")), readFile(prefix("/share/quaderlo/Aiuto.chm")));
         // The program's own settings files are made in the user's folder, never beside the executable.
-        QVERIFY(leggi(utente("Qua.inf")) == "Quaderlo\r\n\r\n" && QFileInfo::exists(utente("Titoli.dat")));
+        QVERIFY(readFile(utente("Qua.inf")) == "Quaderlo\r\n\r\n" && QFileInfo::exists(utente("Titoli.dat")));
         QCOMPARE(QDir(prefix("/bin")).entryList(QDir::Files | QDir::Hidden), QStringList{"quaderlo"});
 
         // The teacher answers the year; a second start then changes nothing at all.

@@ -7,4 +7,5 @@ target_compile_definitions(tst_guida PRIVATE QUADERLO_BUILD_DIR="${CMAKE_BINARY_
 add_dependencies(tst_guida quaderlo_guida)
 quaderlo_test(tst_discopieno platform/tst_DiscoPieno.cpp)
 quaderlo_test(tst_finestre platform/tst_Finestre.cpp)
+quaderlo_test(tst_editor platform/tst_Editor.cpp)
 quaderlo_test(tst_ortografia platform/tst_Ortografia.cpp)

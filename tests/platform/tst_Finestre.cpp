@@ -40,8 +40,8 @@ private slots:
         QCOMPARE(Forms::placeInside(area, QSize(1400, 800)).topLeft(), area.topLeft());
     }
 
-    // A window taller than the screen scrolls; its controls keep their places and take clicks.
-    void aLargerWindowShrinksAndStillTakesClicks()
+    // A window taller than the screen scrolls; its controls keep their places and take clicks; frames stay centred.
+    void aLargerWindowScrollsFramesStayCentred()
     {
         ProgramFolder dir;
         const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
@@ -62,6 +62,14 @@ private slots:
             const QPoint centro = w.findChild<QFrame *>(QStringLiteral("Frame1"))->rect().center();
             QCOMPARE(w.childAt(w.findChild<QFrame *>(QStringLiteral("Frame1"))->mapTo(&w, centro))->objectName(),
                      QStringLiteral("Frame1"));
+            // Whenever it changes size its frames are centred, cut off on every side when it is smaller.
+            for (const int d : {100, -100}) {
+                if (scorre)
+                    break;
+                w.resize(design + QSize(d, d));
+                QTRY_COMPARE(w.findChild<QFrame *>(QStringLiteral("Frame1"))->pos(), QPoint(40 + d, 40 + d) / 2);
+                QCOMPARE(w.findChild<QFrame *>(QStringLiteral("Frame2"))->pos(), QPoint(20 + d, 20 + d) / 2);
+            }
         }
     }
 };

@@ -49,8 +49,7 @@ void ProgramFolder::write(const QString &name, const QByteArray &bytes) const
 
 QByteArray ProgramFolder::read(const QString &name) const
 {
-    QFile f(file(name));
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    return readFile(file(name));
 }
 
 bool ProgramFolder::exists(const QString &name) const
@@ -61,6 +60,43 @@ bool ProgramFolder::exists(const QString &name) const
 void ProgramFolder::mkdir(const QString &name) const
 {
     QDir(m_dir.path()).mkpath(name);
+}
+
+void ProgramFolder::writeSettings(const QByteArray &quaInf, const QString &under) const
+{
+    write(under + QStringLiteral("Anno.dat"), "2026/27\r\n");
+    write(under + QStringLiteral("Qua.inf"), quaInf);
+    write(under + QStringLiteral("Titoli.dat"), defaultTitles());
+    write(under + QStringLiteral("Quaderlo.cfg"), printConfig());
+}
+
+void ProgramFolder::writeArchive(const QList<std::pair<QString, Pupils>> &classes, const QString &under) const
+{
+    QByteArray list;
+    for (const auto &[name, pupils] : classes) {
+        list += name.toLatin1() + "\r\n";
+        QByteArray alunni;
+        for (const auto &[pupil, gender] : pupils)
+            alunni += pupil.toLatin1() + "\r\n " + QByteArray::number(gender) + " \r\n";
+        write(under + name + QStringLiteral("/ALUNNI.") + name, alunni);
+    }
+    write(under + QStringLiteral("Classi.dat"), list);
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+QByteArray defaultTitles()
+{
+    return ansi("Sit. Iniziale\r\nFinalità\r\nVal. 1° Q.\r\nVal. 2° Q.\r\n");
+}
+
+QByteArray printConfig(int orientation)
+{
+    return "Arial\r\n12\r\n190\r\n " + QByteArray::number(orientation) + " \r\n40\r\n105\r\n170\r\n235\r\n 20 \r\n";
 }
 
 QByteArray ansi(const char *utf8)
@@ -84,6 +120,13 @@ Form *startProgram()
     Form *f = Forms::get(QStringLiteral("frmSplash"));
     f->Form_Load();
     return f;
+}
+
+Form *restartProgram()
+{
+    Forms::resetAll();
+    CarQuad::reset();
+    return startProgram();
 }
 
 namespace {
@@ -201,12 +244,15 @@ void typeText(QWidget *w, const QString &text)
     QTest::keyClick(w, Qt::Key_Return);
 }
 
-ReadOnlyFolder::ReadOnlyFolder(const QString &path) : m_path(path)
+ReadOnlyFolder::ReadOnlyFolder(const QString &path, const QStringList &unreadableFiles) : m_path(path), m_files(unreadableFiles)
 {
-    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup
-                                    | QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther);
+    for (const QString &f : m_files)
+        QFile::setPermissions(QDir(path).filePath(f), QFileDevice::WriteOwner);
+    const auto readOnly = QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup | QFileDevice::ExeGroup
+                        | QFileDevice::ReadOther | QFileDevice::ExeOther;
+    QFile::setPermissions(path, m_files.isEmpty() ? readOnly : QFileDevice::Permissions(0x7777));
 #ifdef Q_OS_UNIX
-    // Root writes anywhere: act as nobody while the folder is read-only.
+    // Root reads and writes anywhere: act as nobody meanwhile.
     if (::geteuid() == 0)
         m_dropped = ::seteuid(65534) == 0;
 #endif
@@ -218,6 +264,8 @@ ReadOnlyFolder::~ReadOnlyFolder()
     if (m_dropped && ::seteuid(0) != 0)
         qFatal("ReadOnlyFolder: cannot act as root again");
 #endif
+    for (const QString &f : m_files)
+        QFile::setPermissions(QDir(m_path).filePath(f), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     QFile::setPermissions(m_path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 

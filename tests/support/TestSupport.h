@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
+#include <utility>
 
 class Form;
 class QAbstractButton;
@@ -26,12 +27,26 @@ public:
     bool exists(const QString &name) const;
     void mkdir(const QString &name) const;
 
+    // A program in use: school year, user without password (or that Qua.inf), default titles,
+    // the installed print configuration; the main menu then asks nothing.
+    void writeSettings(const QByteArray &quaInf = "Quaderlo\r\n\r\n", const QString &under = QString()) const;
+    // Classi.dat and each class's pupil list ("ALUNNI." + class), a pupil as name and gender code.
+    // Both write under a subfolder of the program folder when given ("exe/").
+    using Pupils = QList<std::pair<QString, int>>;
+    void writeArchive(const QList<std::pair<QString, Pupils>> &classes, const QString &under = QString()) const;
+
 private:
     QTemporaryDir m_dir;
 };
 
+// A file's bytes, "<missing>" when it cannot be read.
+QByteArray readFile(const QString &path);
 // Windows-1252 bytes of a UTF-8 literal, for byte-for-byte comparisons.
 QByteArray ansi(const char *utf8);
+// Titoli.dat with the four default titles.
+QByteArray defaultTitles();
+// Quaderlo.cfg as installed (Arial 12, line 190, top margins 40 105 170 235, left 20), in that orientation.
+QByteArray printConfig(int orientation = 1);
 
 // Finds a control by object name inside a window (or anywhere when top is null).
 template <class T> T *control(QWidget *top, const QString &name)
@@ -44,6 +59,8 @@ template <class T> T *control(QWidget *top, const QString &name)
 Form *window(const QString &name);
 // Runs the program's start-up: the main menu's set-up.
 Form *startProgram();
+// Starts the program again on the same folder, as a new process would.
+Form *restartProgram();
 
 // Mouse clicks as a user's mouse makes them: sent to the top-level window at the control's place
 // (its centre by default), so that Qt's own hit-testing picks the widget. A control that is hidden,
@@ -65,16 +82,18 @@ QString toolTipAt(QWidget *w, QPoint pos = QPoint(-1, -1));
 // Types into the focused widget, then presses Enter, with events as a user would.
 void typeText(QWidget *w, const QString &text);
 
-// Makes a folder read-only for its lifetime; when the tests run as root, the process also acts
-// as an ordinary user meanwhile, so that writing there really fails.
+// Makes a folder read-only for its lifetime, or only the files given unreadable in a folder anybody may
+// write; when the tests run as root, the process also acts as an ordinary user meanwhile, so that
+// writing or reading there really fails.
 class ReadOnlyFolder
 {
 public:
-    explicit ReadOnlyFolder(const QString &path);
+    explicit ReadOnlyFolder(const QString &path, const QStringList &unreadableFiles = {});
     ~ReadOnlyFolder();
 
 private:
     QString m_path;
+    QStringList m_files;
     bool m_dropped = false;
 };
 

@@ -3,6 +3,7 @@
 #include "TestSupport.h"
 
 #include "app/CarQuad.h"
+#include "platform/Finestre.h"
 #include "platform/Form.h"
 #include "platform/Msg.h"
 #include "platform/Paths.h"
@@ -19,27 +20,20 @@
 #include <QPushButton>
 
 namespace UtilitaTest {
-inline const QString kUtilita = QString::fromUtf8("frmUtilità");
+inline const QString kUtilita = Finestre::Utilita;
 
-// Settings of a program already in use, so that the main menu asks nothing.
-inline void impostazioni(const ProgramFolder &dir)
-{
-    dir.write("Anno.dat", "2026/27\r\n");
-    dir.write("Qua.inf", "Quaderlo\r\n\r\n");
-    dir.write("Titoli.dat", ansi("Sit. Iniziale\r\nFinalità\r\nVal. 1° Q.\r\nVal. 2° Q.\r\n"));
-    dir.write("Quaderlo.cfg", "Arial\r\n12\r\n190\r\n 1 \r\n40\r\n105\r\n170\r\n235\r\n 20 \r\n");
-}
+inline void impostazioni(const ProgramFolder &dir) { dir.writeSettings(); }
 
 // From the main menu into the utilities window.
 inline frmUtilita *entra()
 {
-    clickAt(control<QPushButton>(window(QStringLiteral("frmSplash")), QString::fromUtf8("cmdUtilità")));
+    clickAt(control<QPushButton>(window(Finestre::Menu), QString::fromUtf8("cmdUtilità")));
     return qobject_cast<frmUtilita *>(window(kUtilita));
 }
 
 inline frmUtilita *apri(const ProgramFolder &dir)
 {
-    impostazioni(dir);
+    dir.writeSettings();
     startProgram();
     return entra();
 }

@@ -7,8 +7,6 @@
 using namespace UtilitaTest;
 
 namespace {
-const QByteArray kPredefiniti = ansi("Sit. Iniziale\r\nFinalità\r\nVal. 1° Q.\r\nVal. 2° Q.\r\n");
-
 QLineEdit *box(int n) { return control<QLineEdit>(window("frmPersonalizza"), QStringLiteral("txtTitoloQuadro%1").arg(n)); }
 QPushButton *button(const char *form, const char *name) { return control<QPushButton>(window(form), name); }
 Form *personalizza(const QStringList &titles = {})
@@ -52,28 +50,34 @@ private slots:
         }
     }
 
+    // Saved titles reach every reader through the reloaded main menu, which asks the password again first.
     void newTitlesReachEveryReader()
     {
         ProgramFolder dir;
-        dir.write("Classi.dat", "3A\r\n");
-        apri(dir);
-        QPointer<Form> menu = window(QStringLiteral("frmSplash"));
+        dir.writeSettings("Quaderlo\r\nSegreto\r\n");
+        startProgram();
+        typeText(control<QLineEdit>(window("frmLogin"), "txtPassword"), QStringLiteral("Segreto"));
+        QPointer<Form> menu = window(Finestre::Menu);
+        QVERIFY(menu->isEnabled());
+        entra();
         personalizza();
         QTRY_VERIFY(!window(kUtilita));
         for (int n = 1; n <= 4; ++n)
             QCOMPARE(box(n)->text(), CarQuad::TitoloQuadro(n));
-        const QStringList t = {"Situazione iniziale!", "Obiettivi", QString::fromUtf8("1° quadrimestre"),
-                               QString::fromUtf8("Finalità educative")};
+        const QStringList t = {"Situazione iniziale!", "", QString::fromUtf8("1° quadrimestre"), QString::fromUtf8("Finalità educative")};
         for (int n = 1; n <= 4; ++n)
             box(n)->setText(t[n - 1]);
         clickAt(button("frmPersonalizza", "cmdOkPersomalizza"));
-        QCOMPARE(dir.read("Titoli.dat"), ansi("Situazione iniziale!\r\nObiettivi\r\n1° quadrimestre\r\nFinalità educative\r\n"));
+        QCOMPARE(dir.read("Titoli.dat"), ansi("Situazione iniziale!\r\n\r\n1° quadrimestre\r\nFinalità educative\r\n"));
         QTRY_VERIFY(menu.isNull() && !window(QStringLiteral("frmPersonalizza")));
-        QVERIFY(window(QStringLiteral("frmSplash"))->isEnabled() && !window(QStringLiteral("frmLogin")));
-        // Read back as they were typed at the next start: the merge buttons and the composition window's tabs.
-        Forms::resetAll();
-        CarQuad::reset();
-        startProgram();
+
+        // The reloaded menu stays disabled until the password is given.
+        Form *login = window("frmLogin");
+        QVERIFY(login->isVisible() && !window(Finestre::Menu)->isEnabled());
+        typeText(control<QLineEdit>(login, "txtPassword"), QStringLiteral("Segreto"));
+        QVERIFY(window(Finestre::Menu)->isEnabled() && !login->isVisible());
+
+        // Read back as typed: the merge buttons and the composition window's tabs.
         entra();
         for (int n = 1; n <= 4; ++n)
             QCOMPARE(pulsante(QStringLiteral("cmdUnisciQ%1").arg(n))->text(), t[n - 1]);
@@ -97,7 +101,7 @@ private slots:
             QVERIFY(window(kUtilita)->isVisible() && window(kUtilita)->isEnabled());
             QCOMPARE(pulsante(QStringLiteral("cmdUnisciQ1"))->text(), QStringLiteral("Sit. Iniziale"));
         }
-        QVERIFY(dir.read("Titoli.dat") == kPredefiniti && Msg::shown().isEmpty());
+        QVERIFY(dir.read("Titoli.dat") == defaultTitles() && Msg::shown().isEmpty());
 
         // A refused title: told, the focus on its box.
         Form *menu = window(QStringLiteral("frmSplash"));
@@ -116,40 +120,8 @@ private slots:
             clickAt(button("frmPersonalizza", "cmdOkPersomalizza"));
         }
         QVERIFY(Msg::shown().size() == 2 && Msg::shown().last().text.startsWith(QStringLiteral("Impossibile salvare i titoli.\n\r Titoli.dat: ")));
-        QVERIFY(dir.read("Titoli.dat") == kPredefiniti && CarQuad::TitoloQuadro3 == QString::fromUtf8("Val. 1° Q."));
+        QVERIFY(dir.read("Titoli.dat") == defaultTitles() && CarQuad::TitoloQuadro3 == QString::fromUtf8("Val. 1° Q."));
         QVERIFY(f->isVisible() && window(QStringLiteral("frmSplash")) == menu);
-    }
-
-    void afterAPasswordChangeSavingAsksThePasswordFirst()
-    {
-        ProgramFolder dir;
-        frmUtilita *u = apri(dir);
-        // Changed from the utilities window, which waits meanwhile; Annulla first changes nothing.
-        for (const char *tasto : {"cmdCancel", "cmdOK"}) {
-            clic(QStringLiteral("cmdPassword"));
-            QVERIFY(!u->isEnabled() && !window(QStringLiteral("frmSplash"))->isEnabled());
-            control<QLineEdit>(window(QStringLiteral("frmLogin")), QStringLiteral("txtPassword"))->setText(QStringLiteral("Segreto"));
-            clickAt(button("frmLogin", tasto));
-            QVERIFY(u->isEnabled() && !window(QStringLiteral("frmLogin"))->isVisible());
-        }
-        QCOMPARE(dir.read("Qua.inf"), QByteArray("Quaderlo\r\nSegreto\r\n"));
-        Form *login = window(QStringLiteral("frmLogin"));
-        auto *password = login->findChild<QLineEdit *>(QStringLiteral("txtPassword"));
-
-        personalizza({"Uno", "", "Tre", "Quattro"}); // an empty title
-        clickAt(button("frmPersonalizza", "cmdOkPersomalizza"));
-        QCOMPARE(dir.read("Titoli.dat"), QByteArray("Uno\r\n\r\nTre\r\nQuattro\r\n"));
-        QVERIFY(CarQuad::TitoloQuadro2.isEmpty() && login->isVisible() && password->text().isEmpty());
-        QTest::keyClicks(password, QStringLiteral("abc"));
-        // The reloaded menu stays disabled until the password is accepted.
-        Form *menu = window(QStringLiteral("frmSplash"));
-        QVERIFY(menu->isVisible() && !menu->isEnabled());
-        Msg::queueAnswer(Msg::ResOk);
-        clickAt(button("frmLogin", "cmdOK"));
-        QVERIFY(!menu->isEnabled());
-        password->setText(QStringLiteral("Segreto"));
-        clickAt(button("frmLogin", "cmdOK"));
-        QVERIFY(menu->isEnabled() && !login->isVisible());
     }
 };
 

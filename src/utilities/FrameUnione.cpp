@@ -1,44 +1,70 @@
-// The "Unione Giudizi" frame of the utilities window.
+#include "utilities/FrameUnione.h"
 #include "app/CarQuad.h"
+#include "platform/EventiFuoco.h"
 #include "platform/Msg.h"
-#include "platform/Paths.h"
 #include "platform/Ui.h"
 #include "utilities/UnioneGiudizi.h"
-#include "utilities/frmUtilita.h"
 
 #include <QComboBox>
+#include <QEvent>
+#include <QFocusEvent>
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QPushButton>
 
 using namespace CarQuad;
 
-QGroupBox *frmUtilita::creaUnione()
+FrameUnione::FrameUnione(QWidget *parent) : QGroupBox(QStringLiteral("Unione Giudizi"), parent)
 {
-    auto *box = new QGroupBox(QStringLiteral("Unione Giudizi"), Frame2);
-    box->setObjectName(QStringLiteral("frameUnione"));
-    cmbClasse = new QComboBox(box);
+    setObjectName(QStringLiteral("frameUnione"));
+    cmbClasse = new QComboBox(this);
     cmbClasse->setObjectName(QStringLiteral("cmbClasse"));
     cmbClasse->setMinimumWidth(220);
     cmbClasse->setAcceptDrops(true);
     cmbClasse->installEventFilter(this);
-    auto *grid = new QGridLayout(box);
+    auto *grid = new QGridLayout(this);
     grid->addWidget(cmbClasse, 0, 0, 1, 2);
     for (int n = 1; n <= 4; ++n) {
-        QPushButton *b = Ui::button(box, QStringLiteral("cmdUnisciQ%1").arg(n), QString());
+        QPushButton *b = Ui::button(this, QStringLiteral("cmdUnisciQ%1").arg(n), QString());
         b->setMinimumHeight(30);
         cmdUnisciQ[n - 1] = b;
         grid->addWidget(b, 1 + (n - 1) / 2, (n - 1) % 2);
     }
-    connect(cmdUnisciQ[0], &QPushButton::clicked, this, &frmUtilita::cmdUnisciQ1_Click);
-    connect(cmdUnisciQ[1], &QPushButton::clicked, this, &frmUtilita::cmdUnisciQ2_Click);
-    connect(cmdUnisciQ[2], &QPushButton::clicked, this, &frmUtilita::cmdUnisciQ3_Click);
-    connect(cmdUnisciQ[3], &QPushButton::clicked, this, &frmUtilita::cmdUnisciQ4_Click);
-    connect(cmbClasse, &QComboBox::activated, this, &frmUtilita::cmbClasse_Click);
-    return box;
+    connect(cmdUnisciQ[0], &QPushButton::clicked, this, &FrameUnione::cmdUnisciQ1_Click);
+    connect(cmdUnisciQ[1], &QPushButton::clicked, this, &FrameUnione::cmdUnisciQ2_Click);
+    connect(cmdUnisciQ[2], &QPushButton::clicked, this, &FrameUnione::cmdUnisciQ3_Click);
+    connect(cmdUnisciQ[3], &QPushButton::clicked, this, &FrameUnione::cmdUnisciQ4_Click);
+    connect(cmbClasse, &QComboBox::activated, this, &FrameUnione::cmbClasse_Click);
 }
 
-void frmUtilita::unisciQuadro(int n)
+void FrameUnione::riempi()
+{
+    for (int n = 1; n <= 4; ++n)
+        cmdUnisciQ[n - 1]->setText(TitoloQuadro(n));
+}
+
+bool FrameUnione::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != cmbClasse)
+        return QGroupBox::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::FocusIn:
+        if (EventiFuoco::nuovo(static_cast<QFocusEvent *>(event)->reason()))
+            cmbClasse_GotFocus();
+        break;
+    case QEvent::DragEnter:
+        event->accept();
+        return true;
+    case QEvent::Drop:
+        event->accept();
+        cmbClasse_DragDrop();
+        return true;
+    default:
+        break;
+    }
+    return QGroupBox::eventFilter(watched, event);
+}
+
+void FrameUnione::unisciQuadro(int n)
 {
     SuffissoUnione = QStringLiteral("_") + TitoloQuadro(n);
     EstensioneUnione = QStringLiteral("q%1").arg(n);
@@ -46,7 +72,7 @@ void frmUtilita::unisciQuadro(int n)
     cmdUnisciQ[n - 1]->setEnabled(false);
 }
 
-void frmUtilita::Unisci()
+void FrameUnione::Unisci()
 {
     const QString classe = cmbClasse->currentText();
     if (classe.isEmpty()) {
@@ -76,7 +102,7 @@ void frmUtilita::Unisci()
     }
 }
 
-void frmUtilita::ricaricaClassi()
+void FrameUnione::ricaricaClassi()
 {
     cmbClasse->clear();
     const auto classi = UnioneGiudizi::leggiClassi();
@@ -87,21 +113,21 @@ void frmUtilita::ricaricaClassi()
     RicaricaClassi = false;
 }
 
-void frmUtilita::cmbClasse_GotFocus()
+void FrameUnione::cmbClasse_GotFocus()
 {
     for (QPushButton *b : cmdUnisciQ)
         b->setEnabled(true);
     cmbClasse_Click();
 }
 
-void frmUtilita::cmbClasse_Click()
+void FrameUnione::cmbClasse_Click()
 {
     if (RicaricaClassi)
         ricaricaClassi();
     RicaricaAlunni = true;
 }
 
-void frmUtilita::cmbClasse_DragDrop()
+void FrameUnione::cmbClasse_DragDrop()
 {
     cmbClasse_Click();
 }
