@@ -3,6 +3,7 @@
 #include "menu/Avvio.h"
 #include "composition/AssemblaTesto.h"
 #include "composition/ListaFrasi.h"
+#include "composition/VistaScelta.h"
 #include "composition/frmCompila.h"
 #include "platform/Form.h"
 #include "platform/Msg.h"
@@ -107,7 +108,7 @@ Misure misura(int voci)
     }, 15);
     m.spuntate = int(lista->selectedItems().size());
     // OK: join the 500 ticked entries, show the text, write the section and selection files.
-    m.okFinestra = tempo([f] { f->cmdOKTestoGiudizio_Click(); }, 15);
+    m.okFinestra = tempo([f] { f->vistaScelta()->cmdOKTestoGiudizio_Click(); }, 15);
 
     const QStringList frasi = ListaFrasi::voci(fileFrasi(voci), {false, QStringLiteral("Bianchi Anna"), 0});
     const QList<int> scelte = indiciSparsi(voci);

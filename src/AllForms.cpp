@@ -5,6 +5,7 @@
 #include "archive/frmModifica.h"
 #include "composition/frmCompila.h"
 #include "platform/Form.h"
+#include "platform/Help.h"
 #include "printing/frmAnteprima.h"
 #include "printing/frmFormati.h"
 #include "utilities/frmFrasi.h"
@@ -15,6 +16,7 @@
 // One line per window: its name and how it is created.
 void Avvio::registraFinestre()
 {
+    Forms::setHelp([](const QString &finestra) { Help::open(finestra); });
     Forms::registerForm(Finestre::Menu, [] { return new frmSplash; });
     Forms::registerForm(Finestre::Archivio, [] { return new frmModifica; });
     Forms::registerForm(Finestre::Compila, [] { return new frmCompila; });

@@ -1,4 +1,5 @@
 #include "archive/CopiaArchivio.h"
+#include "archive/Archivio.h"
 #include "archive/ElencoClassi.h"
 #include "platform/CartellaProgramma.h"
 #include "platform/CartelleSicure.h"
@@ -45,12 +46,9 @@ bool riempi(const QString &origine, const QString &copia, QString *errore)
         if (QFileInfo::exists(da) && !CartelleSicure::copiaFile(da, Paths::join(copia, QFileInfo(da).fileName()), errore))
             return false;
     }
-    const QString classi = Paths::resolve(origine, QStringLiteral("Classi.dat"));
-    for (const QString &classe : Archivio::classiElencate(TextFile::readBytes(classi).value_or(QByteArray()))) {
-        const QFileInfo cartella(Paths::resolve(origine, classe));
-        if (!Paths::nameProblem(classe).isEmpty() || !cartella.isDir() || cartella.isSymLink())
-            continue;
-        if (!copiaCartella(cartella.filePath(), Paths::join(copia, cartella.fileName()), errore))
+    for (const QString &classe : Archivio::leggiClassi(origine).classi) {
+        const QString cartella = Archivio::cartellaEsistente(classe, origine);
+        if (!cartella.isEmpty() && !copiaCartella(cartella, Paths::join(copia, QFileInfo(cartella).fileName()), errore))
             return false;
     }
     return TextFile::writeBytes(Paths::join(copia, kOrigine), assoluta(origine).toUtf8(), errore);

@@ -1,38 +1,15 @@
 #include "archive/ElencoAlunni.h"
+#include "archive/Archivio.h"
 #include "platform/Conv.h"
+#include "platform/Paths.h"
 #include "platform/TextFile.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
 
-QString Archivio::nomeFileAlunni(const QString &classe)
-{
-    return QStringLiteral("ALUNNI.") + classe;
-}
-
-Archivio::ElencoAlunni Archivio::leggiAlunni(const QString &path)
-{
-    ElencoAlunni out;
-    const auto bytes = TextFile::readBytes(path);
-    if (!bytes) {
-        out.stato = QFileInfo::exists(path) ? StatoFile::Illeggibile : StatoFile::Mancante;
-        return out;
-    }
-    out.stato = StatoFile::Letto;
-    out.rigaDanneggiata = rigaDanneggiataAlunni(*bytes);
-    FieldReader in(*bytes);
-    QString nome, sesso;
-    while (in.readField(&nome)) {
-        in.readField(&sesso);
-        if (nome.isEmpty())
-            break;
-        // A code that is not a number counts as 0.
-        out.alunni << Alunno{nome, Conv::toInt16(sesso).value_or(0)};
-    }
-    return out;
-}
-
-int Archivio::rigaDanneggiataAlunni(const QByteArray &bytes)
+namespace {
+// The first line, from 1, that does not read back as a name and gender code pair; 0 when all do.
+int rigaDanneggiata(const QByteArray &bytes)
 {
     static const QRegularExpression codice(QStringLiteral("^[+-]?[0-9]*$"));
     FieldReader righe(bytes);
@@ -40,12 +17,49 @@ int Archivio::rigaDanneggiataAlunni(const QByteArray &bytes)
     for (int n = 1; righe.readLine(&nome); n += 2) {
         if (nome.trimmed().isEmpty())
             return 0;
-        if (!nomeRileggibile(nome))
+        if (!Archivio::nomeRileggibile(nome))
             return n;
         if (righe.readLine(&sesso) && !codice.match(sesso.trimmed()).hasMatch())
             return n + 1;
     }
     return 0;
+}
+} // namespace
+
+QString Archivio::nomeFileAlunni(const QString &classe)
+{
+    return QStringLiteral("ALUNNI.") + classe;
+}
+
+QString Archivio::fileAlunni(const QString &classe)
+{
+    const QString cartella = cartellaClasse(classe);
+    return cartella.isEmpty() ? QString() : Paths::resolve(cartella, nomeFileAlunni(classe));
+}
+
+Archivio::ElencoAlunni Archivio::elencoAlunni(const QByteArray &bytes)
+{
+    ElencoAlunni out;
+    out.stato = StatoFile::Letto;
+    out.rigaDanneggiata = rigaDanneggiata(bytes);
+    FieldReader in(bytes);
+    QString nome, sesso;
+    while (in.readField(&nome)) {
+        in.readField(&sesso);
+        if (nome.isEmpty())
+            break;
+        out.alunni << Alunno{nome, Conv::toInt16(sesso).value_or(0)};
+    }
+    return out;
+}
+
+Archivio::ElencoAlunni Archivio::leggiAlunni(const QString &path)
+{
+    if (const auto bytes = TextFile::readBytes(path))
+        return elencoAlunni(*bytes);
+    ElencoAlunni out;
+    out.stato = QFileInfo::exists(path) ? StatoFile::Illeggibile : StatoFile::Mancante;
+    return out;
 }
 
 bool Archivio::creaAlunni(const QString &path, QString *errore)

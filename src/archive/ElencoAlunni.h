@@ -5,6 +5,7 @@
 #include <QString>
 
 // The pupil list of a class, "ALUNNI." + class in the class folder: records of name and gender code.
+// Its only reader and writer.
 namespace Archivio {
 struct Alunno {
     QString nome;
@@ -18,9 +19,11 @@ struct ElencoAlunni {
 };
 
 QString nomeFileAlunni(const QString &classe);
+// The class's pupil list file, matched without regard to case; empty when the class has no folder name.
+QString fileAlunni(const QString &classe);
+// The list as the file's bytes give it; a gender code that is not a number counts as 0.
+ElencoAlunni elencoAlunni(const QByteArray &bytes);
 ElencoAlunni leggiAlunni(const QString &path);
-// The first line, from 1, that does not read back as a name and gender code pair; 0 when all do.
-int rigaDanneggiataAlunni(const QByteArray &bytes);
 // An empty list: one record with an empty name, that is two empty lines.
 bool creaAlunni(const QString &path, QString *errore = nullptr);
 // Rewrites the whole file: for each pupil the name line, then the code as blank, digit, blank.

@@ -5,47 +5,36 @@
 
 #include <QFileInfo>
 
-QString Archivio::fileClassi()
+QString Archivio::fileClassi(const QString &cartella)
 {
-    return Paths::inProgram(QStringLiteral("Classi.dat"));
+    return Paths::resolve(cartella.isEmpty() ? Paths::programFolder() : cartella, QStringLiteral("Classi.dat"));
 }
 
-QStringList Archivio::classiElencate(const QByteArray &bytes)
+Archivio::ElencoClassi Archivio::elencoClassi(const QByteArray &bytes)
 {
-    QStringList out;
+    ElencoClassi out;
+    out.stato = StatoFile::Letto;
     FieldReader fields(bytes);
     QString value;
     while (fields.readField(&value) && !value.isEmpty())
-        out << value;
+        out.classi << value;
+    FieldReader lines(bytes);
+    while (lines.readLine(&value))
+        out.righe << value.trimmed();
+    // Only the listed names are rewritten by the archive editor: a damaged line after them is no harm.
+    for (int n = 1; n <= out.righe.size() && !out.righe.at(n - 1).isEmpty() && !out.rigaDanneggiata; ++n)
+        if (!nomeRileggibile(out.righe.at(n - 1)))
+            out.rigaDanneggiata = n;
     return out;
 }
 
-int Archivio::rigaDanneggiataClassi(const QByteArray &bytes)
+Archivio::ElencoClassi Archivio::leggiClassi(const QString &cartella)
 {
-    FieldReader righe(bytes);
-    QString riga;
-    for (int n = 1; righe.readLine(&riga) && !riga.trimmed().isEmpty(); ++n)
-        if (!nomeRileggibile(riga))
-            return n;
-    return 0;
-}
-
-Archivio::ElencoClassi Archivio::leggiClassi()
-{
+    const QString path = fileClassi(cartella);
+    if (const auto bytes = TextFile::readBytes(path))
+        return elencoClassi(*bytes);
     ElencoClassi out;
-    const QString path = fileClassi();
-    const auto bytes = TextFile::readBytes(path);
-    if (!bytes) {
-        out.stato = QFileInfo::exists(path) ? StatoFile::Illeggibile : StatoFile::Mancante;
-        return out;
-    }
-    out.stato = StatoFile::Letto;
-    out.classi = classiElencate(*bytes);
-    out.rigaDanneggiata = rigaDanneggiataClassi(*bytes);
-    QString value;
-    FieldReader lines(*bytes);
-    while (lines.readLine(&value))
-        out.righe << value.trimmed();
+    out.stato = QFileInfo::exists(path) ? StatoFile::Illeggibile : StatoFile::Mancante;
     return out;
 }
 
@@ -57,7 +46,7 @@ QString Archivio::classeEsistente(const ElencoClassi &elenco, const QString &cla
 
 bool Archivio::creaClassi(QString *errore)
 {
-    return LineWriter().line(QString()).save(fileClassi(), errore);
+    return scriviClassi({QString()}, errore);
 }
 
 bool Archivio::scriviClassi(const QStringList &classi, QString *errore)
@@ -66,4 +55,26 @@ bool Archivio::scriviClassi(const QStringList &classi, QString *errore)
     for (const QString &c : classi)
         w.line(c);
     return w.save(fileClassi(), errore);
+}
+
+bool Archivio::accodaClasse(const QString &classe, QString *errore)
+{
+    const auto fallito = [errore](const QString &why) {
+        if (errore)
+            *errore = QStringLiteral("Classi.dat: ") + why;
+        return false;
+    };
+    const ElencoClassi elenco = leggiClassi();
+    if (elenco.stato == StatoFile::Illeggibile)
+        return fallito(QStringLiteral("impossibile leggere il file."));
+    QStringList classi;
+    for (int n = 1; n <= elenco.righe.size(); ++n) {
+        const QString &riga = elenco.righe.at(n - 1);
+        if (riga.isEmpty())
+            continue;
+        if (!nomeRileggibile(riga))
+            return fallito(QStringLiteral("la riga %1 non si legge correttamente.").arg(n));
+        classi << riga;
+    }
+    return scriviClassi(classi << classe, errore);
 }

@@ -1,5 +1,5 @@
 #include "archive/ImportaAlunni.h"
-#include "archive/CartellaClasse.h"
+#include "archive/Archivio.h"
 #include "archive/ConfrontoNomi.h"
 #include "platform/Ansi.h"
 #include "platform/TextFile.h"

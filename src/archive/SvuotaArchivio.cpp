@@ -1,4 +1,5 @@
 #include "archive/SvuotaArchivio.h"
+#include "archive/Archivio.h"
 #include "archive/ElencoClassi.h"
 #include "platform/CartelleSicure.h"
 #include "platform/Paths.h"
@@ -10,25 +11,8 @@
 #include <QSet>
 
 namespace {
-const QString kClassi = QStringLiteral("Classi.dat");
-const QString kAnno = QStringLiteral("Anno.dat");
-
-} // namespace
-
-QString SvuotaArchivio::cartellaClasse(const QString &classe)
-{
-    if (!Paths::nameProblem(classe).isEmpty())
-        return QString();
-    const QFileInfo fi(Paths::inProgram(classe));
-    if (!fi.isDir() || fi.isSymLink())
-        return QString();
-    // Only a folder that lies directly in the program folder.
-    if (QFileInfo(fi.canonicalFilePath()).path() != QDir(Paths::programFolder()).canonicalPath())
-        return QString();
-    return fi.filePath();
-}
-
-QStringList SvuotaArchivio::fileOrdinari(const QString &cartella)
+// Ordinary files of a folder: neither hidden nor folders.
+QStringList fileOrdinari(const QString &cartella)
 {
     QStringList out;
     const QDir dir(cartella);
@@ -37,18 +21,30 @@ QStringList SvuotaArchivio::fileOrdinari(const QString &cartella)
     return out;
 }
 
+// Deletes the ordinary writable files of each folder, then removes the folder when it is left empty.
+void svuota(const QStringList &cartelle)
+{
+    for (const QString &folder : cartelle) {
+        for (const QString &file : fileOrdinari(folder))
+            if (QFileInfo(file).permissions() & QFileDevice::WriteOwner)
+                QFile::remove(file);
+        // Stays when anything is left in it (hidden or read-only files, subfolders).
+        QDir().rmdir(folder);
+    }
+}
+} // namespace
+
 SvuotaArchivio::Piano SvuotaArchivio::prepara()
 {
     Piano piano;
-    const QString path = Paths::inProgram(kClassi);
-    const auto bytes = TextFile::readBytes(path);
-    if (!bytes && QFileInfo::exists(path)) {
-        piano.erroreLettura = QStringLiteral("%1: impossibile leggere il file.").arg(kClassi);
+    const Archivio::ElencoClassi elenco = Archivio::leggiClassi();
+    if (elenco.stato == Archivio::StatoFile::Illeggibile) {
+        piano.erroreLettura = QStringLiteral("Classi.dat: impossibile leggere il file.");
         return piano;
     }
     QSet<QString> seen;
-    for (const QString &classe : Archivio::classiElencate(bytes.value_or(QByteArray()))) {
-        const QString folder = cartellaClasse(classe);
+    for (const QString &classe : elenco.classi) {
+        const QString folder = Archivio::cartellaEsistente(classe);
         if (folder.isEmpty() || seen.contains(QFileInfo(folder).canonicalFilePath()))
             continue;
         if (fileOrdinari(folder).isEmpty()) {
@@ -60,17 +56,6 @@ SvuotaArchivio::Piano SvuotaArchivio::prepara()
         piano.cartelle << folder;
     }
     return piano;
-}
-
-void SvuotaArchivio::svuota(const QStringList &cartelle)
-{
-    for (const QString &folder : cartelle) {
-        for (const QString &file : fileOrdinari(folder))
-            if (QFileInfo(file).permissions() & QFileDevice::WriteOwner)
-                QFile::remove(file);
-        // Stays when anything is left in it (hidden or read-only files, subfolders).
-        QDir().rmdir(folder);
-    }
 }
 
 namespace {
@@ -87,30 +72,30 @@ void rimetti(const QString &anno)
 
 void finisci(const QString &anno)
 {
-    TextFile::writeBytes(Paths::inProgram(kAnno), LineWriter().line(QString()).bytes());
+    TextFile::writeBytes(Paths::inProgram(QStringLiteral("Anno.dat")), LineWriter().line(QString()).bytes());
     CartelleSicure::riordina(anno);
     QStringList cartelle;
     for (const QString &nome : QDir(anno).entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot))
         cartelle << Paths::join(anno, nome);
-    SvuotaArchivio::svuota(cartelle);
+    svuota(cartelle);
     // What could not be deleted stays in the program folder, unlisted.
     rimetti(anno);
 }
 } // namespace
 
-bool SvuotaArchivio::esegui(const Piano &piano, QString *error)
+bool SvuotaArchivio::esegui(const Piano &piano, QString *errore)
 {
-    const QString anno = CartelleSicure::nuovaCartellaAnno(Paths::programFolder(), error);
+    const QString anno = CartelleSicure::nuovaCartellaAnno(Paths::programFolder(), errore);
     if (anno.isEmpty())
         return false;
     for (const QString &cartella : piano.cartelle) {
         if (!QDir().rename(cartella, Paths::join(anno, QFileInfo(cartella).fileName()))) {
-            *error = QStringLiteral("%1: impossibile spostare la cartella.").arg(QFileInfo(cartella).fileName());
+            *errore = QStringLiteral("%1: impossibile spostare la cartella.").arg(QFileInfo(cartella).fileName());
             rimetti(anno);
             return false;
         }
     }
-    if (!TextFile::writeBytes(Paths::inProgram(kClassi), LineWriter().line(QString()).bytes(), error)) {
+    if (!Archivio::creaClassi(errore)) {
         rimetti(anno);
         return false;
     }
@@ -121,8 +106,8 @@ bool SvuotaArchivio::esegui(const Piano &piano, QString *error)
 void SvuotaArchivio::riprendi()
 {
     for (const QString &anno : CartelleSicure::cartelleAnno(Paths::programFolder())) {
-        const auto classi = TextFile::readBytes(Paths::inProgram(kClassi));
-        if (classi && Archivio::classiElencate(*classi).isEmpty())
+        const Archivio::ElencoClassi elenco = Archivio::leggiClassi();
+        if (elenco.stato == Archivio::StatoFile::Letto && elenco.classi.isEmpty())
             finisci(anno);
         else
             rimetti(anno);

@@ -1,10 +1,11 @@
 #include "archive/frmModifica.h"
 #include "app/CarQuad.h"
-#include "archive/CartellaClasse.h"
+#include "archive/Archivio.h"
 #include "archive/ComboAperto.h"
 #include "archive/ConfrontoNomi.h"
 #include "archive/ElencoAlunni.h"
 #include "archive/ElencoClassi.h"
+#include "archive/NuovaClasse.h"
 #include "archive/frmImportaAlunni.h"
 #include "platform/EventiFuoco.h"
 #include "platform/IconaUscita.h"
@@ -14,8 +15,6 @@
 #include "platform/Finestre.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
@@ -237,65 +236,36 @@ void frmModifica::AggiungiClasse()
     const QString classe = cmbClassi->text();
     if (classe.isEmpty())
         return;
-    const Archivio::ElencoClassi elenco = Archivio::leggiClassi();
-    if (elenco.stato == Archivio::StatoFile::Illeggibile) {
-        erroreLettura(Archivio::fileClassi());
-        return;
-    }
-    if (elencoDanneggiato(Archivio::fileClassi(), elenco.rigaDanneggiata))
-        return;
-    // An existing class, in whatever case it was typed, is never made again.
-    if (!classeNota(elenco).isEmpty()) {
+    using Esito = Archivio::NuovaClasse::Esito;
+    const Archivio::NuovaClasse nuova = Archivio::creaClasse(classe, cmbClassi->items());
+    switch (nuova.esito) {
+    case Esito::Creata:
+        cmbClassi->addItem(classe);
+        FileAlunni = Archivio::fileAlunni(classe);
+        Paths::setCurrentFolder(Archivio::cartellaClasse(classe));
+        break;
+    case Esito::GiaElencata: // in whatever case it was typed, a class is never made again
         cmbClassi->setFocus();
         cmbClassi->setText(QString());
-        return;
-    }
-    if (const QString problem = Archivio::problemaClasse(classe); !problem.isEmpty()) {
-        rifiutaNome(cmbClassi, problem);
-        return;
-    }
-    const QString cartella = Archivio::cartellaClasse(classe);
-    const bool cartellaNuova = !QFileInfo::exists(cartella);
-    if (cartellaNuova ? !QDir().mkdir(cartella) : !QFileInfo(cartella).isDir()) {
+        break;
+    case Esito::NomeRifiutato:
+        rifiutaNome(cmbClassi, nuova.problema);
+        break;
+    case Esito::ElencoIlleggibile:
+        erroreLettura(nuova.file);
+        break;
+    case Esito::ElencoDanneggiato:
+        elencoDanneggiato(nuova.file, nuova.riga);
+        break;
+    case Esito::CartellaNonCreata:
         errore(QStringLiteral("Impossibile creare la cartella %1.").arg(classe));
-        return;
+        break;
+    case Esito::FileNonScritto:
+        erroreScrittura(nuova.file);
+        cmbClassi->setFocus();
+        cmbClassi->selectText();
+        break;
     }
-    const bool fileNuovo = !QFileInfo::exists(Archivio::fileAlunni(classe));
-    const int row = cmbClassi->addItem(classe);
-    if (!CreaAlunni()) {
-        annullaClasse(row, cartella, cartellaNuova, false);
-        return;
-    }
-    if (!Archivio::scriviClassi(cmbClassi->items())) {
-        erroreScrittura(Archivio::fileClassi());
-        annullaClasse(row, cartella, cartellaNuova, fileNuovo);
-    }
-}
-
-// Takes back a class that could not be recorded: nothing made for it stays behind.
-void frmModifica::annullaClasse(int row, const QString &cartella, bool cartellaNuova, bool fileNuovo)
-{
-    cmbClassi->removeItem(row);
-    if (fileNuovo)
-        QFile::remove(FileAlunni);
-    if (cartellaNuova)
-        QDir().rmdir(cartella);
-    cmbClassi->setFocus();
-    cmbClassi->selectText();
-}
-
-bool frmModifica::CreaAlunni()
-{
-    const QString classe = cmbClassi->text();
-    FileAlunni = Archivio::fileAlunni(classe);
-    Paths::setCurrentFolder(Archivio::cartellaClasse(classe));
-    // A folder that already holds a pupil list keeps it: those pupils are not thrown away.
-    if (QFileInfo(FileAlunni).isFile())
-        return true;
-    if (Archivio::creaAlunni(FileAlunni))
-        return true;
-    erroreScrittura(FileAlunni);
-    return false;
 }
 
 void frmModifica::EliminaClasse()
@@ -456,17 +426,16 @@ void frmModifica::EliminaAlunno()
         return;
     }
     const QString classe = cmbClassi->text();
-    const QString cartella = Archivio::cartellaClasse(classe);
-    Paths::setCurrentFolder(cartella);
+    Paths::setCurrentFolder(Archivio::cartellaClasse(classe));
     NomeFile();
     const int row = sceltaIn(cmbAlunni);
     FileAlunni = Archivio::nomeFileAlunni(classe);
-    const QString lista = Paths::resolve(cartella, FileAlunni);
+    const QString lista = Archivio::fileAlunni(classe);
     // The list is rewritten first: if that fails, the pupil and the files stay.
     if (row < 0 || elencoDanneggiato(lista, Archivio::leggiAlunni(lista).rigaDanneggiata)
         || !scriviElencoAlunni(lista, row))
         return;
-    erroreEliminazione(Archivio::eliminaFileAlunno(cartella, FileAlunno));
+    erroreEliminazione(Archivio::eliminaFileAlunno(classe, FileAlunno));
     cmbAlunni->removeItem(row);
     cmbAlunni->setFocus();
 }

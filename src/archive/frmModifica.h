@@ -22,7 +22,6 @@ public:
     void AggiungiClasse();
     void EliminaClasse();
     void CreaClassi();
-    bool CreaAlunni();
     void AggiungiAlunno();
     void EliminaAlunno();
     void NomeFile();
@@ -58,7 +57,6 @@ private:
     void riattiva();
     QString classeNota(const Archivio::ElencoClassi &elenco) const;
     bool scriviElencoAlunni(const QString &path, int senza = -1);
-    void annullaClasse(int row, const QString &cartella, bool cartellaNuova, bool fileNuovo);
     void importaAlunni_Chiuso(bool scritto);
 
     QFrame *Frame1;

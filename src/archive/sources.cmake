@@ -1,9 +1,10 @@
 # Files of the archive subsystem.
 list(APPEND CORE_SOURCES
-    src/archive/CartellaClasse.cpp
+    src/archive/Archivio.cpp
     src/archive/ConfrontoNomi.cpp
     src/archive/ElencoAlunni.cpp
     src/archive/ElencoClassi.cpp
+    src/archive/NuovaClasse.cpp
     src/archive/CopiaArchivio.cpp
     src/archive/SvuotaArchivio.cpp
     src/archive/ImportaAlunni.cpp

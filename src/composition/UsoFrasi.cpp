@@ -1,22 +1,7 @@
 #include "composition/UsoFrasi.h"
+#include "archive/Archivio.h"
 #include "archive/ElencoAlunni.h"
-#include "composition/FileGiudizio.h"
 #include "composition/Selezione.h"
-#include "platform/Paths.h"
-
-#include <QDir>
-#include <QHash>
-
-namespace {
-// The folder's entries by lower-case name, read once instead of once per pupil.
-QHash<QString, QString> nomiNellaCartella(const QString &cartella)
-{
-    QHash<QString, QString> out;
-    for (const QString &e : QDir(cartella).entryList(QDir::Files | QDir::Hidden | QDir::System))
-        out.insert(e.toLower(), e);
-    return out;
-}
-} // namespace
 
 UsoFrasi::Conteggi UsoFrasi::conta(const QString &cartella, const QStringList &alunni, int quadro, int quanteFrasi)
 {
@@ -25,13 +10,10 @@ UsoFrasi::Conteggi UsoFrasi::conta(const QString &cartella, const QStringList &a
     out.perFrase.fill(0, qMax(0, quanteFrasi));
     if (quadro < 1 || quadro > 4 || cartella.isEmpty())
         return out;
-    const QHash<QString, QString> nomi = nomiNellaCartella(cartella);
     QList<bool> vista(out.perFrase.size(), false);
     for (const QString &alunno : alunni) {
-        const QString dat = alunno + QStringLiteral(".dat");
-        if (!FileGiudizio::nomeUtilizzabile(dat) || !nomi.contains(dat.toLower()))
-            continue;
-        const auto righe = Selezione::leggi(Paths::join(cartella, nomi.value(dat.toLower())));
+        const QString dat = Archivio::fileAlunno(cartella, alunno, QStringLiteral(".dat"));
+        const auto righe = dat.isEmpty() ? std::nullopt : Selezione::leggi(dat);
         if (!righe || righe->size() < quadro)
             continue;
         vista.fill(false);
@@ -46,13 +28,12 @@ UsoFrasi::Conteggi UsoFrasi::conta(const QString &cartella, const QStringList &a
 
 UsoFrasi::Conteggi UsoFrasi::perClasse(const QString &classe, int quadro, int quanteFrasi)
 {
-    const QString cartella = FileGiudizio::cartellaClasse(classe);
+    const QString elenco = Archivio::fileAlunni(classe);
     QStringList alunni;
-    if (!cartella.isEmpty())
-        for (const Archivio::Alunno &a :
-             Archivio::leggiAlunni(Paths::resolve(cartella, Archivio::nomeFileAlunni(classe))).alunni)
+    if (!elenco.isEmpty())
+        for (const Archivio::Alunno &a : Archivio::leggiAlunni(elenco).alunni)
             alunni << a.nome;
-    return conta(cartella, alunni, quadro, quanteFrasi);
+    return conta(Archivio::cartellaClasse(classe), alunni, quadro, quanteFrasi);
 }
 
 QString UsoFrasi::suggerimento(int n, int m)

@@ -2,44 +2,26 @@
 #include "app/CarQuad.h"
 #include "app/ImpostazioniQuaderlo.h"
 #include "archive/ElencoAlunni.h"
+#include "archive/ElencoClassi.h"
 #include "composition/ComboTendina.h"
-#include "composition/EtichettaRighe.h"
-#include "composition/ListaSpunte.h"
 #include "composition/ParoleNote.h"
-#include "composition/TestoQuadro.h"
+#include "composition/VistaModifica.h"
+#include "composition/VistaScelta.h"
+#include "platform/Finestre.h"
 #include "platform/Msg.h"
 #include "platform/Ortografia.h"
-#include "platform/SottolineaturaOrtografica.h"
 #include "platform/Paths.h"
+#include "platform/SottolineaturaOrtografica.h"
 #include "platform/Ui.h"
-#include "printing/StampaQuadro.h"
 #include "printing/ConfigStampa.h"
-#include "platform/Finestre.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMouseEvent>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTabBar>
-#include <QTabWidget>
-#include <QTextDocument>
 #include <QVBoxLayout>
 
 using namespace CarQuad;
-
-namespace {
-QPlainTextEdit *casella(QWidget *parent, const QString &name)
-{
-    auto *t = new QPlainTextEdit(parent);
-    t->setObjectName(name);
-    t->setFont(Ui::font(QStringLiteral("Arial"), 11));
-    t->setTabChangesFocus(true);
-    SottolineaturaOrtografica::installa(t);
-    return t;
-}
-} // namespace
 
 frmCompila::frmCompila() : Form(Finestre::Compila)
 {
@@ -69,6 +51,10 @@ void frmCompila::creaControlli()
     for (QWidget *w : QList<QWidget *>{Label5, cmbClasse, Label7, cmbAlunno, Label2, Label1})
         w->setFont(arial);
     Label1->setFont(Ui::font(QStringLiteral("Arial"), 10, true));
+    m_scelta = new VistaScelta(*this, Frame1);
+    m_modifica = new VistaModifica(*this, Frame1);
+    cmdFineLavoro = Ui::button(Frame1, QStringLiteral("cmdFineLavoro"), QStringLiteral("Esci dal modulo Giudizi"));
+    cmdFineLavoro->setFont(Ui::font(QStringLiteral("Comic Sans MS"), 10));
 
     auto *riga = new QHBoxLayout;
     riga->addWidget(Label5);
@@ -79,93 +65,16 @@ void frmCompila::creaControlli()
     riga->addSpacing(16);
     riga->addWidget(Label2);
     riga->addWidget(Label1);
+    auto *fine = new QHBoxLayout;
+    fine->addStretch(1);
+    fine->addWidget(cmdFineLavoro);
 
     auto *v = new QVBoxLayout(Frame1);
     v->setContentsMargins(12, 10, 12, 10);
     v->addLayout(riga);
-    v->addWidget(creaVistaComposizione(), 1);
-    v->addWidget(creaVistaModifica(), 1);
-    v->addWidget(creaPulsanti());
-}
-
-QWidget *frmCompila::creaVistaComposizione()
-{
-    vistaComposizione = new QWidget(Frame1);
-    auto *v = new QVBoxLayout(vistaComposizione);
-    v->setContentsMargins(0, 0, 0, 0);
-    SSTabGiudizi = new QTabWidget(vistaComposizione);
-    SSTabGiudizi->setObjectName(QStringLiteral("SSTabGiudizi"));
-    for (int i = 0; i < 4; ++i) {
-        lstLista[i] = new ListaSpunte;
-        lstLista[i]->setObjectName(QStringLiteral("lstLista%1").arg(i));
-        lstLista[i]->setFont(Ui::font(QStringLiteral("Arial"), 10));
-        SSTabGiudizi->addTab(lstLista[i], QString());
-    }
-    cmdOkTestoGiudizio = Ui::button(vistaComposizione, QStringLiteral("cmdOkTestoGiudizio"),
-                                    QStringLiteral("V V V V V V   OK  GIUDIZIO   V V V V V V "));
-    cmdOkTestoGiudizio->setFont(Ui::font(QStringLiteral("Comic Sans MS"), 11, true));
-    txtTesto = casella(vistaComposizione, QStringLiteral("txtTesto"));
-    v->addWidget(SSTabGiudizi, 3);
-    v->addWidget(cmdOkTestoGiudizio);
-    v->addWidget(txtTesto, 2);
-    return vistaComposizione;
-}
-
-QWidget *frmCompila::creaVistaModifica()
-{
-    ssTabQuadri = new QTabWidget(Frame1);
-    ssTabQuadri->setObjectName(QStringLiteral("ssTabQuadri"));
-    const QFont comic = Ui::font(QStringLiteral("Comic Sans MS"), 10);
-    for (int i = 0; i < 4; ++i) {
-        auto *pagina = new QWidget;
-        txtQ[i] = casella(pagina, QStringLiteral("txtQ%1").arg(i + 1));
-        cmdAnteprimaQ[i] = Ui::button(pagina, QStringLiteral("cmdAnteprimaQ%1").arg(i + 1),
-                                      QStringLiteral("All'anteprima e stampa"));
-        cmdStampaCompilaQ[i] = Ui::button(pagina, QStringLiteral("cmdStampaCompilaQ%1").arg(i + 1),
-                                          QStringLiteral("Stampa"));
-        auto *righe = new EtichettaRighe(i + 1, [this, i] { return StampaQuadro::testoQuadro(this, i + 1); }, pagina);
-        connect(txtQ[i], &QPlainTextEdit::textChanged, righe, &EtichettaRighe::pianifica);
-        auto *pulsanti = new QHBoxLayout;
-        pulsanti->addWidget(righe);
-        pulsanti->addStretch(1);
-        for (QPushButton *b : {cmdAnteprimaQ[i], cmdStampaCompilaQ[i]}) {
-            b->setFont(comic);
-            // Printing is connected by the printing subsystem, which then shows the buttons.
-            b->setVisible(false);
-            pulsanti->addWidget(b);
-        }
-        auto *v = new QVBoxLayout(pagina);
-        v->addWidget(txtQ[i], 1);
-        v->addLayout(pulsanti);
-        ssTabQuadri->addTab(pagina, QString());
-    }
-    return ssTabQuadri;
-}
-
-QWidget *frmCompila::creaPulsanti()
-{
-    auto *riga = new QWidget(Frame1);
-    const QFont comic = Ui::font(QStringLiteral("Comic Sans MS"), 10);
-    const QFont sans = Ui::font(QStringLiteral("MS Sans Serif"), 9);
-    cmdSalvaTesto = Ui::button(riga, QStringLiteral("cmdSalvaTesto"), QStringLiteral("Salva modifiche"));
-    cmdSalvaTestoModificato =
-        Ui::button(riga, QStringLiteral("cmdSalvaTestoModificato"), QStringLiteral("Salva modifiche"));
-    cmdCaricaTesto =
-        Ui::button(riga, QStringLiteral("cmdCaricaTesto"), QStringLiteral("Vai alla modifica e alla stampa dei giudizi"));
-    cmdFineStampa =
-        Ui::button(riga, QStringLiteral("cmdFineStampa"), QStringLiteral("Vai alla compilazione dei giudizi"));
-    cmdFineLavoro = Ui::button(riga, QStringLiteral("cmdFineLavoro"), QStringLiteral("Esci dal modulo Giudizi"));
-    for (QPushButton *b : {cmdSalvaTesto, cmdSalvaTestoModificato, cmdFineLavoro})
-        b->setFont(comic);
-    for (QPushButton *b : {cmdCaricaTesto, cmdFineStampa})
-        b->setFont(sans);
-    auto *h = new QHBoxLayout(riga);
-    h->setContentsMargins(0, 0, 0, 0);
-    for (QPushButton *b : {cmdSalvaTesto, cmdSalvaTestoModificato, cmdCaricaTesto, cmdFineStampa})
-        h->addWidget(b);
-    h->addStretch(1);
-    h->addWidget(cmdFineLavoro);
-    return riga;
+    v->addWidget(m_scelta, 1);
+    v->addWidget(m_modifica, 1);
+    v->addLayout(fine);
 }
 
 void frmCompila::collega()
@@ -177,51 +86,10 @@ void frmCompila::collega()
     connect(cmbClasse, &ComboTendina::lostFocus, this, &frmCompila::cmbClasse_LostFocus);
     connect(cmbAlunno, &QComboBox::activated, this, &frmCompila::cmbAlunno_Click);
     connect(cmbAlunno, &ComboTendina::lostFocus, this, &frmCompila::cmbAlunno_LostFocus);
-
-    // A click on a tab (taken in the event filter), or reaching the tabs with the keyboard,
-    // gives the tab control the focus.
-    QTabBar *schede = SSTabGiudizi->tabBar();
-    connect(SSTabGiudizi, &QTabWidget::currentChanged, this, [this, schede] {
-        if (!m_mostraInCorso && schede->hasFocus())
-            ssTabGiudizi_GotFocus();
-    });
-    schede->installEventFilter(this);
-
-    for (int i = 0; i < 4; ++i) {
-        connect(lstLista[i], &ListaSpunte::clickUtente, this, [this, i] { lstLista_Click(i); });
-        connect(txtQ[i], &QPlainTextEdit::textChanged, this, [this, i] { txtQ_Change(i + 1); });
-    }
-    connect(cmdOkTestoGiudizio, &QPushButton::clicked, this, &frmCompila::cmdOKTestoGiudizio_Click);
-    connect(txtTesto, &QPlainTextEdit::textChanged, this, &frmCompila::txtTesto_Change);
-    connect(cmdSalvaTesto, &QPushButton::clicked, this, &frmCompila::cmdSalvaTesto_Click);
-    connect(cmdCaricaTesto, &QPushButton::clicked, this, &frmCompila::cmdCaricaTesto_Click);
-    connect(cmdSalvaTestoModificato, &QPushButton::clicked, this, &frmCompila::cmdSalvaTestoModificato_Click);
-    connect(cmdFineStampa, &QPushButton::clicked, this, &frmCompila::cmdFineStampa_Click);
+    connect(m_scelta, &VistaScelta::schedaScelta, this, &frmCompila::ssTabGiudizi_GotFocus);
+    connect(m_scelta, &VistaScelta::modifica, this, &frmCompila::cmdCaricaTesto_Click);
+    connect(m_modifica, &VistaModifica::composizione, this, &frmCompila::cmdFineStampa_Click);
     connect(cmdFineLavoro, &QPushButton::clicked, this, &frmCompila::cmdFineLavoro_Click);
-    StampaQuadro::collega(this);
-}
-
-bool frmCompila::eventFilter(QObject *watched, QEvent *event)
-{
-    QTabBar *schede = SSTabGiudizi->tabBar();
-    if (watched != schede)
-        return Form::eventFilter(watched, event);
-    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
-        const auto *mouse = static_cast<QMouseEvent *>(event);
-        const int i = schede->tabAt(mouse->position().toPoint());
-        if (mouse->button() != Qt::LeftButton || i < 0 || !schede->isEnabled())
-            return false;
-        // The tab is changed here, so that a section that may not be left keeps its tab in front.
-        mostraScheda(i);
-        ssTabGiudizi_GotFocus();
-        return true;
-    }
-    if (event->type() == QEvent::FocusIn) {
-        const auto reason = static_cast<QFocusEvent *>(event)->reason();
-        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
-            ssTabGiudizi_GotFocus();
-    }
-    return false;
 }
 
 void frmCompila::Form_Load()
@@ -229,16 +97,11 @@ void frmCompila::Form_Load()
     UsaFormato = 0;
     show();
     mostraVista(false);
-    cmdOkTestoGiudizio->setEnabled(false);
-    cmdSalvaTesto->setEnabled(false);
-    cmdSalvaTestoModificato->setEnabled(false);
-    cmdFineStampa->setEnabled(false);
+    m_scelta->avvia();
+    m_modifica->avvia();
     if (ModoPreselezione == 1) {
         cmbClasse->setEnabled(false);
         cmbAlunno->setEnabled(false);
-        cmdCaricaTesto->setEnabled(false);
-        cmdCaricaTesto->setVisible(false);
-        txtTesto->clear();
     }
     ModoModifica = 0;
     for (int n = 1; n <= 4; ++n)
@@ -252,14 +115,12 @@ void frmCompila::Form_Load()
         return;
     }
     ConfigStampa::leggi();
-    leggiPreselezione();
+    Giudizio::leggiPreselezione();
     if (ModoPreselezione == 0)
         daiFuoco(cmbClasse);
-    for (int i = 0; i < 4; ++i) {
-        ssTabQuadri->setTabText(i, TitoloQuadro(i + 1));
-        SSTabGiudizi->setTabText(i, TitoloQuadro(i + 1));
-    }
-    aggiornaTestoModificabile();
+    m_scelta->titoli();
+    m_modifica->titoli();
+    m_scelta->aggiornaTestoModificabile();
     preparaOrtografia();
 }
 
@@ -268,7 +129,7 @@ void frmCompila::preparaOrtografia()
     SottolineaturaOrtografica::setAttiva(ImpostazioniQuaderlo::controlloOrtografico());
     const QString classe = cmbClasse->currentText();
     const QString alunni =
-        classe.isEmpty() ? QString() : Paths::resolve(cartellaClasse(), Archivio::nomeFileAlunni(classe));
+        classe.isEmpty() ? QString() : Paths::resolve(giudizio().cartella(), Archivio::nomeFileAlunni(classe));
     if (Ortografia::comune().impostaNote(ParoleNote::leggi(alunni)))
         SottolineaturaOrtografica::aggiornaTutte();
 }
@@ -284,21 +145,153 @@ void frmCompila::daiFuoco(QWidget *w)
 
 void frmCompila::mostraVista(bool modifica)
 {
-    SSTabGiudizi->setVisible(!modifica);
-    cmdOkTestoGiudizio->setVisible(!modifica);
-    txtTesto->setVisible(!modifica);
-    vistaComposizione->setVisible(!modifica);
-    ssTabQuadri->setVisible(modifica);
-    for (QPlainTextEdit *t : txtQ)
-        t->setVisible(modifica);
-    cmdSalvaTesto->setVisible(!modifica);
-    cmdCaricaTesto->setVisible(!modifica && ModoPreselezione == 0);
-    cmdSalvaTestoModificato->setVisible(modifica);
-    cmdFineStampa->setVisible(modifica);
-    cmdFineLavoro->setVisible(true);
+    m_scelta->setVisible(!modifica);
+    m_modifica->setVisible(modifica);
     if (!modifica)
-        coloraTesti(0);
+        m_modifica->coloraTesti(0);
     ModoModifica = modifica ? 1 : 0;
+}
+
+bool frmCompila::salvaSeServe()
+{
+    if (m_scelta->testoModificato() && !m_scelta->isHidden() && !m_scelta->DeviSalvareTesto())
+        return false;
+    if (m_modifica->testoModificato() && !m_modifica->isHidden() && !m_modifica->DeviSalvareTestoModificato())
+        return false;
+    return m_scelta->isHidden() || m_scelta->DeviConfermareSpunte();
+}
+
+void frmCompila::cmbClasse_GotFocus()
+{
+    cmbClasse_DropDown();
+}
+
+bool frmCompila::cmbClasse_DropDown()
+{
+    if (!salvaSeServe())
+        return false;
+    cmbAlunno->clear();
+    Label1->clear();
+    EstensioneQuadro.clear();
+    m_scelta->svuota();
+    m_modifica->svuota();
+    if (RicaricaClassi) {
+        cmbClasse->clear();
+        const Archivio::ElencoClassi elenco = Archivio::leggiClassi();
+        if (elenco.stato != Archivio::StatoFile::Letto)
+            return true;
+        cmbClasse->addItems(elenco.classi);
+        cmbClasse->setCurrentIndex(-1);
+        RicaricaClassi = false;
+    }
+    RicaricaAlunni = true;
+    return true;
+}
+
+void frmCompila::cmbClasse_Click()
+{
+    m_modifica->coloraTesti(0);
+    RicaricaAlunni = true;
+    rendiCorrenteCartellaClasse();
+    preparaOrtografia();
+}
+
+void frmCompila::cmbClasse_LostFocus()
+{
+    RicaricaAlunni = true;
+}
+
+bool frmCompila::cmbAlunno_DropDown()
+{
+    if (!salvaSeServe())
+        return false;
+    m_scelta->disattivaOk();
+    if (cmbClasse->currentText().isEmpty() && ModoPreselezione == 0) {
+        Msg::warn(QStringLiteral("Devi scegliere una classe "));
+        daiFuoco(cmbClasse);
+        return false;
+    }
+    m_scelta->svuotaListe();
+    m_scelta->svuotaTesto();
+    rendiCorrenteCartellaClasse();
+    if (RicaricaAlunni) {
+        cmbAlunno->clear();
+        Label1->clear();
+        FileAlunni = QStringLiteral("ALUNNI.") + cmbClasse->currentText();
+        const QString cartella = giudizio().cartella();
+        const Archivio::ElencoAlunni elenco =
+            cartella.isEmpty() ? Archivio::ElencoAlunni() : Archivio::leggiAlunni(Paths::resolve(cartella, FileAlunni));
+        if (elenco.stato == Archivio::StatoFile::Letto) {
+            for (const Archivio::Alunno &a : elenco.alunni) {
+                Sesso = a.sesso;
+                cmbAlunno->addItem(a.nome, Sesso);
+            }
+            RicaricaAlunni = false;
+        }
+        cmbAlunno->setCurrentIndex(-1);
+    }
+    return true;
+}
+
+void frmCompila::cmbAlunno_Click()
+{
+    Label1->setText(cmbAlunno->currentData().toInt() == 0 ? QStringLiteral("Femminile") : QStringLiteral("Maschile"));
+    if (cmbAlunno->currentText().isEmpty())
+        return;
+    if (m_scelta->isHidden()) {
+        cmdCaricaTesto_Click();
+        return;
+    }
+    if (EstensioneQuadro.isEmpty())
+        EstensioneQuadro = QStringLiteral(".q1");
+    for (int n = 1; n <= 4; ++n)
+        if (EstensioneQuadro == QStringLiteral(".q%1").arg(n))
+            m_scelta->MostraQuadro(n);
+}
+
+void frmCompila::cmbAlunno_LostFocus()
+{
+    if (!cmbAlunno->currentText().isEmpty())
+        rendiCorrenteCartellaClasse();
+}
+
+void frmCompila::ssTabGiudizi_GotFocus()
+{
+    if (cmbAlunno->currentText().isEmpty() && ModoPreselezione == 0) {
+        chiediAlunno();
+        return;
+    }
+    rileggiSelezioni();
+    m_scelta->MostraQuadro(m_scelta->schedaCorrente() + 1);
+}
+
+void frmCompila::cmdCaricaTesto_Click()
+{
+    if (!salvaSeServe())
+        return;
+    if (cmbAlunno->currentText().isEmpty()) {
+        chiediAlunno();
+        return;
+    }
+    if (!m_scelta->isHidden())
+        m_modifica->mostraScheda(m_scelta->schedaCorrente());
+    rendiCorrenteCartellaClasse();
+    NomeFile();
+    mostraVista(true);
+    m_modifica->carica();
+}
+
+void frmCompila::cmdFineStampa_Click()
+{
+    if (m_modifica->testoModificato() && !m_modifica->isHidden() && !m_modifica->DeviSalvareTestoModificato())
+        return;
+    const int scheda = qBound(0, m_modifica->schedaCorrente(), 3);
+    EstensioneQuadro = QStringLiteral(".q%1").arg(scheda + 1);
+    m_scelta->mostraScheda(scheda);
+    rileggiSelezioni();
+    mostraVista(false);
+    m_scelta->MostraQuadro(scheda + 1);
+    m_scelta->fuocoAllaLista();
 }
 
 void frmCompila::cmdFineLavoro_Click()
@@ -314,39 +307,45 @@ void frmCompila::cmdFineLavoro_Click()
     Forms::unload(Finestre::Anteprima);
 }
 
-QString frmCompila::testoQuadro(int n) const
+QString frmCompila::alunno() const
 {
-    if (n < 1 || n > 4)
-        return QString();
-    return TestoQuadro::conCrLf(testoDi(txtQ[n - 1]));
+    return cmbAlunno->currentText();
 }
 
-void frmCompila::coloraTesti(int quadroBlu)
+int frmCompila::sesso() const
 {
-    for (int i = 0; i < 4; ++i) {
-        QPalette p = txtQ[i]->palette();
-        p.setColor(QPalette::Text, i + 1 == quadroBlu ? QColor(0, 0, 192) : QColor(Qt::black));
-        txtQ[i]->setPalette(p);
-    }
+    return cmbAlunno->currentIndex() >= 0 ? cmbAlunno->currentData().toInt() : 1;
 }
 
-QPushButton *frmCompila::cmdAnteprima(int n) const
+void frmCompila::NomeFile()
 {
-    return (n >= 1 && n <= 4) ? cmdAnteprimaQ[n - 1] : nullptr;
+    if (!cmbClasse->currentText().isEmpty() && !cmbAlunno->currentText().isEmpty())
+        FileAlunno = cmbAlunno->currentText();
 }
 
-QPushButton *frmCompila::cmdStampaCompila(int n) const
+Giudizio::Alunno frmCompila::giudizio() const
 {
-    return (n >= 1 && n <= 4) ? cmdStampaCompilaQ[n - 1] : nullptr;
+    return {cmbClasse->currentText(), FileAlunno, ModoPreselezione == 1};
 }
 
-
-QString frmCompila::testoDi(const QPlainTextEdit *box)
+void frmCompila::chiediAlunno()
 {
-    // toPlainText() would turn non-breaking spaces into blanks.
-    QString t = box->document()->toRawText();
-    for (QChar &c : t)
-        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator)
-            c = QLatin1Char('\n');
-    return t;
+    Msg::warn(QStringLiteral("Devi scegliere un alunno "));
+    daiFuoco(cmbAlunno);
+}
+
+bool frmCompila::rendiCorrenteCartellaClasse()
+{
+    return Paths::setCurrentFolder(giudizio().cartella());
+}
+
+void frmCompila::rileggiSelezioni()
+{
+    Paths::setCurrentFolder(Paths::programFolder());
+    Giudizio::leggiPreselezione();
+    for (int n = 1; n <= 4; ++n)
+        Scelta(n).clear();
+    rendiCorrenteCartellaClasse();
+    NomeFile();
+    Giudizio::leggiScelte(giudizio());
 }

@@ -32,7 +32,7 @@ QString CartellaProgramma::scegli(const QString &exeFolder, bool exeFolderWritab
     return userFolder;
 }
 
-QStringList CartellaProgramma::copiaMancanti(const QString &source, const QString &target, QString *error)
+QStringList CartellaProgramma::copiaMancanti(const QString &source, const QString &target, QString *errore)
 {
     QStringList copied;
     for (const QString &name : fileIniziali()) {
@@ -43,8 +43,8 @@ QStringList CartellaProgramma::copiaMancanti(const QString &source, const QStrin
         QString why;
         // Written atomically, so that a start cut short never leaves half a file taken for the teacher's own.
         if (!bytes || !TextFile::writeBytes(Paths::join(target, name), *bytes, &why)) {
-            if (error)
-                *error = why.isEmpty() ? QStringLiteral("Impossibile leggere \"%1\".").arg(from) : why;
+            if (errore)
+                *errore = why.isEmpty() ? QStringLiteral("Impossibile leggere \"%1\".").arg(from) : why;
             continue;
         }
         copied << name;

@@ -15,8 +15,8 @@ QString cartellaDati(const QString &exeFolder);
 // or when there is no installed data to start from and it is writable; otherwise userFolder.
 QString scegli(const QString &exeFolder, bool exeFolderWritable, const QString &userFolder);
 // Copies from source into target each of fileIniziali() that target lacks (names matched without
-// regard to case); never replaces a file. Returns the names copied; a failure is described in *error.
-QStringList copiaMancanti(const QString &source, const QString &target, QString *error = nullptr);
+// regard to case); never replaces a file. Returns the names copied; a failure is described in *errore.
+QStringList copiaMancanti(const QString &source, const QString &target, QString *errore = nullptr);
 // True when folder holds a teacher's archive: its Classi.dat or its Qua.inf (whatever the case).
 bool contieneArchivio(const QString &folder);
 // Whether the program may create files in folder: a real attempt, the probe removed at once.

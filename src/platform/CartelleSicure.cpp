@@ -19,8 +19,6 @@
 #endif
 
 namespace {
-int g_guasto = 0;
-
 const QString kNuova = QStringLiteral(".quaderlo-nuova-");
 const QString kVecchia = QStringLiteral(".quaderlo-vecchia-");
 const QString kAnno = QStringLiteral(".quaderlo-anno-");
@@ -95,12 +93,19 @@ void portaSottocartelle(const QString &da, const QString &dentro)
             rinomina(Paths::join(da, nome), Paths::join(dentro, nome), &errore);
 }
 
-// A folder set aside: finishes the swap when its folder is there, else puts it back.
+// A path that names an entry directly inside parent, neither parent itself nor anything beyond it.
+bool direttamenteIn(const QString &parent, const QString &path)
+{
+    const QString pulito = QDir::cleanPath(path);
+    return QFileInfo(pulito).path() == QDir::cleanPath(parent) && pulito != QDir::cleanPath(parent);
+}
+
+// A folder set aside: puts it back when its folder is missing, else finishes the swap.
 void sistemaVecchia(const QString &parent, const QString &vecchia)
 {
     const QString nome = leggiSegno(vecchia);
     const QString arrivo = Paths::join(parent, nome);
-    if (Paths::nameProblem(nome).isEmpty() && !QFileInfo::exists(arrivo)) {
+    if (direttamenteIn(parent, arrivo) && !QFileInfo::exists(arrivo)) {
         QString errore;
         if (rinomina(vecchia, arrivo, &errore))
             QFile::remove(Paths::join(arrivo, kSegno));
@@ -236,11 +241,7 @@ Esito sostituisci(const QString &origine, const QString &destinazione, const QSt
         nomi.insert(f.toCaseFolded(), f);
     }
     Esito esito;
-    const QStringList copiare = sorgente.entryList(QDir::Files, QDir::Name);
-    for (int i = 0; i < copiare.size(); ++i) {
-        const QString &f = copiare[i];
-        if (i + 1 == g_guasto)
-            return {false, descrivi(f, QStringLiteral("spazio esaurito")), 0};
+    for (const QString &f : sorgente.entryList(QDir::Files, QDir::Name)) {
         const QString presente = nomi.value(f.toCaseFolded(), f);
         QFile::remove(nuova.filePath(presente));
         if (!copiaFile(sorgente.filePath(f), nuova.filePath(presente), &errore))
@@ -320,11 +321,6 @@ QStringList cartelleAnno(const QString &parent)
         if (nome.startsWith(kAnno) && !QFileInfo(Paths::join(parent, nome)).isSymLink())
             out << Paths::join(parent, nome);
     return out;
-}
-
-void guastoPerTest(int n)
-{
-    g_guasto = n;
 }
 
 } // namespace CartelleSicure

@@ -43,7 +43,4 @@ bool copiaFile(const QString &da, const QString &a, QString *errore);
 
 // Flushes a file or a folder's entries to the disk; false when the system reports a failure.
 bool scriviSuDisco(const QString &path);
-
-// For tests: the copy of the n-th file (counting from 1) fails as a full disk would; 0 for none.
-void guastoPerTest(int n);
 } // namespace CartelleSicure

@@ -1,5 +1,4 @@
 #include "platform/Form.h"
-#include "platform/Help.h"
 #include "platform/Finestre.h"
 
 #include <QCloseEvent>
@@ -27,6 +26,7 @@ QMap<QString, QPointer<Form>> &instances()
     return i;
 }
 bool g_ended = false;
+std::function<void(const QString &)> g_help;
 } // namespace
 
 Form::Form(const QString &name, QWidget *parent) : QWidget(parent)
@@ -35,7 +35,10 @@ Form::Form(const QString &name, QWidget *parent) : QWidget(parent)
     setAttribute(Qt::WA_DeleteOnClose, false);
     auto *help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     help->setContext(Qt::WindowShortcut);
-    connect(help, &QShortcut::activated, this, [this] { Help::open(objectName()); });
+    connect(help, &QShortcut::activated, this, [this] {
+        if (g_help)
+            g_help(objectName());
+    });
 }
 
 void Form::setCentredFrames(const QList<QWidget *> &frames)
@@ -153,6 +156,11 @@ void Form::scrollContents(const QSize &design)
     area->setGeometry(rect());
     area->show();
     m_area = area;
+}
+
+void Forms::setHelp(std::function<void(const QString &)> help)
+{
+    g_help = std::move(help);
 }
 
 void Forms::registerForm(const QString &name, Factory factory)

@@ -38,6 +38,8 @@ private:
 namespace Forms {
 using Factory = std::function<Form *()>;
 void registerForm(const QString &name, Factory factory);
+// What F1 does in a window: given the window's name (the guide's page, set at start-up).
+void setHelp(std::function<void(const QString &)> help);
 // The instance, created (loaded) on first use; nullptr when no such window is registered.
 Form *get(const QString &name);
 template <class T> T *get(const QString &name) { return qobject_cast<T *>(get(name)); }

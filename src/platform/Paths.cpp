@@ -1,5 +1,4 @@
 #include "platform/Paths.h"
-#include "platform/Ansi.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -56,11 +55,6 @@ QString Paths::resolve(const QString &folder, const QString &name)
     return exact;
 }
 
-QString Paths::inCurrent(const QString &name)
-{
-    return resolve(currentFolder(), name);
-}
-
 QString Paths::inProgram(const QString &name)
 {
     return resolve(programFolder(), name);
@@ -75,55 +69,4 @@ QStringList Paths::matchingFiles(const QString &folder, const QString &pattern)
         if (anchored.match(e).hasMatch())
             out << join(folder, e);
     return out;
-}
-
-int Paths::removeMatching(const QString &folder, const QString &pattern)
-{
-    const QStringList files = matchingFiles(folder, pattern);
-    for (const QString &f : files)
-        QFile::remove(f);
-    return files.size();
-}
-
-namespace {
-// A folder's name loses a final dot or blank on some systems; a file's base name, followed by its
-// extension, does not, but a blank at either end is lost when the list files are read back.
-QString problemaNome(const QString &name, bool cartella)
-{
-    if (name.trimmed().isEmpty())
-        return QStringLiteral("Il nome non può essere vuoto.");
-    if (name == QLatin1String(".") || name == QLatin1String(".."))
-        return QStringLiteral("Il nome non è valido.");
-    if (!Ansi::unencodable(name).isEmpty())
-        return QStringLiteral("Il nome contiene caratteri non ammessi: %1").arg(Ansi::unencodable(name));
-    for (const QChar c : name) {
-        if (c.unicode() < 32 || c.unicode() == 127)
-            return QStringLiteral("Il nome contiene caratteri di controllo.");
-        if (QStringLiteral("\\/:*?\"<>|").contains(c))
-            return QStringLiteral("Il nome non può contenere i caratteri \\ / : * ? \" < > |");
-        if (c == QLatin1Char(','))
-            return QStringLiteral("Il nome non può contenere la virgola.");
-    }
-    if (cartella && (name.endsWith(QLatin1Char('.')) || name.endsWith(QLatin1Char(' '))))
-        return QStringLiteral("Il nome non può terminare con un punto o con uno spazio.");
-    if (name.endsWith(QLatin1Char(' ')))
-        return QStringLiteral("Il nome non può terminare con uno spazio.");
-    if (name.startsWith(QLatin1Char(' ')))
-        return QStringLiteral("Il nome non può iniziare con uno spazio.");
-    static const QRegularExpression reserved(QStringLiteral("^(CON|PRN|AUX|NUL|COM[0-9]|LPT[0-9])(\\..*)?$"),
-                                             QRegularExpression::CaseInsensitiveOption);
-    if (reserved.match(name).hasMatch())
-        return QStringLiteral("Il nome \"%1\" è riservato dal sistema.").arg(name);
-    return QString();
-}
-} // namespace
-
-QString Paths::nameProblem(const QString &name)
-{
-    return problemaNome(name, true);
-}
-
-QString Paths::fileNameProblem(const QString &name)
-{
-    return problemaNome(name, false);
 }

@@ -16,18 +16,8 @@ QString join(const QString &folder, const QString &name);
 // The path of the entry of folder whose name equals name without regard to case;
 // folder + name when there is none, so that a new file gets the name as given.
 QString resolve(const QString &folder, const QString &name);
-// resolve() against the current folder.
-QString inCurrent(const QString &name);
 // Program folder entry, matched without regard to case.
 QString inProgram(const QString &name);
 // Ordinary files of folder matching a wildcard pattern ("ALUNNI.*", "*.q1"), without regard to case.
 QStringList matchingFiles(const QString &folder, const QString &pattern);
-// Removes the files matching pattern; returns how many existed.
-int removeMatching(const QString &folder, const QString &pattern);
-
-// Why name cannot be a class name (a folder name on every system that reads back unchanged
-// from the list files); empty when it can.
-QString nameProblem(const QString &name);
-// The same for a pupil name, the base name of files: a final dot is allowed ("Rossi M.").
-QString fileNameProblem(const QString &name);
 } // namespace Paths

@@ -1,5 +1,6 @@
 #include "platform/TextFile.h"
 #include "platform/Ansi.h"
+#include "platform/GuastoDisco.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -12,6 +13,55 @@
 #include <unistd.h>
 #endif
 
+namespace {
+GuastoDisco::Spazio g_spazio;
+
+// A disk with room for only so many more bytes: passes them on to the file, then refuses every write.
+class DiscoLimitato : public QIODevice
+{
+public:
+    DiscoLimitato(QIODevice &file, qint64 spazio) : m_file(file), m_spazio(spazio) { open(QIODevice::WriteOnly); }
+
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+    qint64 writeData(const char *data, qint64 len) override
+    {
+        if (m_spazio <= 0) {
+            setErrorString(QStringLiteral("spazio esaurito sul disco"));
+            return -1;
+        }
+        const qint64 n = m_file.write(data, qMin(len, m_spazio));
+        m_spazio -= qMax<qint64>(n, 0);
+        if (n < 0)
+            setErrorString(m_file.errorString());
+        return n;
+    }
+
+private:
+    QIODevice &m_file;
+    qint64 m_spazio;
+};
+
+bool scriviTutto(QIODevice &out, const QByteArray &bytes, QString *errore)
+{
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const qint64 n = out.write(bytes.constData() + done, qMin<qsizetype>(bytes.size() - done, 65536));
+        if (n <= 0) {
+            *errore = out.errorString().isEmpty() ? QStringLiteral("scrittura non riuscita") : out.errorString();
+            return false;
+        }
+        done += n;
+    }
+    return true;
+}
+} // namespace
+
+void GuastoDisco::imposta(Spazio spazio)
+{
+    g_spazio = std::move(spazio);
+}
+
 std::optional<QByteArray> TextFile::readBytes(const QString &path)
 {
     QFile f(path);
@@ -20,12 +70,12 @@ std::optional<QByteArray> TextFile::readBytes(const QString &path)
     return f.readAll();
 }
 
-bool TextFile::writeBytes(const QString &path, const QByteArray &bytes, QString *error)
+bool TextFile::writeBytes(const QString &path, const QByteArray &bytes, QString *errore)
 {
     QSaveFile f(path);
     const auto fail = [&](const QString &why) {
-        if (error)
-            *error = QStringLiteral("%1: %2").arg(QFileInfo(path).fileName(), why);
+        if (errore)
+            *errore = QStringLiteral("%1: %2").arg(QFileInfo(path).fileName(), why);
         f.cancelWriting();
         return false;
     };
@@ -47,30 +97,14 @@ bool TextFile::writeBytes(const QString &path, const QByteArray &bytes, QString 
     return true;
 }
 
-bool TextFile::writeAll(QIODevice &out, const QByteArray &bytes, QString *why)
+bool TextFile::writeAll(QIODevice &out, const QByteArray &bytes, QString *errore)
 {
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        const qint64 n = out.write(bytes.constData() + done, qMin<qsizetype>(bytes.size() - done, 65536));
-        if (n <= 0) {
-            *why = out.errorString().isEmpty() ? QStringLiteral("scrittura non riuscita") : out.errorString();
-            return false;
-        }
-        done += n;
-    }
-    return true;
-}
-
-bool TextFile::writeText(const QString &path, const QString &text, QString *error)
-{
-    QString bad;
-    const QByteArray bytes = Ansi::encode(text, &bad);
-    if (!bad.isEmpty()) {
-        if (error)
-            *error = QStringLiteral("%1: caratteri non ammessi: %2").arg(QFileInfo(path).fileName(), bad);
-        return false;
-    }
-    return writeBytes(path, bytes, error);
+    const auto *file = qobject_cast<QFileDevice *>(&out);
+    const qint64 spazio = g_spazio && file ? g_spazio(file->fileName()) : -1;
+    if (spazio < 0)
+        return scriviTutto(out, bytes, errore);
+    DiscoLimitato disco(out, spazio - out.pos());
+    return scriviTutto(disco, bytes, errore);
 }
 
 LineWriter &LineWriter::line(const QString &value)
@@ -87,14 +121,14 @@ LineWriter &LineWriter::number(long long value)
     return *this;
 }
 
-bool LineWriter::save(const QString &path, QString *error) const
+bool LineWriter::save(const QString &path, QString *errore) const
 {
     if (!m_unencodable.isEmpty()) {
-        if (error)
-            *error = QStringLiteral("%1: caratteri non ammessi: %2").arg(QFileInfo(path).fileName(), m_unencodable);
+        if (errore)
+            *errore = QStringLiteral("%1: caratteri non ammessi: %2").arg(QFileInfo(path).fileName(), m_unencodable);
         return false;
     }
-    return TextFile::writeBytes(path, m_bytes, error);
+    return TextFile::writeBytes(path, m_bytes, errore);
 }
 
 bool FieldReader::open(const QString &path)

@@ -11,11 +11,10 @@ namespace TextFile {
 std::optional<QByteArray> readBytes(const QString &path);
 // Replaces the file atomically: the old file or the new one survives, never half of one.
 // Every write and the flush to the disk are checked; on any failure the old file stays.
-bool writeBytes(const QString &path, const QByteArray &bytes, QString *error = nullptr);
+bool writeBytes(const QString &path, const QByteArray &bytes, QString *errore = nullptr);
 // Writes every byte to an open device; false, with the device's reason, when any write falls short.
-bool writeAll(QIODevice &out, const QByteArray &bytes, QString *why);
-// Encodes and writes; fails without writing when the text holds characters Windows-1252 cannot store.
-bool writeText(const QString &path, const QString &text, QString *error = nullptr);
+// Every file the program writes, saved or copied, is written through here.
+bool writeAll(QIODevice &out, const QByteArray &bytes, QString *errore);
 } // namespace TextFile
 
 // Builds a file line by line: each value followed by CR LF; a number as blank (or minus), digits, blank.
@@ -27,7 +26,7 @@ public:
     const QByteArray &bytes() const { return m_bytes; }
     // Characters of the written values that Windows-1252 cannot store.
     const QString &unencodable() const { return m_unencodable; }
-    bool save(const QString &path, QString *error = nullptr) const;
+    bool save(const QString &path, QString *errore = nullptr) const;
 
 private:
     QByteArray m_bytes;

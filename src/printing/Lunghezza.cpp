@@ -1,7 +1,7 @@
 #include "printing/Lunghezza.h"
-#include "printing/ElencoCaratteri.h"
 #include "printing/Impaginazione.h"
 #include "printing/Stampa.h"
+#include "printing/StampaQuadro.h"
 
 #include <QCoreApplication>
 #include <QFontMetricsF>
@@ -62,9 +62,10 @@ QString Lunghezze::descrizione(const Lunghezza &l)
 
 QString Lunghezze::conConfigurazione(int n, const QString &testo)
 {
-    const auto margine = LavoroStampa::margineSuperiore(n);
-    const auto lavoro = margine ? LavoroStampa::conConfigurazione(*margine) : std::nullopt;
-    if (!lavoro || !ElencoCaratteri::noto(lavoro->carattere))
+    SceltaLavoro::Richiesta r;
+    r.quadro = n;
+    const SceltaLavoro::Esito scelta = StampaQuadro::scegli(r);
+    if (!scelta.lavoro)
         return QStringLiteral("Lunghezza in stampa: prima imposta la stampa nel modulo Utilità.");
-    return descrizione(misura(*lavoro, testo));
+    return descrizione(misura(*scelta.lavoro, testo));
 }

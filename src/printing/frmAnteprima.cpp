@@ -1,11 +1,6 @@
 #include "printing/frmAnteprima.h"
 #include "app/CarQuad.h"
-#include "composition/frmCompila.h"
-#include "platform/Msg.h"
 #include "platform/Ui.h"
-#include "printing/ElencoCaratteri.h"
-#include "printing/FileFormati.h"
-#include "printing/LavoroStampa.h"
 #include "printing/Lunghezza.h"
 #include "printing/Stampa.h"
 #include "printing/StampaQuadro.h"
@@ -33,11 +28,6 @@ QFrame *linea(QWidget *parent, const QString &name, const QRect &r, const QColor
     l->setGeometry(r);
     Ui::setBackground(l, colore);
     return l;
-}
-
-void sceltaFormato()
-{
-    Msg::box(QStringLiteral("Prima devi scegliere il formato"), Msg::Ok, Msg::Information);
 }
 } // namespace
 
@@ -105,9 +95,17 @@ void frmAnteprima::creaComandi()
     lblRighe->setFont(Ui::font(QStringLiteral("Arial"), 9));
 }
 
-frmCompila *frmAnteprima::compila() const
+void frmAnteprima::AnteprimaQuadro(int n, const QString &testo, const QString &nome)
 {
-    return qobject_cast<frmCompila *>(Forms::find(Finestre::Compila));
+    QuadroAnteprima = n;
+    mostraPulsanteStampa(n);
+    if (const auto margine = LavoroStampa::margineSuperiore(n))
+        MargineSuperioreStampa = *margine;
+    m_testo = testo;
+    m_nome = nome;
+    TestoStampa = testo;
+    AnteprimaStampa(TestoStampa);
+    setWindowTitle(nome);
 }
 
 void frmAnteprima::mostraPulsanteStampa(int n)
@@ -130,68 +128,30 @@ void frmAnteprima::cancellaDisegno()
     update();
 }
 
-std::optional<LavoroStampa> frmAnteprima::lavoroFormato(const QString &nome)
+SceltaLavoro::Esito frmAnteprima::lavoro(int n) const
 {
-    QString problema;
-    const auto f = FileFormati::numerico(FileFormati::leggiOCrea()[size_t(qBound(0, FormatoScelto, 3))], &problema);
-    if (!f) {
-        Msg::warn(problema);
-        return std::nullopt;
-    }
-    auto l = LavoroStampa::conFormato(*f);
-    if (!l || !ElencoCaratteri::noto(l->carattere)) {
-        StampaQuadro::rifiutaConfigurazione();
-        return std::nullopt;
-    }
-    l->nome = nome;
-    return l;
-}
-
-std::optional<LavoroStampa> frmAnteprima::lavoro()
-{
-    const QString nome = StampaQuadro::nomeDocumento(QuadroAnteprima);
-    if (checkFormato->isChecked()) {
-        if (FormatoScelto < 0 || FormatoScelto > 3) {
-            sceltaFormato();
-            return std::nullopt;
-        }
-        return lavoroFormato(nome);
-    }
-    if (!LavoroStampa::margineSuperiore(QuadroAnteprima)) {
-        StampaQuadro::rifiutaConfigurazione();
-        return std::nullopt;
-    }
-    return StampaQuadro::lavoroConfigurazione(nome);
+    return StampaQuadro::scegli({n, checkFormato->isChecked(), FormatoScelto, m_nome});
 }
 
 void frmAnteprima::AnteprimaStampa(QString &testo)
 {
     show();
-    const auto l = lavoro();
+    const auto l = lavoro(QuadroAnteprima);
     lblRighe->clear();
-    if (!l)
-        return;
-    Clessidra clessidra;
-    lblRighe->setText(Lunghezze::descrizione(Lunghezze::misura(*l, testo)));
-    m_disegni.append(Stampa::impagina(*l, testo));
-    update();
-}
-
-void frmAnteprima::StampaABlocchetto(QString &testo, const QString &nome)
-{
-    if (!checkFormato->isChecked()) {
-        StampaQuadro::StampaABlocchettoCompila(testo, nome);
+    if (!l.lavoro) {
+        StampaQuadro::avvisa(l);
         return;
     }
-    if (const auto l = lavoroFormato(nome))
-        Stampa::esegui(*l, testo);
+    Clessidra clessidra;
+    lblRighe->setText(Lunghezze::descrizione(Lunghezze::misura(*l.lavoro, testo)));
+    m_disegni.append(Stampa::impagina(*l.lavoro, testo));
+    update();
 }
 
 void frmAnteprima::ridisegna()
 {
     cancellaDisegno();
-    if (frmCompila *c = compila())
-        StampaQuadro::cmdAnteprimaQ_Click(c, QuadroAnteprima);
+    AnteprimaQuadro(QuadroAnteprima, m_testo, m_nome);
 }
 
 void frmAnteprima::checkFormato_Click()
@@ -222,28 +182,23 @@ void frmAnteprima::optFormati_Click(int index)
 
 void frmAnteprima::cmdStampaQ_Click(int n)
 {
-    const auto margine = LavoroStampa::margineSuperiore(n);
-    if (margine)
+    if (const auto margine = LavoroStampa::margineSuperiore(n))
         MargineSuperioreStampa = *margine;
-    frmCompila *c = compila();
-    TestoStampa = c ? StampaQuadro::testoQuadro(c, n) : QString();
-    if (FormatoScelto == 4 && checkFormato->isChecked()) {
-        sceltaFormato();
+    TestoStampa = m_testo;
+    const SceltaLavoro::Esito esito = lavoro(n);
+    if (esito.rifiuto == SceltaLavoro::Rifiuto::SceltaFormato) {
+        // The preview stays open for a format to be chosen.
+        StampaQuadro::avvisa(esito);
         return;
     }
-    if (!margine && !checkFormato->isChecked())
-        StampaQuadro::rifiutaConfigurazione();
-    else
-        StampaABlocchetto(TestoStampa, StampaQuadro::nomeDocumento(n));
+    StampaQuadro::StampaABlocchetto(esito, TestoStampa);
     cmdEsciAnteprima_Click();
-    if (c)
-        c->coloraTesti(n);
+    emit stampato(n);
 }
 
 void frmAnteprima::cmdEsciAnteprima_Click()
 {
-    if (frmCompila *c = compila())
-        c->show();
+    emit uscita();
     hide();
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 #include "platform/Form.h"
 #include "printing/Impaginazione.h"
-#include "printing/LavoroStampa.h"
+#include "printing/SceltaLavoro.h"
 
 #include <optional>
 
@@ -10,7 +10,6 @@ class QFrame;
 class QLabel;
 class QPushButton;
 class QRadioButton;
-class frmCompila;
 
 // The print preview: a section drawn at one third of its size on a picture of the sheet,
 // printed from here with the configuration or with one of the four formats.
@@ -20,12 +19,11 @@ class frmAnteprima : public Form
 public:
     frmAnteprima();
 
+    // cmdAnteprimaQn_Click's part here: section n's text (as stored) drawn under the document's name,
+    // with cmdStampaQn alone; the text is kept for redrawing and printing.
+    void AnteprimaQuadro(int n, const QString &testo, const QString &nome);
     // Draws the text (consumed) with the configuration or the chosen format; never clears first.
     void AnteprimaStampa(QString &testo);
-    // Prints the text with the chosen format or with the configuration; nome names the document.
-    void StampaABlocchetto(QString &testo, const QString &nome = QString());
-    // Shows cmdStampaQn alone.
-    void mostraPulsanteStampa(int n);
 
     void checkFormato_Click();
     void optFormati_Click(int index);
@@ -36,6 +34,12 @@ public:
     QList<Scritta> disegno() const;
     void cancellaDisegno();
 
+signals:
+    // Esci, or a print: the window that opened the preview comes back.
+    void uscita();
+    // "Stampa" of section n has run, whether or not the job could be made.
+    void stampato(int n);
+
 protected:
     void closeByTitleBar() override { cmdEsciAnteprima_Click(); }
     void paintEvent(QPaintEvent *event) override;
@@ -43,15 +47,15 @@ protected:
 private:
     void creaFoglio();
     void creaComandi();
-    frmCompila *compila() const;
+    void mostraPulsanteStampa(int n);
     void ridisegna();
-    // The job the preview pictures: the chosen format or the configuration; nothing, after
-    // telling why, when there is none to use.
-    std::optional<LavoroStampa> lavoro();
-    std::optional<LavoroStampa> lavoroFormato(const QString &nome);
+    // The job for section n: the chosen format or the configuration.
+    SceltaLavoro::Esito lavoro(int n) const;
 
     // The layouts drawn since the window was last cleared, each as the printer would print it.
     QList<Impaginazione> m_disegni;
+    QString m_testo; // the section's text as stored
+    QString m_nome;  // the document's name
     QFrame *Shape1 = nullptr;
     QPushButton *checkFormato = nullptr;
     QRadioButton *optFormati[4] = {};

@@ -6,6 +6,7 @@ list(APPEND CORE_SOURCES
     src/printing/FileFormati.cpp
     src/printing/Geometria.cpp
     src/printing/LavoroStampa.cpp
+    src/printing/SceltaLavoro.cpp
     src/printing/SpezzaStringa.cpp
     src/printing/Superficie.cpp
 )

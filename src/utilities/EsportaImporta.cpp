@@ -1,13 +1,11 @@
 #include "utilities/EsportaImporta.h"
-#include "archive/CartellaClasse.h"
+#include "archive/Archivio.h"
 #include "archive/ConfrontoNomi.h"
 #include "archive/ElencoClassi.h"
 #include "platform/CartelleSicure.h"
 #include "platform/Paths.h"
-#include "platform/TextFile.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <algorithm>
 
@@ -24,8 +22,8 @@ QStringList cartelleClassi()
 {
     QStringList out;
     for (const QString &classe : Archivio::leggiClassi().classi) {
-        const QString cartella = Archivio::cartellaClasse(classe);
-        if (!Archivio::cartellaInterna(cartella))
+        const QString cartella = Archivio::cartellaEsistente(classe);
+        if (cartella.isEmpty())
             continue;
         const QString nome = QFileInfo(cartella).fileName();
         if (Archivio::trovaNome(out, nome) < 0)
@@ -40,65 +38,49 @@ QString classeScelta(const QString &cartellaMostrata, const QString &cartellaCli
     return cartellaCliccata.mid(cartellaMostrata.size());
 }
 
-QString senzaSeparatore(const QString &classe)
+Piano pianifica(const QString &origine, const QString &classeScelta, const QString &radice)
 {
-    if (classe.startsWith(QLatin1Char('/')) || classe.startsWith(QLatin1Char('\\')))
-        return classe.mid(1);
-    return classe;
+    Piano piano;
+    piano.classe = classeScelta;
+    if (piano.classe.startsWith(QLatin1Char('/')) || piano.classe.startsWith(QLatin1Char('\\')))
+        piano.classe.remove(0, 1);
+    piano.problema = Archivio::problemaClasse(piano.classe);
+    const QString esistente = Paths::resolve(radice, piano.classe);
+    const QString partenza = QFileInfo(origine).canonicalFilePath();
+    if (!piano.problema.isEmpty()) {
+        piano.azione = Piano::Azione::NomeRifiutato;
+    } else if (!partenza.isEmpty() && partenza == QFileInfo(esistente).canonicalFilePath()) {
+        piano.azione = Piano::Azione::StessaCartella;
+    } else if (QFileInfo(esistente).isDir()) {
+        piano.azione = Piano::Azione::Sostituisci;
+        piano.destinazione = esistente;
+    } else {
+        piano.destinazione = Paths::join(radice, piano.classe);
+    }
+    return piano;
 }
 
-bool stessaCartella(const QString &a, const QString &b)
+Esito esegui(const Piano &piano, const QString &origine, bool importa)
 {
-    const QString ca = QFileInfo(a).canonicalFilePath(), cb = QFileInfo(b).canonicalFilePath();
-    return !ca.isEmpty() && ca == cb;
+    const bool crea = piano.azione == Piano::Azione::Crea;
+    const bool creata = crea && QDir().mkdir(piano.destinazione);
+    Esito esito = copiaCartella(origine, piano.destinazione, crea ? QStringList() : modelliDaSostituire());
+    if (!esito.ok) {
+        if (creata)
+            QDir().rmdir(piano.destinazione); // no empty class folder is left behind by a failed copy
+        return esito;
+    }
+    QString errore;
+    if (importa && Archivio::classeEsistente(Archivio::leggiClassi(), piano.classe).isEmpty()
+        && !Archivio::accodaClasse(piano.classe, &errore))
+        esito.erroreElenco = errore;
+    return esito;
 }
 
 Esito copiaCartella(const QString &origine, const QString &destinazione, const QStringList &daEliminare)
 {
     const CartelleSicure::Esito e = CartelleSicure::sostituisci(origine, destinazione, daEliminare);
-    return {e.ok, e.errore, e.copiati};
-}
-
-void guastoPerTest(int n)
-{
-    CartelleSicure::guastoPerTest(n);
-}
-
-bool classeElencata(const QString &classe)
-{
-    FieldReader in;
-    in.open(Paths::inProgram(QStringLiteral("Classi.dat")));
-    QString nome;
-    while (in.readField(&nome))
-        if (nome.compare(classe, Qt::CaseInsensitive) == 0)
-            return true;
-    return false;
-}
-
-bool aggiungiClasse(const QString &classe, QString *errore)
-{
-    const QString path = Archivio::fileClassi();
-    const auto fallito = [errore](const QString &why) {
-        if (errore)
-            *errore = QStringLiteral("Classi.dat: ") + why;
-        return false;
-    };
-    // An unreadable or damaged list is never rewritten: the classes it holds would be lost.
-    const auto bytes = TextFile::readBytes(path);
-    if (!bytes && QFileInfo::exists(path))
-        return fallito(QStringLiteral("impossibile leggere il file."));
-    FieldReader righe(bytes.value_or(QByteArray()));
-    LineWriter out;
-    QString riga;
-    for (int n = 1; righe.readLine(&riga); ++n) {
-        if (riga.trimmed().isEmpty())
-            continue;
-        if (!Archivio::nomeRileggibile(riga))
-            return fallito(QStringLiteral("la riga %1 non si legge correttamente.").arg(n));
-        out.line(riga.trimmed());
-    }
-    out.line(classe);
-    return out.save(path, errore);
+    return {e.ok, e.errore, e.copiati, QString()};
 }
 
 } // namespace EsportaImporta

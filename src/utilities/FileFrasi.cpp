@@ -1,5 +1,5 @@
 #include "utilities/FileFrasi.h"
-#include "archive/CartellaClasse.h"
+#include "archive/Archivio.h"
 #include "archive/ElencoAlunni.h"
 #include "archive/ElencoClassi.h"
 #include "composition/FileGiudizio.h"
@@ -255,7 +255,7 @@ FileFrasi::Piano FileFrasi::pianoSpostamento(int quadro, const QList<int> &nuovi
             return piano;
         }
         for (const Archivio::Alunno &a : alunni.alunni)
-            scelte << FileGiudizio::percorso(cartella, a.nome, QStringLiteral(".dat"));
+            scelte << Archivio::fileAlunno(cartella, a.nome, QStringLiteral(".dat"));
     }
     QSet<QString> visti;
     for (const QString &path : std::as_const(scelte)) {

@@ -1,6 +1,7 @@
 #include "utilities/ListaCartelle.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QStyle>
 
@@ -16,6 +17,14 @@ ListaCartelle::ListaCartelle(QWidget *parent) : QListWidget(parent)
 }
 
 bool ListaCartelle::setPath(const QString &folder)
+{
+    if (!apri(folder))
+        return false;
+    m_radice = QFileInfo(folder).canonicalFilePath();
+    return true;
+}
+
+bool ListaCartelle::apri(const QString &folder)
 {
     if (folder.isEmpty() || !QDir(folder).exists() || !QDir(folder).isReadable())
         return false;
@@ -69,8 +78,13 @@ QStringList ListaCartelle::names() const
 
 void ListaCartelle::open(QListWidgetItem *item)
 {
-    if (item && m_apribili)
-        setPath(item->data(kPercorso).toString());
+    if (!item || !m_apribili)
+        return;
+    // A link may lead anywhere: only folders beneath the first one shown open.
+    const QString cartella = item->data(kPercorso).toString();
+    const QString sotto = m_radice.endsWith(QLatin1Char('/')) ? m_radice : m_radice + QLatin1Char('/');
+    if (QFileInfo(cartella).canonicalFilePath().startsWith(sotto))
+        apri(cartella);
 }
 
 void ListaCartelle::keyPressEvent(QKeyEvent *event)

@@ -3,7 +3,7 @@
 #include <QStringList>
 
 // A folder list: the subfolders of one folder, each entry holding its full path.
-// A double click opens a subfolder; there is no way up past the folder first shown.
+// A double click opens a subfolder; there is no way up past the folder first shown, not even by a link.
 class ListaCartelle : public QListWidget
 {
     Q_OBJECT
@@ -31,8 +31,10 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    bool apri(const QString &folder);
     bool mostra(const QString &folder, const QStringList &names, bool apribili);
     void open(QListWidgetItem *item);
     QString m_path;
+    QString m_radice; // canonical path of the folder first shown
     bool m_apribili = true;
 };

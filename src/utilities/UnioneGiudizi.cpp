@@ -1,11 +1,9 @@
 #include "utilities/UnioneGiudizi.h"
-#include "archive/CartellaClasse.h"
+#include "archive/Archivio.h"
 #include "archive/ElencoClassi.h"
 #include "platform/Ansi.h"
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
-
-#include <QFileInfo>
 
 namespace UnioneGiudizi {
 
@@ -22,16 +20,12 @@ QString nomeFile(const QString &classe, const QString &suffisso)
     return classe + suffisso + QStringLiteral(".txt");
 }
 
-QByteArray contenuto(const QString &cartella, const QByteArray &elenco, const QString &estensione)
+QByteArray contenuto(const QString &cartella, const QList<Archivio::Alunno> &alunni, const QString &estensione)
 {
-    FieldReader in(elenco);
     QByteArray out;
-    QString nome, sesso;
-    // The list ends at its end or at the first empty name; every read moves on, so this ends.
-    while (in.readField(&nome) && !nome.isEmpty()) {
-        in.readField(&sesso);
-        const QString quadro = Paths::resolve(cartella, nome + QLatin1Char('.') + estensione);
-        out += Ansi::encode(nome) + "\r\n";
+    for (const Archivio::Alunno &a : alunni) {
+        const QString quadro = Archivio::fileAlunno(cartella, a.nome, QLatin1Char('.') + estensione);
+        out += Ansi::encode(a.nome) + "\r\n";
         out += TextFile::readBytes(quadro).value_or(QByteArray()) + "\r\n";
     }
     return out;
@@ -39,24 +33,23 @@ QByteArray contenuto(const QString &cartella, const QByteArray &elenco, const QS
 
 Risultato unisci(const QString &classe, const QString &estensione, const QString &suffisso)
 {
-    // Only a real class folder of the program folder, never a link leading elsewhere.
-    const QString cartella = Archivio::cartellaClasse(classe);
-    if (!Archivio::cartellaInterna(cartella))
+    const QString cartella = Archivio::cartellaEsistente(classe);
+    if (cartella.isEmpty())
         return {Esito::ClasseMancante, QString(), QString()};
     Paths::setCurrentFolder(cartella);
 
     const QString nome = nomeFile(classe, suffisso);
-    const QString problema = Paths::nameProblem(nome);
+    const QString problema = Archivio::problemaFile(nome);
     if (!problema.isEmpty())
         return {Esito::NomeNonValido, nome, problema};
 
-    const auto elenco = TextFile::readBytes(Paths::resolve(cartella, QStringLiteral("Alunni.") + classe));
-    if (!elenco)
+    const Archivio::ElencoAlunni elenco = Archivio::leggiAlunni(Archivio::fileAlunni(classe));
+    if (elenco.stato != Archivio::StatoFile::Letto)
         return {Esito::ElencoMancante, QString(), QString()};
 
     const QString file = Paths::resolve(cartella, nome);
     QString errore;
-    if (!TextFile::writeBytes(file, contenuto(cartella, *elenco, estensione), &errore))
+    if (!TextFile::writeBytes(file, contenuto(cartella, elenco.alunni, estensione), &errore))
         return {Esito::ScritturaFallita, file, errore};
     return {Esito::Fatto, file, QString()};
 }

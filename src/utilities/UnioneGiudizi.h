@@ -1,4 +1,6 @@
 #pragma once
+#include "archive/ElencoAlunni.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -17,8 +19,9 @@ struct Risultato {
 std::optional<QStringList> leggiClassi();
 // The merged file's name: class + suffix ("_" + section title) + ".txt".
 QString nomeFile(const QString &classe, const QString &suffisso);
-// The merged text: for each pupil of the list, the name line, then the section file's bytes and CR LF.
-QByteArray contenuto(const QString &cartella, const QByteArray &elenco, const QString &estensione);
-// Writes the merged file of the class for the section extension ("q1".."q4").
+// The merged text: for each pupil, the name line, then the section file's bytes and CR LF.
+QByteArray contenuto(const QString &cartella, const QList<Archivio::Alunno> &alunni, const QString &estensione);
+// Writes the merged file of the class for the section extension ("q1".."q4"); only a class with a folder
+// of its own in the program folder (Archivio::cartellaEsistente()) is merged.
 Risultato unisci(const QString &classe, const QString &estensione, const QString &suffisso);
 } // namespace UnioneGiudizi

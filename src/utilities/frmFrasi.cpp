@@ -1,6 +1,6 @@
 #include "utilities/frmFrasi.h"
 #include "app/CarQuad.h"
-#include "archive/CartellaClasse.h"
+#include "archive/Archivio.h"
 #include "archive/ElencoAlunni.h"
 #include "archive/ElencoClassi.h"
 #include "composition/ListaFrasi.h"

@@ -7,7 +7,7 @@
 #include "utilities/FrameOrtografia.h"
 #include "utilities/FrameUnione.h"
 #include "utilities/IconeUtilita.h"
-#include "utilities/ListaCartelle.h"
+#include "utilities/FrameEsportaImporta.h"
 #include "utilities/NuovoAnno.h"
 #include "platform/Finestre.h"
 #include "platform/IconaUscita.h"
@@ -46,7 +46,7 @@ frmUtilita::frmUtilita() : Form(Finestre::Utilita)
     grid->setContentsMargins(14, 12, 14, 12);
     grid->setHorizontalSpacing(14);
     grid->setVerticalSpacing(10);
-    grid->addWidget(creaEsportaImporta(), 0, 0, 2, 1, Qt::AlignTop);
+    grid->addWidget(new FrameEsportaImporta(Frame2), 0, 0, 2, 1, Qt::AlignTop);
     frameUnione = new FrameUnione(Frame2);
     grid->addWidget(frameUnione, 0, 1, Qt::AlignTop);
 
@@ -121,21 +121,6 @@ void frmUtilita::Form_Load()
     RicaricaClassi = true;
     frameStampa->riempi();
     frameUnione->riempi();
-}
-
-bool frmUtilita::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::FocusIn) {
-        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
-        // Coming back to the window, or from a list that dropped down, is not a new focus.
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-            if (watched == drive)
-                drive_GotFocus();
-            else if (watched == DriveImporta)
-                DriveImporta_GotFocus();
-        }
-    }
-    return Form::eventFilter(watched, event);
 }
 
 void frmUtilita::leaveFor(const QString &form)

@@ -11,7 +11,7 @@ list(APPEND GUI_SOURCES
     src/utilities/NuovoAnno.cpp
     src/utilities/RicaricaMenu.cpp
     src/utilities/frmUtilita.cpp
-    src/utilities/frmUtilitaEsporta.cpp
+    src/utilities/FrameEsportaImporta.cpp
     src/utilities/FrameUnione.cpp
     src/utilities/IconeUtilita.cpp
     src/utilities/ListaCartelle.cpp

@@ -73,11 +73,6 @@ inline void rispondi(std::initializer_list<Msg::Result> risposte)
         Msg::queueAnswer(r);
 }
 
-inline void scriviClasse(const ProgramFolder &dir, const QString &classe, const QByteArray &alunni)
-{
-    dir.write(classe + QStringLiteral("/ALUNNI.") + classe, alunni);
-}
-
 // A message box, shown last or expected, as one comparable line.
 inline QString messaggio(const QString &text, const QString &title, Msg::Icon icon, Msg::Buttons buttons = Msg::Ok,
                          Msg::Result defaultButton = Msg::ResOk)

@@ -2,7 +2,7 @@
 
 #include "archive/ImportaAlunni.h"
 #include "archive/frmImportaAlunni.h"
-#include "archive/CartellaClasse.h"
+#include "archive/Archivio.h"
 
 #include <QStringEncoder>
 #include <QTableWidget>

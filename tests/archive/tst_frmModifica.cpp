@@ -1,6 +1,7 @@
 #include "Archivi.h"
 
-#include "platform/Paths.h"
+#include "archive/Archivio.h"
+#include "platform/GuastoDisco.h"
 
 namespace {
 const QByteArray kTrePupilli("Bianchi Anna\r\n 0 \r\nRossi Mario\r\n 1 \r\nVerdi Luca\r\n 1 \r\n");
@@ -72,12 +73,10 @@ private slots:
     {
         ProgramFolder dir;
         dir.write("Classi.dat", "3A\r\n");
-        scriviClasse(dir, "3A", kTrePupilli);
+        dir.write("3A/ALUNNI.3A", kTrePupilli);
         for (const char *f : {"Rossi Mario.q1", "Rossi Mario.q2", "rossi mario.Q3", "Rossi Mario.q4", "Rossi Mario.dat",
                               "Rossi Mario.txt", "Rossi Marioa.q1", "Verdi Luca.q1", "Verdi Luca.dat", "3A_Finalità.txt"})
             dir.write(QStringLiteral("3A/") + u(f), "x");
-        dir.write("5c/Alunni.5c", "Neri Ada\r\n 0 \r\n"); // on disk in another case, not listed
-        dir.write("5c/Neri Ada.q1", "x");
         Archivi a;
         QVERIFY(a.apri());
         // In any letter case it is the same class: never a second one.
@@ -86,10 +85,10 @@ private slots:
         QVERIFY(a.classi->text().isEmpty());
         // A name unusable as a folder, by Enter or Tab: told, nothing made, the text selected for correction.
         for (const auto &[name, key] : {std::pair{QStringLiteral("3/A"), Qt::Key_Return}, {QStringLiteral("fine."), Qt::Key_Tab}}) {
-            QCOMPARE(mostrato([&] { a.scrivi(a.classi, name, key); }), avviso(Paths::nameProblem(name), Msg::Exclamation));
+            QCOMPARE(mostrato([&] { a.scrivi(a.classi, name, key); }), avviso(Archivio::problemaClasse(name), Msg::Exclamation));
             QVERIFY(a.classi->editLine()->selectedText() == name && a.haFuoco(a.classi));
         }
-        QCOMPARE(contenuto(dir.path()), (QStringList{"3A/", "5c/", "Classi.dat"}));
+        QCOMPARE(contenuto(dir.path()), (QStringList{"3A/", "Classi.dat"}));
         for (Qt::Key key : {Qt::Key_End, Qt::Key_Backspace, Qt::Key_Return})
             QTest::keyClick(a.classi->editLine(), key);
         QCOMPARE(dir.read("Classi.dat"), QByteArray("3A\r\nfine\r\n"));
@@ -107,9 +106,9 @@ private slots:
         QCOMPARE(Msg::shown().size(), 6);
         // A name unusable as a file name, by Enter or by the gender option: refused before anything is written.
         const QString virgola = QStringLiteral("Rossi, Mario");
-        QCOMPARE(mostrato([&] { a.scrivi(a.alunni, virgola); }), avviso(Paths::fileNameProblem(virgola), Msg::Exclamation));
+        QCOMPARE(mostrato([&] { a.scrivi(a.alunni, virgola); }), avviso(Archivio::problemaAlunno(virgola), Msg::Exclamation));
         QVERIFY(a.alunni->editLine()->selectedText() == virgola && a.haFuoco(a.alunni));
-        QCOMPARE(mostrato([&] { clickOption(a.femmina); }), avviso(Paths::fileNameProblem(virgola), Msg::Exclamation));
+        QCOMPARE(mostrato([&] { clickOption(a.femmina); }), avviso(Archivio::problemaAlunno(virgola), Msg::Exclamation));
         QCOMPARE(dir.read("3A/ALUNNI.3A"), kTrePupilli);
 
         // Deleting a pupil: No keeps it; Yes deletes its five files in any case, other files stay.
@@ -122,13 +121,6 @@ private slots:
         QCOMPARE(contenuto(dir.file("3A")), (QStringList{u("3A_Finalità.txt"), "ALUNNI.3A", "Rossi Mario.txt",
                                                          "Rossi Marioa.q1", "Verdi Luca.dat", "Verdi Luca.q1"}));
         QCOMPARE(a.alunni->items(), (QStringList{"Bianchi Anna", "Verdi Luca"}));
-
-        // An unlisted folder is listed again with its pupils; a new one goes into the one list it has.
-        a.apriClasse("5C");
-        QCOMPARE(dir.read("Classi.dat"), QByteArray("3A\r\n5C\r\nfine\r\n"));
-        a.aggiungi("Verdi Luca", true);
-        QCOMPARE(dir.read("5c/Alunni.5c"), QByteArray("Neri Ada\r\n 0 \r\nVerdi Luca\r\n 1 \r\n"));
-        QCOMPARE(contenuto(dir.path()), (QStringList{"3A/", "5c/", "Classi.dat", "fine/"}));
         VERIFY_NO_UNANSWERED();
     }
 
@@ -136,11 +128,11 @@ private slots:
     {
         ProgramFolder dir;
         dir.write("Classi.dat", "3A\r\n4B\r\n5C\r\n6D\r\n7E\r\n");
-        scriviClasse(dir, "3A", kTrePupilli);
+        dir.write("3A/ALUNNI.3A", kTrePupilli);
         for (const char *f : {"Rossi Mario.q1", "Rossi Mario.q2", "Rossi Mario.q3", "Rossi Mario.q4", "Rossi Mario.dat",
                               "Verdi Luca.Q2", "3A_Finalità.txt"})
             dir.write(QStringLiteral("3A/") + u(f), "x");
-        scriviClasse(dir, "4B", "Neri Ada\r\n 0 \r\n");
+        dir.write("4B/ALUNNI.4B", "Neri Ada\r\n 0 \r\n");
         dir.write("4B/Neri Ada.q1", "x");
         dir.write("5C/Rossi Mario.q1", "x"); // no pupil list
         dir.write("5C/Rossi Mario.dat", "1 \r\n");
@@ -180,6 +172,50 @@ private slots:
         QVERIFY(!dir.exists("4B"));
         QCOMPARE(contenuto(dir.file("5C")), (QStringList{"Rossi Mario.dat", "Rossi Mario.q1"}));
         QVERIFY(dir.read("Classi.dat") == "6D\r\n7E\r\n" && a.classi->items() == QStringList({"6D", "7E"}));
+        VERIFY_NO_UNANSWERED();
+    }
+
+    // A write that fails is told under the window's caption; the boxes and the files stay as they were.
+    void failuresAreToldAndNothingIsLost()
+    {
+        ProgramFolder dir;
+        dir.write("Classi.dat", "3A\r\n6D\r\n");
+        dir.write("3A/ALUNNI.3A", kTrePupilli);
+        dir.write("3A/Rossi Mario.q1", "x");
+        dir.write("4B", "a file where the folder should go");
+        Archivi a;
+        QVERIFY(a.apri());
+        a.apriClasse("3A");
+        const auto nessunGuasto = qScopeGuard([] { GuastoDisco::imposta({}); });
+        const auto guasto = [](const char *file) {
+            GuastoDisco::imposta([file](const QString &path) { return path.endsWith(QLatin1String(file)) ? 0 : -1; });
+        };
+        guasto("/ALUNNI.3A");
+        QCOMPARE(mostrato([&] { a.aggiungi("Zeta Ugo", true); }), errore("Impossibile scrivere il file ALUNNI.3A."));
+        QCOMPARE(a.alunni->text(), QStringLiteral("Zeta Ugo"));
+        Msg::queueAnswer(Msg::ResYes); // deleting rewrites the list first: the pupil and its files stay
+        QCOMPARE(mostrato([&] { a.scegli(a.alunni, "Rossi Mario"); }), errore("Impossibile scrivere il file ALUNNI.3A."));
+        guasto("/Classi.dat");
+        QCOMPARE(mostrato([&] { a.scrivi(a.classi, "4B"); }), errore("Impossibile creare la cartella 4B."));
+        QCOMPARE(mostrato([&] { a.scrivi(a.classi, "5C"); }), errore("Impossibile scrivere il file Classi.dat."));
+        QVERIFY(a.classi->editLine()->selectedText() == "5C" && a.haFuoco(a.classi));
+        rispondi({Msg::ResYes, Msg::ResYes});
+        QCOMPARE(mostrato([&] { a.scegli(a.classi, "3A"); }), errore("Impossibile scrivere il file Classi.dat."));
+        QCOMPARE(a.classi->items(), (QStringList{"3A", "6D"}));
+        QVERIFY(dir.read("Classi.dat") == "3A\r\n6D\r\n" && dir.read("3A/ALUNNI.3A") == kTrePupilli);
+        QCOMPARE(contenuto(dir.path()), (QStringList{"3A/", "4B", "Classi.dat"}));
+        QCOMPARE(contenuto(dir.file("3A")), (QStringList{"ALUNNI.3A", "Rossi Mario.q1"}));
+        // A list that does not read back, or cannot be read, is never replaced.
+        GuastoDisco::imposta({});
+        dir.write("3A/ALUNNI.3A", "Bianchi Anna\r\n\"\r\n");
+        QCOMPARE(mostrato([&] { a.aggiungi("Zeta Ugo", true); }),
+                 errore("Il file ALUNNI.3A non si legge correttamente alla riga 2: non viene modificato.\n\r"
+                        "Correggilo con il Blocco Note."));
+        QCOMPARE(dir.read("3A/ALUNNI.3A"), QByteArray("Bianchi Anna\r\n\"\r\n"));
+        QFile::remove(dir.file("Classi.dat"));
+        dir.mkdir("Classi.dat");
+        QCOMPARE(mostrato([&] { a.scrivi(a.classi, "5C"); }), errore("Impossibile leggere il file Classi.dat."));
+        QCOMPARE(contenuto(dir.path()), (QStringList{"3A/", "4B", "Classi.dat/"}));
         VERIFY_NO_UNANSWERED();
     }
 };

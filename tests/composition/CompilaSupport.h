@@ -21,11 +21,8 @@ namespace Compila {
 // as section 1, and short phrase files for the other sections.
 inline void preparaArchivio(const ProgramFolder &dir)
 {
-    dir.write("Anno.dat", "2026/27\r\n");
-    dir.write("Quaderlo.cfg", "Arial\r\n12\r\n190\r\n 1 \r\n40\r\n105\r\n170\r\n235\r\n 20 \r\n");
-    dir.write("Classi.dat", "3A\r\n4B\r\n");
-    dir.write("3A/ALUNNI.3A", "Bianchi Anna\r\n 0 \r\nRossi Mario\r\n 1 \r\n");
-    dir.write("4B/ALUNNI.4B", "Verdi Luca\r\n 1 \r\n");
+    dir.writeSettings();
+    dir.writeArchive({{"3A", {{"Bianchi Anna", 0}, {"Rossi Mario", 1}}}, {"4B", {{"Verdi Luca", 1}}}});
     dir.write("quadro1.txt", ansi("1=CognomeNome si è mostrat§ attent§\r\n2=, partecipe\r\n"
                                   "3<=Ha lavorato con impegno \r\n4=e con costanza.\r\n"));
     dir.write("quadro2.txt", ansi("Obiettivo=Favorire la socializzazione\r\nMetodo=attraverso il gioco.\r\n"

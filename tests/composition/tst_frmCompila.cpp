@@ -31,17 +31,24 @@ class TestFrmCompila : public QObject
 private slots:
     void cleanup() { VERIFY_NO_UNANSWERED(); QCOMPARE(Msg::pendingAnswers(), 0); }
 
-    // Two pupils composed, corrected and saved in both views; after leaving, every text and tick is back.
+    // Two pupils composed, corrected and saved in both views, every byte kept; after leaving, every text and tick is back.
     void composeCorrectSaveAndComeBack()
     {
         ProgramFolder dir;
         preparaArchivio(dir);
+        dir.write("quadro4.txt", ansi("A=Ottimo\u00a0il percorso\r\nB=, sempre sereno\r\n"));
         frmCompila *f = apriDalMenu();
         QVERIFY(f && scegli(classe(), "3A") && scegli(alunno(), "Bianchi Anna"));
-        QCOMPARE(voci(classe()), (QStringList{"3A", "4B"}));
         QVERIFY(voci(alunno()) == QStringList({"Bianchi Anna", "Rossi Mario"}) && c<QLabel>("Label1")->text() == "Femminile");
-        // No section shown yet: the first one comes up.
+        // No section shown yet: the first one comes up, each phrase drawn with its text beside the check box.
         QCOMPARE(schedeGiudizi()->currentIndex(), 0);
+        const QRect voce = lista(0)->visualItemRect(lista(0)->item(0));
+        const QImage frase = lista(0)->viewport()->grab(voce.adjusted(2 * voce.height(), 0, 0, 0)).toImage();
+        int scuri = 0;
+        for (int y = 0; y < frase.height(); ++y)
+            for (int x = 0; x < frase.width(); ++x)
+                scuri += qGray(frase.pixel(x, y)) < 128;
+        QVERIFY(scuri > 20);
         componi(0, {3, 2, 1, 0});
         const QByteArray q1 = ansi("Bianchi Anna si è mostrata attenta, partecipe\r\nHa lavorato con impegno e con costanza.");
         QCOMPARE(dir.read("3A/Bianchi Anna.q1"), q1 + "\r\n");
@@ -54,12 +61,13 @@ private slots:
         componi(1, {2, 0});
         const QByteArray q2 = ansi("Favorire la socializzazione\r\nBianchi Anna sarà seguita con attenzione.");
         QCOMPARE(dir.read("3A/Bianchi Anna.q2"), q2 + "\r\n");
-        QCOMPARE(dir.read("3A/Bianchi Anna.dat"), "0 1 2 3 \r\n0 2 \r\n\r\n\r\n");
-        // Back on section 1 the ticks come back and the text box is empty.
-        clickTab(schedeGiudizi(), 0);
-        QVERIFY(spuntate(lista(0)) == QList<int>({0, 1, 2, 3}) && testo()->toPlainText().isEmpty());
+        clickTab(schedeGiudizi(), 3);
+        componi(3, {0});
+        QCOMPARE(dir.read("3A/Bianchi Anna.q4"), "Ottimo\xa0il percorso\r\n");
+        QCOMPARE(dir.read("3A/Bianchi Anna.dat"), "0 1 2 3 \r\n0 2 \r\n\r\n0 \r\n");
 
-        // The editing view opens on the same tab; saving there writes all four sections.
+        // The editing view opens on the same tab; saving there writes all four sections as the boxes hold them.
+        dir.write("3A/Bianchi Anna.q3", "Fine\r\n\r\n");
         clickTab(schedeGiudizi(), 1);
         clic("cmdCaricaTesto");
         QVERIFY(schedeQuadri()->isVisible() && schedeQuadri()->currentIndex() == 1);
@@ -67,24 +75,26 @@ private slots:
         QCOMPARE(txtQ(1)->toPlainText(), t1);
         aggiungi(txtQ(2), " Ottimo.");
         clic("cmdSalvaTestoModificato");
-        QCOMPARE(dir.read("3A/Bianchi Anna.q2"), q2 + " Ottimo.\r\n");
-        QCOMPARE(dir.read("3A/Bianchi Anna.q3") + dir.read("3A/Bianchi Anna.q4"), "\r\n\r\n");
+        QCOMPARE(dir.read("3A/Bianchi Anna.q1") + dir.read("3A/Bianchi Anna.q2"), q1 + " Brava!\r\n" + q2 + " Ottimo.\r\n");
+        QCOMPARE(dir.read("3A/Bianchi Anna.q3") + dir.read("3A/Bianchi Anna.q4"), "Fine\r\n\r\nOttimo\xa0il percorso\r\n");
 
-        // The third tab in front goes across both ways; the texts lose the preview's colour.
-        f->coloraTesti(3);
+        // The third tab in front goes across both ways.
         clickTab(schedeQuadri(), 2);
         clic("cmdFineStampa");
         QVERIFY(schedeGiudizi()->isVisible() && schedeGiudizi()->currentIndex() == 2 && lista(2)->count() == 3);
-        QCOMPARE(txtQ(3)->palette().color(QPalette::Text), QColor(Qt::black));
         clic("cmdCaricaTesto");
         QCOMPARE(schedeQuadri()->currentIndex(), 2);
 
-        // Leaving goes back to the main menu, enabled again; coming back, the ticks and texts as left.
+        // Leaving with a change, Yes: saved; the main menu comes back, enabled again.
         Form *menu = window("frmSplash");
         menu->setEnabled(false);
+        aggiungi(txtQ(3), "!");
+        rispondi({Msg::ResYes});
         clic("cmdFineLavoro");
         QTRY_VERIFY(!Forms::isLoaded("frmCompila"));
         QVERIFY(menu->isVisible() && menu->isEnabled() && CarQuad::ModoPreselezione == 0);
+        QCOMPARE(dir.read("3A/Bianchi Anna.q3"), "Fine\r\n!\r\n");
+        // Coming back, the ticks and texts as left.
         QVERIFY(apriDalMenu() && scegli(classe(), "3A") && scegli(alunno(), "Bianchi Anna"));
         clickTab(schedeGiudizi(), 1);
         QCOMPARE(spuntate(lista(1)), (QList<int>{0, 2}));
@@ -92,11 +102,13 @@ private slots:
         QCOMPARE(txtQ(1)->toPlainText(), t1);
         // Another pupil in the editing view: his texts, still in the editing view.
         QVERIFY(scegli(alunno(), "Rossi Mario") && schedeQuadri()->isVisible());
-        QVERIFY(c<QLabel>("Label1")->text() == "Maschile" && txtQ(1)->toPlainText().isEmpty() && Msg::shown().isEmpty());
-        // The title bar does what the exit button does.
+        QVERIFY(c<QLabel>("Label1")->text() == "Maschile" && txtQ(1)->toPlainText().isEmpty() && Msg::shown().size() == 1);
+        // The title bar does what the exit button does; No: nothing written.
+        aggiungi(txtQ(1), "due");
+        rispondi({Msg::ResNo});
         finestra()->close();
         QTRY_VERIFY(!Forms::isLoaded("frmCompila"));
-        QVERIFY(menu->isVisible());
+        QVERIFY(menu->isVisible() && !dir.exists("3A/Rossi Mario.q1") && quanteDomande() == 2);
     }
 
     void saveQuestionAtEveryMoment()
@@ -107,7 +119,6 @@ private slots:
         // Keys on the closed pupil box open its list instead of changing the pupil; No: the change is forgotten.
         componi(0, {0});
         aggiungi(testo(), " B");
-        QCOMPARE(finestra()->focusWidget(), static_cast<QWidget *>(testo()));
         rispondi({Msg::ResNo});
         alunno()->setFocus();
         QTest::keyClick(alunno(), Qt::Key_Down);
@@ -136,8 +147,7 @@ private slots:
         aggiungi(testo(), " E");
         rispondi({Msg::ResYes});
         clic("cmdCaricaTesto");
-        QCOMPARE(quanteDomande(), 3);
-        QCOMPARE(txtQ(2)->toPlainText(), "Favorire la socializzazione attraverso il gioco. E");
+        QVERIFY(quanteDomande() == 3 && txtQ(2)->toPlainText() == "Favorire la socializzazione attraverso il gioco. E");
         // Pupil box dropped down in the editing view, Yes: all four written.
         aggiungi(txtQ(3), "Nuovo");
         rispondi({Msg::ResYes});
@@ -162,6 +172,108 @@ private slots:
         QCOMPARE(classe()->currentText(), "3A");
     }
 
+    void ticksNotConfirmedAndHandCorrectionsAreAskedAbout()
+    {
+        ProgramFolder dir;
+        const QByteArray q1 = ansi("Rossi Mario si è mostrato attento. Ottimo inizio.\r\n");
+        dir.write("3A/Rossi Mario.q1", q1);
+        QVERIFY(apri(dir, "3A", "Rossi Mario"));
+        // Another section, Annulla: the section and its ticks stay.
+        spunta(lista(0), 0);
+        rispondi({Msg::ResCancel});
+        clickTab(schedeGiudizi(), 1);
+        QCOMPARE(ultimo().text, "Le frasi scelte nel quadro Sit. Iniziale non sono state confermate con OK. "
+                                "Desideri comporre il testo e salvarlo ?");
+        QVERIFY(ultimo().buttons == Msg::YesNoCancel && schedeGiudizi()->currentIndex() == 0 && spuntate(lista(0)) == QList<int>{0});
+        // Yes composes; the stored text was corrected by hand, which is asked first: No keeps it and moves on.
+        rispondi({Msg::ResYes, Msg::ResNo});
+        clickTab(schedeGiudizi(), 1);
+        QCOMPARE(ultimo().text, "Il testo salvato del quadro Sit. Iniziale è stato corretto a mano. "
+                                "Vuoi sostituirlo con le frasi scelte?");
+        QVERIFY(ultimo().defaultButton == Msg::ResNo && dir.read("3A/Rossi Mario.q1") == q1 && !dir.exists("3A/Rossi Mario.dat"));
+        QCOMPARE(CarQuad::EstensioneQuadro, ".q2");
+        // Asked again at the next OK there: Yes replaces it.
+        clickTab(schedeGiudizi(), 0);
+        rispondi({Msg::ResYes});
+        componi(0, {0, 1});
+        QVERIFY(Msg::shown().size() == 4 && dir.read("3A/Rossi Mario.dat") == "0 1 \r\n\r\n\r\n\r\n");
+        QCOMPARE(dir.read("3A/Rossi Mario.q1"), ansi("Rossi Mario si è mostrato attento, partecipe\r\n"));
+        // Another pupil, No: dropped, nothing written.
+        clickTab(schedeGiudizi(), 1);
+        spunta(lista(1), 0);
+        rispondi({Msg::ResNo});
+        QVERIFY(scegli(alunno(), "Bianchi Anna") && !dir.exists("3A/Rossi Mario.q2"));
+        // Leaving the window, Yes: saved, then the window closes.
+        spunta(lista(1), 0);
+        rispondi({Msg::ResYes});
+        clic("cmdFineLavoro");
+        QVERIFY(Msg::shown().size() == 6 && dir.read("3A/Bianchi Anna.q2") == "Favorire la socializzazione\r\n");
+        QTRY_VERIFY(!Forms::isLoaded("frmCompila"));
+    }
+
+    // A save that fails or is refused keeps the old files and the text to save; the teacher is told.
+    void aSaveThatFailsOrIsRefusedKeepsTheText()
+    {
+        ProgramFolder dir;
+        QVERIFY(apri(dir));
+        dir.mkdir("3A/Bianchi Anna.q1"); // a folder where the file should go
+        rispondi({Msg::ResOk});
+        componi(0, {0});
+        QVERIFY2(ultimo().text.startsWith("Impossibile salvare il file \"Bianchi Anna.q1\".") && ultimo().title == "Giudizi",
+                 qPrintable(ultimo().text));
+        QCOMPARE(dir.read("3A/Bianchi Anna.dat"), "0 \r\n\r\n\r\n\r\n");
+        // The save question answered Yes, the save failing: the class, the section and the text stay.
+        rispondi({Msg::ResYes, Msg::ResOk, Msg::ResYes, Msg::ResOk});
+        apriEChiudi(classe());
+        clickTab(schedeGiudizi(), 2);
+        QVERIFY(quanteDomande() == 2 && alunno()->currentText() == "Bianchi Anna" && schedeGiudizi()->currentIndex() == 0);
+        QCOMPARE(testo()->toPlainText(), "Bianchi Anna si è mostrata attenta");
+        // A character no file can hold: refused, nothing written; corrected, the same button saves.
+        QVERIFY(QDir(dir.file("3A")).rmdir("Bianchi Anna.q1"));
+        aggiungi(testo(), " Ж");
+        rispondi({Msg::ResOk});
+        clic("cmdSalvaTesto");
+        QVERIFY(ultimo().text.contains(": Ж\n\r") && !dir.exists("3A/Bianchi Anna.q1"));
+        testo()->setPlainText("Bianchi Anna 5€");
+        clic("cmdSalvaTesto");
+        QCOMPARE(dir.read("3A/Bianchi Anna.q1"), "Bianchi Anna 5\x80\r\n");
+
+        // Editing view: the section not written is named, the others are written.
+        clic("cmdCaricaTesto");
+        dir.mkdir("3A/Bianchi Anna.q2");
+        aggiungi(txtQ(3), "Terzo");
+        rispondi({Msg::ResOk});
+        clic("cmdSalvaTestoModificato");
+        QVERIFY(ultimo().text.contains("Finalità (Bianchi Anna.q2)") && dir.read("3A/Bianchi Anna.q3") == "Terzo\r\n");
+        // Leaving, Yes, one section holding a character no file can hold: nothing written, the window stays.
+        QDir(dir.file("3A")).rmdir("Bianchi Anna.q2");
+        aggiungi(txtQ(3), "!");
+        aggiungi(txtQ(2), "Ω");
+        rispondi({Msg::ResYes, Msg::ResOk});
+        clic("cmdFineLavoro");
+        QVERIFY(ultimo().text.contains("\"Finalità\" contiene caratteri che non si possono salvare: Ω"));
+        QVERIFY(finestra()->isVisible() && dir.read("3A/Bianchi Anna.q3") == "Terzo\r\n" && !dir.exists("3A/Bianchi Anna.q2"));
+        txtQ(2)->setPlainText("2");
+        clic("cmdSalvaTestoModificato");
+        QVERIFY(dir.read("3A/Bianchi Anna.q2") + dir.read("3A/Bianchi Anna.q3") == "2\r\nTerzo!\r\n" && Msg::beeps() == 6);
+    }
+
+    void pupilFilesNeverLandOutsideTheirClass()
+    {
+        ProgramFolder dir;
+        QVERIFY(apri(dir));
+        // The class folder vanishes under the window: nothing is written elsewhere.
+        QVERIFY(QDir(dir.path()).rename("3A", "3A-spostata"));
+        rispondi({Msg::ResOk});
+        componi(0, {0});
+        QVERIFY(ultimo().text.contains("\"Bianchi Anna.q1\", \"Bianchi Anna.dat\""));
+        const QStringList bianchi{QStringLiteral("Bianchi*")};
+        QVERIFY(QDir(dir.path()).entryList(bianchi).isEmpty() && QDir(dir.file("3A-spostata")).entryList(bianchi).isEmpty());
+        // The text and the ticks not saved are both asked about.
+        rispondi({Msg::ResNo, Msg::ResNo});
+        clic("cmdFineLavoro");
+        QTRY_VERIFY(!Forms::isLoaded("frmCompila"));
+    }
     void warningsWhenNoClassOrPupilIsChosen()
     {
         ProgramFolder dir;
@@ -227,18 +339,6 @@ private slots:
         QVERIFY(classe()->count() == 0 && CarQuad::RicaricaClassi);
     }
 
-    void nothingTickedAndIndicesTheListLacks()
-    {
-        ProgramFolder dir;
-        dir.write("3A/Bianchi Anna.dat", "9 \r\n2 \r\n");
-        QVERIFY(apri(dir));
-        // OK right after the section is shown, nothing ticked: an empty text and an empty record.
-        QVERIFY(spuntate(lista(0)).isEmpty());
-        clic("cmdOkTestoGiudizio");
-        QCOMPARE(dir.read("3A/Bianchi Anna.q1"), "\r\n");
-        QCOMPARE(dir.read("3A/Bianchi Anna.dat"), "\r\n2 \r\n\r\n\r\n");
-    }
-
     void programFolderThatCannotBeMadeCurrentEndsTheProgram()
     {
         ProgramFolder dir;
@@ -255,12 +355,18 @@ private slots:
     {
         ProgramFolder dir;
         preparaArchivio(dir);
-        dir.write("presele.dat", "2 \r\n\r\n1 \r\n\r\n");
+        CarQuad::Preselezione(4) = "1 "; // left from an earlier opening: the window starts without it
         QVERIFY(apriPreselezione() && !classe()->isEnabled());
 
-        // A tab without pupil: no message; the name stays a placeholder, the ending is "o".
+        // A tab without pupil: no message; nothing preselected yet, the file is made by OK.
+        clickTab(schedeGiudizi(), 3);
+        QVERIFY(Msg::shown().isEmpty() && spuntate(lista(3)).isEmpty());
+        componi(3, {0});
+        QCOMPARE(dir.read("presele.dat"), "\r\n\r\n\r\n0 \r\n");
+        // Changed while the window is open: read again when a tab is clicked. The name stays a placeholder, the ending is "o".
+        dir.write("presele.dat", "2 \r\n\r\n1 \r\n\r\n");
         clickTab(schedeGiudizi(), 0);
-        QVERIFY(Msg::shown().isEmpty() && spuntate(lista(0)) == QList<int>{2});
+        QCOMPARE(spuntate(lista(0)), QList<int>{2});
         componi(0, {0});
         QCOMPARE(testo()->toPlainText(), "CognomeNome si è mostrato attento\nHa lavorato con impegno");
         // The other sections' lines are written back as read; no section text is written.
@@ -291,22 +397,6 @@ private slots:
         componi(0, {2});
         QCOMPARE(dir.read("3A/Bianchi Anna.dat"), "0 \r\n\r\n\r\n\r\n");
         QCOMPARE(dir.read("presele.dat"), "0 2 \r\n\r\n\r\n\r\n");
-        // Changed while the window is open: read again when a tab is clicked.
-        dir.write("presele.dat", "3 \r\n");
-        clickTab(schedeGiudizi(), 0);
-        QCOMPARE(spuntate(lista(0)), (QList<int>{0, 3}));
-    }
-
-    void preselectionFileCreated()
-    {
-        ProgramFolder dir;
-        preparaArchivio(dir);
-        apriPreselezione();
-        clickTab(schedeGiudizi(), 3);
-        QVERIFY(spuntate(lista(3)).isEmpty());
-        componi(3, {0});
-        QCOMPARE(file(dir), QStringList{"presele.dat"});
-        QCOMPARE(dir.read("presele.dat"), "\r\n\r\n\r\n0 \r\n");
     }
 };
 

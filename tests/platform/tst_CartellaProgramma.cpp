@@ -2,6 +2,7 @@
 
 #include "platform/CartellaProgramma.h"
 #include "platform/Paths.h"
+#include "platform/TextFile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -9,15 +10,7 @@
 namespace {
 void scrivi(const QString &path, const QByteArray &bytes)
 {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
-}
-
-QByteArray leggi(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()) && TextFile::writeBytes(path, bytes));
 }
 
 // An installed layout: prefix/bin (the executable's folder) and prefix/share/quaderlo with the data files.
@@ -78,16 +71,16 @@ private slots:
         QCOMPARE(CartellaProgramma::copiaMancanti(inst.dati(), inst.utente(), &error),
                  QStringList({"Quaderlo.cfg", "quadro2.txt", "quadro3.txt", "quadro4.txt", "Aiuto.chm"}));
         QVERIFY2(error.isEmpty(), qPrintable(error));
-        QCOMPARE(leggi(inst.utente("QUADRO1.TXT")), QByteArray("mie frasi\r\n"));
+        QCOMPARE(readFile(inst.utente("QUADRO1.TXT")), QByteArray("mie frasi\r\n"));
         QCOMPARE(Paths::matchingFiles(inst.utente(), QStringLiteral("quadro1.txt")).size(), 1);
-        QCOMPARE(leggi(inst.utente("Classi.dat")), QByteArray("3A\r\n"));
-        QCOMPARE(leggi(inst.utente("quadro2.txt")), QByteArray("installato quadro2.txt\r\n"));
+        QCOMPARE(readFile(inst.utente("Classi.dat")), QByteArray("3A\r\n"));
+        QCOMPARE(readFile(inst.utente("quadro2.txt")), QByteArray("installato quadro2.txt\r\n"));
 
         // A second start: nothing is copied, the changed configuration stays; a deleted file comes back.
         scrivi(inst.utente("Quaderlo.cfg"), "Verdana\r\n");
         QVERIFY(QFile::remove(inst.utente("quadro3.txt")));
         QCOMPARE(CartellaProgramma::copiaMancanti(inst.dati(), inst.utente(), &error), QStringList{"quadro3.txt"});
-        QCOMPARE(leggi(inst.utente("Quaderlo.cfg")), QByteArray("Verdana\r\n"));
+        QCOMPARE(readFile(inst.utente("Quaderlo.cfg")), QByteArray("Verdana\r\n"));
 
         // A file where the user's folder should be: nothing can be written inside it, and that is told.
         Installazione altra;

@@ -109,6 +109,11 @@ inline double primaRigaInchiostro(const QString &pdf, double x0, double x1, doub
 }
 
 namespace StampaProva {
+// A section long enough for several lines.
+inline const QString kTesto = QStringLiteral(
+    "Nel corso del primo quadrimestre Mario ha mostrato un interesse costante per le attività proposte, "
+    "partecipando con impegno alle conversazioni e portando a termine i lavori assegnati con ordine.");
+
 // Arial 12, line length 190, left margin 20.
 inline QByteArray configurazione(int orientamento = 1, int alto = 20)
 {
@@ -135,7 +140,7 @@ inline frmCompila *apriModifica(const ProgramFolder &dir, const QByteArray &cfg,
 inline void stampaQuadro(frmCompila *f, int n, bool anteprima = false)
 {
     clickTab(Compila::schedeQuadri(), n - 1);
-    clickAt(anteprima ? f->cmdAnteprima(n) : f->cmdStampaCompila(n));
+    clickAt(control<QPushButton>(f, (anteprima ? QStringLiteral("cmdAnteprimaQ%1") : QStringLiteral("cmdStampaCompilaQ%1")).arg(n)));
 }
 
 using Compila::rispondi;

@@ -9,10 +9,6 @@ using namespace CarQuad;
 using namespace StampaProva;
 
 namespace {
-const QString kTesto = QStringLiteral(
-    "Nel corso del primo quadrimestre Mario ha mostrato un interesse costante per le attività proposte, "
-    "partecipando con impegno alle conversazioni e portando a termine i lavori assegnati con ordine.");
-
 // The length of the page just printed, read from the PDF as the teacher would measure the sheet.
 QString lunghezzaPdf(const QString &pdf)
 {

@@ -3,6 +3,7 @@
 #include "printing/ElencoCaratteri.h"
 #include "printing/SalvaPdf.h"
 #include "printing/ConfigStampa.h"
+#include "printing/SceltaLavoro.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -15,12 +16,6 @@
 
 using namespace CarQuad;
 using namespace StampaProva;
-
-namespace {
-const QString kTesto = QStringLiteral(
-    "Nel corso del primo quadrimestre Mario ha mostrato un interesse costante per le attività proposte, "
-    "partecipando con impegno alle conversazioni e portando a termine i lavori assegnati con ordine.");
-} // namespace
 
 class TestStampaPdf : public QObject
 {
@@ -52,19 +47,76 @@ private slots:
         QCOMPARE(stampate.last().last().testo, QStringLiteral("ordine."));
         QVERIFY(stampate.last().last().xMax < c.x() + 185); // not stretched to the line's end
         QVERIFY(colore(2) == QColor(0, 0, 192) && colore(1) == QColor(Qt::black)); // the printed section turns dark blue
-    }
-
-    void anEmptySectionStillMakesAJob()
-    {
-        ProgramFolder dir;
+        // An emptied section still makes a job: one empty line.
+        Compila::txtQ(4)->clear();
         Stampa::setFileDiProva(dir.file(QStringLiteral("vuoto.pdf")));
-        QVERIFY(Compila::apri(dir));
-        Compila::clic("cmdCaricaTesto");
-        stampaQuadro(Compila::finestra(), 2);
-        QVERIFY(QFileInfo(dir.file(QStringLiteral("vuoto.pdf"))).size() > 0 && Msg::shown().isEmpty());
+        stampaQuadro(compila, 4);
+        QVERIFY(dir.read(QStringLiteral("vuoto.pdf")).startsWith("%PDF") && righePdf(dir.file(QStringLiteral("vuoto.pdf"))).isEmpty());
+        Compila::clic("cmdFineStampa");
+        QVERIFY(colore(4) == QColor(Qt::black) && Msg::shown().isEmpty()); // until the composition view comes back
     }
 
-    void refusedConfigurationsFontsAndJobs()
+    void whichJobPrintsASection()
+    {
+        // The configuration: Arial 12, line length 190, left margin 20, section tops 20, 21.5, 22.5 and "alto".
+        const auto configura = [](const char *carattere, const char *altezza, const char *orientamento) {
+            Carattere = carattere, AltezzaCarattere = altezza, Orientamento = orientamento;
+            LunghezzaRiga = "190.5", MargineSinistro = 20;
+            MargineSuperiore1 = "20", MargineSuperiore2 = "21.5", MargineSuperiore3 = "22.5", MargineSuperiore4 = "alto";
+        };
+        Formati formati = FileFormati::predefiniti();
+        formati[0] = {"Courier New", "9", "150", "30", "45"};
+        formati[1].altezza = "abc";
+        formati[2].altezza = "0";
+        formati[3].carattere = "Carattere che non esiste";
+        int letture = 0;
+        const auto leggi = [&] { ++letture; return formati; };
+        const auto noto = [](const QString &c) { return c == "Arial" || c == "Courier New"; };
+        using R = SceltaLavoro::Rifiuto;
+        const struct {
+            const char *nome, *carattere, *altezza, *orientamento;
+            SceltaLavoro::Richiesta richiesta;
+            R rifiuto;
+            float punti, x0, W, alto; // of the job made
+            int orientato;
+        } casi[] = {
+            {"configuration", "Arial", "12", " 1 ", {1, false, 4, "Rossi Mario - Finalità"}, R::Nessuno, 12, 20, 170.5f, 20, 1},
+            // A section's top margin is a whole number, a half to the even neighbour; the format chosen waits.
+            {"landscape, section 2", "Arial", "10.5", "2", {2, false, 0, "x"}, R::Nessuno, 10.5f, 20, 170.5f, 22, 2},
+            {"section 3", "Arial", "12", "1", {3, false, 4, "x"}, R::Nessuno, 12, 20, 170.5f, 22, 1},
+            {"nothing saved yet", "", "", "", {1, false, 4, "x"}, R::Configurazione},
+            {"height not a number", "Arial", "dodici", "1", {1, false, 4, "x"}, R::Configurazione},
+            {"height 0", "Arial", "0", "1", {1, false, 4, "x"}, R::Configurazione},
+            {"orientation 3", "Arial", "12", "3", {1, false, 4, "x"}, R::Configurazione},
+            {"top margin not a number", "Arial", "12", "1", {4, false, 4, "x"}, R::Configurazione},
+            {"a font the system would only replace", "Ariall", "12", "1", {1, false, 4, "x"}, R::Configurazione},
+            // A format: its font, height, margins and line length, the configuration's orientation; every section alike.
+            {"no format chosen", "Arial", "12", "1", {1, true, 4, "x"}, R::SceltaFormato},
+            {"format 1", "Ariall", "dodici", "2", {4, true, 0, "x"}, R::Nessuno, 9, 30, 120, 45, 2},
+            {"format 2, height not a number", "Arial", "12", "1", {1, true, 1, "x"}, R::Formato},
+            {"format 3, height 0", "Arial", "12", "1", {1, true, 2, "x"}, R::Formato},
+            {"format 4, a font unknown", "Arial", "12", "1", {1, true, 3, "x"}, R::Configurazione},
+            {"format 1, no orientation", "Arial", "12", "", {1, true, 0, "x"}, R::Configurazione},
+        };
+        for (const auto &c : casi) {
+            configura(c.carattere, c.altezza, c.orientamento);
+            const SceltaLavoro::Esito e = SceltaLavoro::scegli(c.richiesta, leggi, noto);
+            QVERIFY2(e.rifiuto == c.rifiuto && e.lavoro.has_value() == (c.rifiuto == R::Nessuno), c.nome);
+            if (!e.lavoro)
+                continue;
+            const Geometria &g = e.lavoro->geometria;
+            QVERIFY2(e.lavoro->punti == c.punti && e.lavoro->orientamento == c.orientato, c.nome);
+            QVERIFY2(g.x0 == c.x0 && g.W == c.W && g.alto == c.alto && e.lavoro->nome == c.richiesta.nome, c.nome);
+        }
+        QCOMPARE(letture, 5); // only when a format is chosen
+        configura("Arial", "12", "1");
+        QCOMPARE(SceltaLavoro::scegli({1, true, 0, "x"}, leggi, noto).lavoro->carattere, "Courier New");
+        QCOMPARE(SceltaLavoro::scegli({1, true, 1, "x"}, leggi, noto).messaggio,
+                 "Il formato scelto non è valido: correggilo in \"Formati di stampa\" nel modulo Utilità.");
+        QCOMPARE(SceltaLavoro::scegli({1, true, 4, "x"}, leggi, noto).messaggio, "Prima devi scegliere il formato");
+    }
+
+    void aRefusedJobIsToldAndNothingIsPrinted()
     {
         // Names the system has or stands in for with a metric-compatible face, and ones it does not know.
         for (const char *noto : {"Arial", "arial", "Times New Roman", "Courier New", "Comic Sans MS", "Liberation Sans"})
@@ -78,21 +130,11 @@ private slots:
         frmCompila *compila = apriModifica(dir, configurazione(), kTesto);
         QVERIFY(compila);
         const int prima = Stampa::lavoriInviati();
-        const auto prova = [&](auto guasta) {
-            ConfigStampa::leggi();
-            guasta();
-            Msg::queueAnswer(Msg::ResOk);
-            stampaQuadro(compila, 3);
-        };
-        prova([] { Carattere.clear(); Orientamento.clear(); }); // nothing saved yet
-        prova([] { AltezzaCarattere = QStringLiteral("dodici"); });
-        prova([] { AltezzaCarattere = QStringLiteral("0"); });
-        prova([] { Orientamento = QStringLiteral("3"); });
-        prova([] { MargineSuperiore(3) = QStringLiteral("alto"); });
-        prova([] { Carattere = QStringLiteral("Ariall"); }); // a font the system would only replace
-        QVERIFY(Msg::shown().size() == 6 && Msg::beeps() == 6);
-        for (const Msg::Shown &s : Msg::shown())
-            QCOMPARE(s.text, QStringLiteral("Prima devi impostare la stampa nel modulo Utilità."));
+        Carattere = QStringLiteral("Ariall");
+        Msg::queueAnswer(Msg::ResOk);
+        stampaQuadro(compila, 3);
+        QCOMPARE(Msg::shown().last().text, QStringLiteral("Prima devi impostare la stampa nel modulo Utilità."));
+        QVERIFY(Msg::shown().last().icon == Msg::Information && Msg::beeps() == 1);
         QVERIFY(Stampa::lavoriInviati() == prima && !QFileInfo::exists(pdf));
         QCOMPARE(colore(3), QColor(0, 0, 192)); // the section still turns dark blue
         // A PDF in a folder that does not exist cannot be opened: the printer refuses the job.
@@ -100,7 +142,7 @@ private slots:
         Stampa::setFileDiProva(dir.file(QStringLiteral("manca/stampa.pdf")));
         Msg::queueAnswer(Msg::ResOk);
         stampaQuadro(compila, 1);
-        QVERIFY(Stampa::lavoriInviati() == prima && Msg::beeps() == 7);
+        QVERIFY(Stampa::lavoriInviati() == prima && Msg::beeps() == 2);
         QCOMPARE(Msg::shown().last().text, QStringLiteral("La stampa non è riuscita: la stampante non ha accettato il lavoro."));
         VERIFY_NO_UNANSWERED();
     }

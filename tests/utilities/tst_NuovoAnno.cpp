@@ -1,9 +1,6 @@
 #include "UtilitaSupport.h"
 
-#include "archive/ElencoClassi.h"
 #include "utilities/NuovoAnno.h"
-#include "archive/SvuotaArchivio.h"
-#include "utilities/UnioneGiudizi.h"
 
 using namespace UtilitaTest;
 
@@ -48,49 +45,6 @@ class TestNuovoAnno : public QObject
     Q_OBJECT
 private slots:
     void cleanup() { VERIFY_NO_UNANSWERED(); }
-
-    void theListAndThePlanComeBeforeAnyDeletion()
-    {
-        for (const QByteArray &classi : {QByteArray("3A\r\n4B\r\n\r\n5C\r\n"), QByteArray("3A\r\n  4B  ")})
-            QCOMPARE(Archivio::classiElencate(classi), (QStringList{"3A", "4B"}));
-        QVERIFY(Archivio::classiElencate("\r\n3A\r\n").isEmpty() && Archivio::classiElencate("").isEmpty());
-
-        ProgramFolder dir;
-        archivio(dir, "3A\r\n3a\r\n4B\r\n");
-        SvuotaArchivio::Piano piano = SvuotaArchivio::prepara();
-        QCOMPARE(piano.cartelle, (QStringList{dir.file("3A"), dir.file("4B")}));
-        dir.write("5C/.nascosto", "x");
-        dir.write("Classi.dat", "3A\r\n5C\r\n4B\r\n");
-        piano = SvuotaArchivio::prepara();
-        QVERIFY(piano.classeSenzaFile == QStringLiteral("5C") && piano.cartelle.isEmpty());
-    }
-
-    // A class name never leads outside the program folder: not for the new year, not for a merge.
-    void classNamesStayInsideTheProgramFolder()
-    {
-        ProgramFolder dir;
-        QTemporaryDir outside;
-        QVERIFY(QFile::link(outside.path(), dir.file("collegamento")));
-        const QStringList fuori{"..", ".", outside.path(), "C:\\3A", "3A/..", "../3A", "collegamento", "Anno.dat", "5C"};
-        archivio(dir, (fuori.join(QLatin1String("\r\n")) + QStringLiteral("\r\n3A\r\n")).toUtf8());
-        QVERIFY(QFile::copy(dir.file("Anno.dat"), outside.path() + "/tieni.txt"));
-        QCOMPARE(SvuotaArchivio::cartellaClasse("3a"), dir.file("3A"));
-        for (const QString &bad : fuori) {
-            QVERIFY2(SvuotaArchivio::cartellaClasse(bad).isEmpty(), qPrintable(bad));
-            QVERIFY2(UnioneGiudizi::unisci(bad, QStringLiteral("q1"), QStringLiteral("_T")).esito
-                         == UnioneGiudizi::Esito::ClasseMancante, qPrintable(bad));
-        }
-        QCOMPARE(QDir(outside.path()).entryList(QDir::Files), QStringList{"tieni.txt"});
-
-        // The hand-edited list run: only the program's own class goes.
-        startProgram();
-        nuovoAnno();
-        QCOMPARE(Msg::shown().size(), 3);
-        QVERIFY(QFile::exists(outside.path() + "/tieni.txt") && QFileInfo(dir.file("collegamento")).isSymLink());
-        QVERIFY(dir.exists("4B/ALUNNI.4B") && !dir.exists("3A") && dir.exists("Qua.inf")); // 4B is not listed
-        QCOMPARE(dir.read("Anno.dat"), QByteArray("2026/27\r\n"));
-        QCOMPARE(dir.read("Classi.dat"), QByteArray("\r\n"));
-    }
 
     void newYearFromTheUtilitiesWindowThenAgain()
     {
