@@ -9,19 +9,20 @@ using namespace CarQuad;
 using namespace StampaProva;
 
 namespace {
+// Where the last printed line's letters end, in mm from the page's top edge.
+double fondoPdf(const QList<RigaPdf> &stampate)
+{
+    double fondo = 0;
+    for (const ParolaPdf &p : stampate.value(stampate.size() - 1))
+        fondo = qMax(fondo, p.yMax);
+    return fondo;
+}
+
 // The length of the page just printed, read from the PDF as the teacher would measure the sheet.
 QString lunghezzaPdf(const QString &pdf)
 {
     const QList<RigaPdf> stampate = righePdf(pdf);
-    double fondo = 0;
-    for (const ParolaPdf &p : stampate.value(stampate.size() - 1))
-        fondo = qMax(fondo, p.yMax);
-    return QStringLiteral("%1 righe, fino a %2 mm dall'alto").arg(stampate.size()).arg(qRound(fondo));
-}
-
-QLabel *etichetta(QWidget *w, const char *name)
-{
-    return control<QLabel>(w, QString::fromLatin1(name));
+    return QStringLiteral("%1 righe, fino a %2 mm dall'alto").arg(stampate.size()).arg(qRound(fondoPdf(stampate)));
 }
 } // namespace
 
@@ -66,11 +67,7 @@ private slots:
             // Every printed line counted, and the empty ones between them.
             const int vuote = c.testo.count(QStringLiteral("\r\n\r\n")) + (c.testo.startsWith(' ') ? 1 : 0);
             QCOMPARE(l.righe, c.righe < 0 ? int(stampate.size()) + vuote : c.righe);
-            double fondo = 0;
-            for (const ParolaPdf &p : stampate.last())
-                fondo = qMax(fondo, p.yMax);
-            qInfo("%d lines, bottom %.3f mm, in the PDF %.3f mm", l.righe, l.fondo, fondo);
-            QVERIFY(qAbs(l.fondo - fondo) < 0.05);
+            QVERIFY(qAbs(l.fondo - fondoPdf(stampate)) < 0.05);
         }
     }
 
@@ -85,7 +82,7 @@ private slots:
                                  "Arial\r\n12\r\n190\r\n20\r\n20\r\nArial\r\n12\r\n190\r\n20\r\n20\r\n");
         frmCompila *compila = apriModifica(dir, configurazione(1, 30), kTesto);
         QVERIFY(compila);
-        QLabel *righe = etichetta(compila, "lblRigheQ2");
+        auto *righe = control<QLabel>(compila, QStringLiteral("lblRigheQ2"));
         clickTab(Compila::schedeQuadri(), 1);
         QTRY_COMPARE(righe->text(), QStringLiteral("3 righe, fino a 48 mm dall'alto"));
         clickAt(Compila::txtQ(2));
@@ -98,19 +95,23 @@ private slots:
         QCOMPARE(scritta, lunghezzaPdf(pdf));
 
         stampaQuadro(compila, 2, true);
-        QLabel *anteprima = etichetta(window(QStringLiteral("frmAnteprima")), "lblRighe");
+        QWidget *a = window(QStringLiteral("frmAnteprima"));
+        auto *anteprima = control<QLabel>(a, QStringLiteral("lblRighe"));
         QCOMPARE(anteprima->text(), scritta);
-        clickAt(control<QPushButton>(window(QStringLiteral("frmAnteprima")), QStringLiteral("checkFormato")));
-        clickOption(control<QAbstractButton>(window(QStringLiteral("frmAnteprima")), QStringLiteral("optFormati1")));
+        clickAt(control<QPushButton>(a, QStringLiteral("checkFormato")));
+        clickOption(control<QAbstractButton>(a, QStringLiteral("optFormati1")));
         const QString perFormato = anteprima->text();
         QVERIFY(perFormato != scritta);
-        clickAt(control<QPushButton>(window(QStringLiteral("frmAnteprima")), QStringLiteral("cmdStampaQ2")));
+        clickAt(control<QPushButton>(a, QStringLiteral("cmdStampaQ2")));
         QCOMPARE(perFormato, lunghezzaPdf(pdf));
         VERIFY_NO_UNANSWERED();
     }
 
     void description()
     {
+        ProgramFolder dir; // no print configuration yet
+        QCOMPARE(Lunghezze::conConfigurazione(1, QStringLiteral("uno\r\n")),
+                 QStringLiteral("Lunghezza in stampa: prima imposta la stampa nel modulo Utilità."));
         const struct {
             Lunghezza l;
             const char *testo;
