@@ -10,6 +10,7 @@
 #include "printing/frmFormati.h"
 #include "utilities/frmFrasi.h"
 #include "utilities/frmPersonalizza.h"
+#include "utilities/frmRipristina.h"
 #include "utilities/frmUtilita.h"
 #include "platform/Finestre.h"
 
@@ -25,6 +26,7 @@ void Avvio::registraFinestre()
     Forms::registerForm(Finestre::Utilita, [] { return new frmUtilita; });
     Forms::registerForm(Finestre::Formati, [] { return new frmFormati; });
     Forms::registerForm(Finestre::Anteprima, [] { return new frmAnteprima; });
+    Forms::registerForm(Finestre::Ripristina, [] { return new frmRipristina; });
     Forms::registerForm(Finestre::Frasi, [] { return new frmFrasi; });
     Forms::registerForm(Finestre::ImportaAlunni, [] { return new frmImportaAlunni; });
 }

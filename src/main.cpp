@@ -1,4 +1,5 @@
 #include "menu/Avvio.h"
+#include "menu/CopiaDelGiorno.h"
 #include "platform/Form.h"
 #include "platform/MappaControlli.h"
 #include "platform/Msg.h"
@@ -19,6 +20,7 @@ int main(int argc, char *argv[])
     if (exitAfterStart)
         Msg::setTestMode(true);
     Forms::get(Finestre::Menu)->Form_Load();
+    CopiaDelGiorno::avvia();
     if (exitAfterStart)
         QTimer::singleShot(0, &app, [] {
             std::puts("menu shown");

@@ -4,6 +4,7 @@
 #include "Archivi.h"
 #include "CompilaSupport.h"
 
+#include "archive/CopieSicurezza.h"
 #include "archive/frmImportaAlunni.h"
 #include "menu/Avvio.h"
 #include "platform/Drives.h"
@@ -306,6 +307,21 @@ void utilita(const ProgramFolder &dir)
     }
 }
 
+// The copies window after a few weeks of work, a copy chosen.
+void copie(const ProgramFolder &dir)
+{
+    for (const QDate &giorno : {QDate(2026, 9, 14), QDate(2026, 9, 30), QDate(2026, 10, 5), QDate(2026, 10, 5)})
+        CopieSicurezza::copia(dir.path(), giorno);
+    Form *u = apriUtilita();
+    clic(pulsante(u, "cmdRipristina"));
+    Form *w = Forms::find(QStringLiteral("frmRipristina"));
+    if (auto *lista = w ? w->findChild<QListWidget *>(QStringLiteral("lstCopie")) : nullptr; lista && lista->count() > 1)
+        QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, lista->visualItemRect(lista->item(1)).center());
+    finestra(QStringLiteral("frmRipristina"), QStringLiteral("copie"));
+    clic(pulsante(w, "cmdEsci"));
+    clic(pulsante(Forms::find(QStringLiteral("frmUtilità")), "cmdEsciUtilità"));
+}
+
 void accesso(const ProgramFolder &dir)
 {
     Forms::resetAll();
@@ -352,6 +368,7 @@ int main(int argc, char **argv)
     archivi(dir);
     giudizi();
     utilita(dir);
+    copie(dir);
     accesso(dir);
     dir.mkdir(QStringLiteral("Guida"));
     guida(dir);

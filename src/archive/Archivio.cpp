@@ -1,4 +1,5 @@
 #include "archive/Archivio.h"
+#include "archive/CopieSicurezza.h"
 #include "archive/ElencoAlunni.h"
 #include "app/CarQuad.h"
 #include "platform/Ansi.h"
@@ -76,6 +77,8 @@ QString Archivio::problemaClasse(const QString &classe)
 {
     if (const QString p = problemaNome(classe, true); !p.isEmpty())
         return p;
+    if (CopieSicurezza::nomeRiservato(Paths::programFolder(), classe))
+        return QStringLiteral("Il nome \"%1\" è riservato alle copie di sicurezza.").arg(classe);
     qsizetype titolo = 0;
     for (int n = 1; n <= 4; ++n)
         titolo = qMax(titolo, byteNome(CarQuad::TitoloQuadro(n)));

@@ -10,7 +10,6 @@
 #include <algorithm>
 
 namespace {
-std::function<bool(const QString &)> g_primaDiImportare;
 
 // A register's list is a few kilobytes: anything far larger is not one.
 constexpr qint64 kByteMassimi = 1 << 20;
@@ -271,7 +270,8 @@ Archivio::Piano Archivio::pianificaFile(const QString &file, const QString &clas
     return pianifica(elenco, presenti);
 }
 
-QString Archivio::applica(const Piano &piano, const QString &classe, int *aggiunti)
+QString Archivio::applica(const Piano &piano, const QString &classe, int *aggiunti,
+                          const std::function<bool()> &primaDiScrivere)
 {
     if (aggiunti)
         *aggiunti = 0;
@@ -292,7 +292,7 @@ QString Archivio::applica(const Piano &piano, const QString &classe, int *aggiun
     }
     if (n == 0)
         return QString();
-    if (cerano && g_primaDiImportare && !g_primaDiImportare(classe))
+    if (cerano && primaDiScrivere && !primaDiScrivere())
         return QStringLiteral("Impossibile fare la copia di sicurezza dell'archivio: "
                               "nessun alunno è stato importato.");
     std::stable_sort(elenco.begin(), elenco.end(),
@@ -303,9 +303,4 @@ QString Archivio::applica(const Piano &piano, const QString &classe, int *aggiun
     if (aggiunti)
         *aggiunti = n;
     return QString();
-}
-
-void Archivio::setPrimaDiImportare(std::function<bool(const QString &)> azione)
-{
-    g_primaDiImportare = std::move(azione);
 }

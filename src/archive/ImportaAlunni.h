@@ -50,10 +50,8 @@ QString testoEsito(const RigaPiano &riga);
 // Reads the file and the class's pupil list and plans the import.
 Piano pianificaFile(const QString &file, const QString &classe);
 // Adds the plan's new pupils to the class's list, read afresh, in one rewrite; sorted as the
-// archive window keeps it. Empty on success, otherwise why nothing was written.
-QString applica(const Piano &piano, const QString &classe, int *aggiunti = nullptr);
-
-// Called before an import rewrites a list that already holds pupils (for a copy of the archive);
-// returning false stops the import. None by default.
-void setPrimaDiImportare(std::function<bool(const QString &classe)> azione);
+// archive window keeps it. Empty on success, otherwise why nothing was written. primaDiScrivere runs
+// before a list that already holds pupils is rewritten (a copy of the archive); false stops the import.
+QString applica(const Piano &piano, const QString &classe, int *aggiunti = nullptr,
+                const std::function<bool()> &primaDiScrivere = {});
 } // namespace Archivio

@@ -1,4 +1,6 @@
 #include "archive/frmImportaAlunni.h"
+#include "platform/DomandaFile.h"
+#include "archive/CopiaPrima.h"
 #include "platform/Finestre.h"
 #include "platform/Msg.h"
 #include "platform/Ui.h"
@@ -19,16 +21,7 @@
 
 namespace {
 const QString kTitolo = QStringLiteral("Importa alunni");
-QString g_ultimaCartella;
-std::function<QString(const QString &)> g_domanda;
-
-QString cartellaIniziale()
-{
-    if (!g_ultimaCartella.isEmpty() && QFileInfo(g_ultimaCartella).isDir())
-        return g_ultimaCartella;
-    const QString documenti = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return !documenti.isEmpty() && QFileInfo(documenti).isDir() ? documenti : QDir::homePath();
-}
+DomandaFile g_domanda;
 
 // A button whose caption, kept whole as its text, wraps where the button is narrow.
 class PulsanteADueRighe : public QPushButton
@@ -150,7 +143,7 @@ void frmImportaAlunni::mostraPiano()
 void frmImportaAlunni::cmdConferma_Click()
 {
     int aggiunti = 0;
-    const QString errore = Archivio::applica(m_piano, m_classe, &aggiunti);
+    const QString errore = Archivio::applica(m_piano, m_classe, &aggiunti, [] { return CopiaPrima(kTitolo); });
     if (!errore.isEmpty()) {
         Msg::box(errore, Msg::Ok, Msg::Critical, kTitolo);
         return;
@@ -180,17 +173,15 @@ QPushButton *frmImportaAlunni::creaPulsante(QWidget *parent)
 
 QString frmImportaAlunni::chiediFile()
 {
-    const QString cartella = cartellaIniziale();
-    const QString scelto = g_domanda ? g_domanda(cartella)
-                                     : QFileDialog::getOpenFileName(QApplication::activeWindow(),
-                                                                    QStringLiteral("Importa alunni da file"), cartella,
-                                                                    QStringLiteral("Elenchi (*.csv *.tsv *.txt)"));
-    if (!scelto.isEmpty())
-        g_ultimaCartella = QFileInfo(scelto).absolutePath();
+    const QString scelto = g_domanda.chiedi(g_domanda.cartella(), [](const QString &cartella) {
+        return QFileDialog::getOpenFileName(QApplication::activeWindow(), QStringLiteral("Importa alunni da file"),
+                                            cartella, QStringLiteral("Elenchi (*.csv *.tsv *.txt)"));
+    });
+    g_domanda.ricorda(scelto);
     return scelto;
 }
 
 void frmImportaAlunni::setDomanda(std::function<QString(const QString &)> domanda)
 {
-    g_domanda = std::move(domanda);
+    g_domanda.setRisposta(std::move(domanda));
 }

@@ -6,11 +6,13 @@ list(APPEND CORE_SOURCES
     src/archive/ElencoClassi.cpp
     src/archive/NuovaClasse.cpp
     src/archive/CopiaArchivio.cpp
+    src/archive/CopieSicurezza.cpp
     src/archive/SvuotaArchivio.cpp
     src/archive/ImportaAlunni.cpp
 )
 list(APPEND GUI_SOURCES
     src/archive/ComboAperto.cpp
+    src/archive/CopiaPrima.cpp
     src/archive/frmModifica.cpp
     src/archive/frmImportaAlunni.cpp
 )

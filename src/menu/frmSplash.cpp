@@ -1,5 +1,7 @@
 #include "menu/frmSplash.h"
 #include "menu/Avvio.h"
+#include "menu/CopiaDelGiorno.h"
+#include "archive/CopieSicurezza.h"
 #include "app/CarQuad.h"
 #include "app/Impostazioni.h"
 #include "platform/CartelleSicure.h"
@@ -105,6 +107,7 @@ void frmSplash::Form_Load()
     // The start was refused before the menu (the program folder could not be prepared).
     if (Forms::programEnded())
         return;
+    CopiaDelGiorno::attendi();
     lblVersion->setText(QStringLiteral("Versione %1.%2").arg(QUADERLO_VERSION_MAJOR).arg(QUADERLO_VERSION_MINOR));
     lblProductName->setText(QApplication::applicationName());
     show();
@@ -113,6 +116,7 @@ void frmSplash::Form_Load()
     Paths::setCurrentFolder(Paths::programFolder());
     // What an interrupted run left behind is finished or undone before anything is read.
     SvuotaArchivio::riprendi();
+    CopieSicurezza::riprendi(Paths::programFolder());
     FileFrasi::riprendi();
     CartelleSicure::riordina(Paths::programFolder());
     const Lettura anno = Impostazioni::leggiAnno();
@@ -176,6 +180,8 @@ void frmSplash::CreaTitoli()
 
 void frmSplash::openModule(const QString &form)
 {
+    // No module opens while the day's copy is being taken: the copy sees the archive as it stood.
+    CopiaDelGiorno::attendi();
     if (Form *f = Forms::get(form)) {
         f->Form_Load();
         hide();

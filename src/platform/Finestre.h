@@ -11,6 +11,7 @@ inline const QString Utilita = QString::fromUtf8("frmUtilit\xc3\xa0");
 inline const QString Personalizza = QStringLiteral("frmPersonalizza");
 inline const QString Formati = QStringLiteral("frmFormati");
 inline const QString Anteprima = QStringLiteral("frmAnteprima");
+inline const QString Ripristina = QStringLiteral("frmRipristina");
 inline const QString Frasi = QStringLiteral("frmFrasi");
 inline const QString ImportaAlunni = QStringLiteral("frmImportaAlunni");
 } // namespace Finestre

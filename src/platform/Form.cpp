@@ -163,6 +163,18 @@ void Forms::setHelp(std::function<void(const QString &)> help)
     g_help = std::move(help);
 }
 
+void Forms::tornaA(const QString &a, const QString &da)
+{
+    if (Form *f = get(a)) {
+        f->Form_Load();
+        f->setEnabled(true);
+    } else if (Form *menu = find(Finestre::Menu)) {
+        menu->show();
+        menu->setEnabled(true);
+    }
+    unload(da);
+}
+
 void Forms::registerForm(const QString &name, Factory factory)
 {
     factories().insert(name, std::move(factory));

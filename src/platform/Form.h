@@ -48,6 +48,8 @@ Form *find(const QString &name);
 bool isLoaded(const QString &name);
 // Hides the window and destroys it; the next get() loads a new one.
 void unload(const QString &name);
+// Leaves window da for window a, loaded afresh and enabled (the main menu when a is missing).
+void tornaA(const QString &a, const QString &da);
 // Ends the program at once: every window closes, nothing is asked or saved.
 void endProgram();
 bool programEnded();

@@ -234,6 +234,7 @@ QString Help::pagina(const QString &finestra)
         {Finestre::Formati, QStringLiteral("anteprima.html")},
         {Finestre::Utilita, QStringLiteral("utilita.html")},
         {Finestre::Personalizza, QStringLiteral("titoli.html")},
+        {Finestre::Ripristina, QStringLiteral("copie.html")},
         {Finestre::Frasi, QStringLiteral("frasi-editor.html")},
     };
     return pagine.value(finestra, QStringLiteral("index.html"));

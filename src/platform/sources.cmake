@@ -4,6 +4,7 @@ list(APPEND CORE_SOURCES
     src/platform/CartelleSicure.cpp
     src/platform/CartellaProgramma.cpp
     src/platform/Conv.cpp
+    src/platform/DomandaFile.cpp
     src/platform/Drives.cpp
     src/platform/Editor.cpp
     src/platform/Ortografia.cpp

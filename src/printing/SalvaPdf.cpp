@@ -1,24 +1,13 @@
 #include "printing/SalvaPdf.h"
+#include "platform/DomandaFile.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 namespace {
-QString g_ultimaCartella;
-std::function<QString(const QString &)> g_domanda;
-
-QString cartellaIniziale()
-{
-    if (!g_ultimaCartella.isEmpty() && QFileInfo(g_ultimaCartella).isDir())
-        return g_ultimaCartella;
-    const QString documenti = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (!documenti.isEmpty() && QFileInfo(documenti).isDir())
-        return documenti;
-    return QDir::homePath();
-}
+DomandaFile g_domanda;
 
 QString nomeFile(const QString &nome)
 {
@@ -40,28 +29,28 @@ QString finestraDiDialogo(const QString &proposta)
 
 QString SalvaPdf::proposta(const QString &nome)
 {
-    return QDir(cartellaIniziale()).filePath(nomeFile(nome));
+    return QDir(g_domanda.cartella()).filePath(nomeFile(nome));
 }
 
 QString SalvaPdf::chiedi(const QString &nome)
 {
     const QString p = proposta(nome);
-    QString scelto = g_domanda ? g_domanda(p) : finestraDiDialogo(p);
+    QString scelto = g_domanda.chiedi(p, finestraDiDialogo);
     if (scelto.isEmpty())
         return QString();
     if (!scelto.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
         scelto += QLatin1String(".pdf");
     scelto = QFileInfo(scelto).absoluteFilePath();
-    g_ultimaCartella = QFileInfo(scelto).absolutePath();
+    g_domanda.ricorda(scelto);
     return scelto;
 }
 
 void SalvaPdf::setDomanda(std::function<QString(const QString &)> domanda)
 {
-    g_domanda = std::move(domanda);
+    g_domanda.setRisposta(std::move(domanda));
 }
 
 void SalvaPdf::dimentica()
 {
-    g_ultimaCartella.clear();
+    g_domanda.dimentica();
 }

@@ -147,7 +147,5 @@ void frmFormati::cmdEsciFormati_Click()
 
 void frmFormati::tornaAUtilita()
 {
-    if (Form *utilita = Forms::get(Finestre::Utilita))
-        utilita->Form_Load();
-    Forms::unload(Finestre::Formati);
+    Forms::tornaA(Finestre::Utilita, Finestre::Formati);
 }

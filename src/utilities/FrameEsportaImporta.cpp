@@ -4,6 +4,7 @@
 #include "platform/Msg.h"
 #include "platform/Paths.h"
 #include "platform/Ui.h"
+#include "archive/CopiaPrima.h"
 #include "utilities/EsportaImporta.h"
 #include "utilities/IconeUtilita.h"
 #include "utilities/ListaCartelle.h"
@@ -175,10 +176,12 @@ void FrameEsportaImporta::cmdEsportaImporta_Click()
         Msg::warn(QStringLiteral("La cartella di partenza e quella di arrivo coincidono."));
     } else {
         CartellaClasse = piano.destinazione;
+        // An import over a class of the archive is preceded by a copy of the archive.
         if (piano.azione == Azione::Crea
-            || Msg::askYesNo(QStringLiteral("Se la cartella '") + ClasseScelta
-                                 + QStringLiteral("' è già presente sarà sostituita.\n\rVuoi continuare?"),
-                             QStringLiteral("Attenzione")))
+            || (Msg::askYesNo(QStringLiteral("Se la cartella '") + ClasseScelta
+                                  + QStringLiteral("' è già presente sarà sostituita.\n\rVuoi continuare?"),
+                              QStringLiteral("Attenzione"))
+                && (ModoImporta != 1 || CopiaPrima(kUtilita))))
             CopiaCartella(piano);
     }
     ErroreCopia = 0;

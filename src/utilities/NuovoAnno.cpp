@@ -3,6 +3,7 @@
 #include "platform/Form.h"
 #include "platform/Msg.h"
 #include "platform/Paths.h"
+#include "archive/CopiaPrima.h"
 #include "utilities/RicaricaMenu.h"
 #include "archive/SvuotaArchivio.h"
 #include "platform/Finestre.h"
@@ -33,6 +34,8 @@ void NuovoAnno()
         return fallita(piano.erroreLettura);
     if (!piano.classeSenzaFile.isEmpty())
         return fallita(QStringLiteral("Cancella da Archivi le classi e riprova"));
+    if (!CopiaPrima(QStringLiteral("Nuovo Anno")))
+        return;
     QString error;
     if (!SvuotaArchivio::esegui(piano, &error))
         return fallita(error);

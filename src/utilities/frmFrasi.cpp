@@ -444,9 +444,5 @@ void frmFrasi::cmdEsci_Click()
         if (cmdSalva->isEnabled())
             return; // not everything was saved: the window stays
     }
-    if (Form *utilita = Forms::get(Finestre::Utilita)) {
-        utilita->Form_Load();
-        utilita->setEnabled(true);
-    }
-    Forms::unload(Finestre::Frasi);
+    Forms::tornaA(Finestre::Utilita, Finestre::Frasi);
 }

@@ -93,13 +93,5 @@ void frmPersonalizza::cmdOkPersomalizza_Click()
 
 void frmPersonalizza::cmdEsciPersonalizza_Click()
 {
-    if (Form *utilita = Forms::get(Finestre::Utilita)) {
-        utilita->Form_Load();
-        utilita->setEnabled(true);
-    } else if (Form *menu = Forms::find(Finestre::Menu)) {
-        // A build without the utilities window goes back to the menu.
-        menu->show();
-        menu->setEnabled(true);
-    }
-    Forms::unload(Finestre::Personalizza);
+    Forms::tornaA(Finestre::Utilita, Finestre::Personalizza);
 }

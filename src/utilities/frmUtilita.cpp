@@ -59,7 +59,18 @@ frmUtilita::frmUtilita() : Form(Finestre::Utilita)
     auto *bloccoLayout = new QVBoxLayout(blocco);
     bloccoLayout->addWidget(cmdNotepad);
     bloccoLayout->addWidget(cmdFrasi);
-    grid->addWidget(blocco, 1, 1, Qt::AlignTop);
+    auto *copie = new QGroupBox(QStringLiteral("Copie dell'archivio"), Frame2);
+    copie->setObjectName(QStringLiteral("FrameRipristina"));
+    auto *cmdRipristina = Ui::button(copie, QStringLiteral("cmdRipristina"), QStringLiteral("Copie di sicurezza"),
+                                     QStringLiteral("Le copie di ogni giorno e il ripristino"));
+    cmdRipristina->setMinimumHeight(32);
+    (new QVBoxLayout(copie))->addWidget(cmdRipristina);
+    connect(cmdRipristina, &QPushButton::clicked, this, [this] { leaveFor(Finestre::Ripristina); });
+    auto *colonna = new QVBoxLayout;
+    colonna->addWidget(blocco);
+    colonna->addWidget(copie);
+    colonna->addStretch(1);
+    grid->addLayout(colonna, 1, 1);
     grid->addWidget(creaImpostazioniStampa(), 0, 2, 2, 1, Qt::AlignTop);
 
     auto *strumenti = new QHBoxLayout;

@@ -16,5 +16,7 @@ list(APPEND GUI_SOURCES
     src/utilities/IconeUtilita.cpp
     src/utilities/ListaCartelle.cpp
     src/utilities/frmPersonalizza.cpp
+    src/utilities/frmRipristina.cpp
+    src/archive/CopiaPrima.cpp
     src/utilities/frmFrasi.cpp
 )

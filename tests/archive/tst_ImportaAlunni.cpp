@@ -4,6 +4,7 @@
 #include "archive/frmImportaAlunni.h"
 #include "archive/Archivio.h"
 
+#include <QDate>
 #include <QStringEncoder>
 #include <QTableWidget>
 
@@ -74,30 +75,28 @@ private slots:
         dir.write("3A/ALUNNI.3A", "Bianchi Anna\r\n 0 \r\nVerdi Luca\r\n 1 \r\n");
         dir.write("elenco.csv", "\xEF\xBB\xBF" "cognome;nome;sesso\r\nZanna;Ugo;M\r\nabate;Eva;F\r\nverdi;luca;M\r\nRossi;Al;?\r\n");
         QStringList prima;
-        setPrimaDiImportare([&](const QString &c) { return !(prima << c).isEmpty(); });
+        const auto copia = [&] { return !(prima << "3A").isEmpty(); };
         const Piano p = pianificaFile(dir.file("elenco.csv"), "3A");
         QCOMPARE(p.nuovi(), 2);
         // A pupil added meanwhile in the archive window is not added twice.
         dir.write("3A/ALUNNI.3A", "Abate Eva\r\n 0 \r\nBianchi Anna\r\n 0 \r\nVerdi Luca\r\n 1 \r\n");
         int aggiunti = -1;
-        QCOMPARE(applica(p, "3A", &aggiunti), QString());
+        QCOMPARE(applica(p, "3A", &aggiunti, copia), QString());
         QCOMPARE(aggiunti, 1);
         QCOMPARE(dir.read("3A/ALUNNI.3A"), QByteArray("Abate Eva\r\n 0 \r\nBianchi Anna\r\n 0 \r\nVerdi Luca\r\n 1 \r\n"
                                                       "Zanna Ugo\r\n 1 \r\n"));
         QCOMPARE(prima, QStringList{"3A"});
         // Nothing new: nothing written, no copy asked for.
-        QCOMPARE(applica(p, "3A", &aggiunti), QString());
+        QCOMPARE(applica(p, "3A", &aggiunti, copia), QString());
         QVERIFY(aggiunti == 0 && prima.size() == 1);
         // A class without its list gets one; a refused copy stops an import over pupils already there.
         dir.mkdir("4B");
         QVERIFY(applica(pianificaFile(dir.file("elenco.csv"), "4B"), "4B").isEmpty());
         const QByteArray quartaB("abate Eva\r\n 0 \r\nverdi luca\r\n 1 \r\nZanna Ugo\r\n 1 \r\n");
         QCOMPARE(dir.read("4B/ALUNNI.4B"), quartaB);
-        setPrimaDiImportare([](const QString &) { return false; });
         dir.write("elenco.csv", "cognome,nome,sesso\r\nNeri,Ada,F\r\n");
-        QVERIFY(!applica(pianificaFile(dir.file("elenco.csv"), "4B"), "4B").isEmpty());
+        QVERIFY(!applica(pianificaFile(dir.file("elenco.csv"), "4B"), "4B", nullptr, [] { return false; }).isEmpty());
         QCOMPARE(dir.read("4B/ALUNNI.4B"), quartaB);
-        setPrimaDiImportare({});
         // A damaged list or a missing folder is never rewritten; a missing file is said.
         dir.write("4B/ALUNNI.4B", "Bianchi, Anna\r\n 0 \r\n");
         QVERIFY(pianificaFile(dir.file("elenco.csv"), "4B").errore.contains("alla riga 1"));
@@ -141,6 +140,8 @@ private slots:
         clickAt(control<QPushButton>(window("frmImportaAlunni"), "cmdConferma"));
         const QByteArray dopo = ansi("Abbà Eva\r\n 0 \r\nBianchi Anna\r\n 0 \r\nVerdi Luca\r\n 1 \r\n");
         QCOMPARE(dir.read("3A/ALUNNI.3A"), dopo);
+        // The list it replaced is kept in the copy of the archive taken first.
+        QCOMPARE(dir.read("Backup/" + QDate::currentDate().toString(Qt::ISODate) + "/3A/ALUNNI.3A"), "Bianchi Anna\r\n 0 \r\n");
         QTRY_VERIFY(!Forms::isLoaded("frmImportaAlunni") && a.w->isEnabled());
         QCOMPARE(a.alunni->items(), (QStringList{QString::fromUtf8("Abbà Eva"), "Bianchi Anna", "Verdi Luca"}));
         // "Annulla" writes nothing; the folder chosen last is offered again.

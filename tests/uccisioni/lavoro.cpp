@@ -1,4 +1,5 @@
 // Runs one write path of the program on its own, so that a test can kill it at any file operation.
+#include "archive/CopieSicurezza.h"
 #include "composition/TestoQuadro.h"
 #include "platform/CartelleSicure.h"
 #include "platform/Paths.h"
@@ -25,10 +26,16 @@ int main(int argc, char **argv)
         ok = SvuotaArchivio::esegui(SvuotaArchivio::prepara(), &errore);
     } else if (op == QLatin1String("salva")) {
         ok = TestoQuadro::scrivi(a, b, &errore);
+    } else if (op == QLatin1String("copia") || op == QLatin1String("ripristina")) {
+        const auto e = op == QLatin1String("copia") ? CopieSicurezza::copia(a, QDate(2026, 5, 12))
+                                                    : CopieSicurezza::ripristina(a, b);
+        ok = e.ok;
+        errore = e.errore;
     } else if (op == QLatin1String("riordina")) {
         // What the next start does, and an export or import to that drive.
         Paths::setProgramFolder(a);
         SvuotaArchivio::riprendi();
+        CopieSicurezza::riprendi(a);
         CartelleSicure::riordina(a);
         if (!b.isEmpty())
             CartelleSicure::sistemaProvvisorie(b);

@@ -137,6 +137,26 @@ private slots:
             {QStringLiteral("nuovoanno"), QStringLiteral("@")});
     }
 
+    // The day's copy, and a restore of it over the archive of later.
+    void copyAndRestore()
+    {
+        const auto archivio = [](const QString &r) {
+            scrivi(r + "/Classi.dat", "4A\r\n");
+            scrivi(r + "/Anno.dat", "2025/26\r\n");
+            classe(r + "/4A", "4A");
+        };
+        ogniPunto(archivio, {QStringLiteral("copia"), QStringLiteral("@")});
+        ogniPunto(
+            [&](const QString &r) {
+                archivio(r);
+                QCOMPARE(lavora({QStringLiteral("copia"), r}, 0, r), 0);
+                scrivi(r + "/Classi.dat", "5B\r\n4A\r\n");
+                classe(r + "/5B", "5B");
+                scrivi(r + "/4A/Rossi Mario.q1", "Testo cambiato.\r\n");
+            },
+            {QStringLiteral("ripristina"), QStringLiteral("@"), QStringLiteral("2026-05-12")});
+    }
+
     void savingASection()
     {
         ogniPunto([](const QString &r) { classe(r + "/4A", "vecchio"); },

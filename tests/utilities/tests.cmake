@@ -5,6 +5,7 @@ target_compile_definitions(tst_impostazionistampa PRIVATE QUADERLO_DATA_DIR="${C
 quaderlo_test(tst_unionegiudizi utilities/tst_UnioneGiudizi.cpp)
 quaderlo_test(tst_esportaimporta utilities/tst_EsportaImporta.cpp)
 quaderlo_test(tst_frmutilita utilities/tst_frmUtilita.cpp)
+quaderlo_test(tst_frmripristina utilities/tst_frmRipristina.cpp)
 quaderlo_test(tst_filefrasi utilities/tst_FileFrasi.cpp)
 target_compile_definitions(tst_filefrasi PRIVATE QUADERLO_DATA_DIR="${CMAKE_SOURCE_DIR}/data")
 quaderlo_test(tst_frmfrasi utilities/tst_frmFrasi.cpp)

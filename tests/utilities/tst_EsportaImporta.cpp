@@ -134,6 +134,8 @@ private slots:
         atteso.insert(QString::fromUtf8("3A_Finalità.txt"), "unione\r\n");
         QCOMPARE(contenuto(dir.file("3A")), atteso);
         QCOMPARE(dir.read("Classi.dat"), QByteArray("1A\r\n3a\r\n"));
+        // The archive before the import is in the day's copy.
+        QCOMPARE(dir.read("Backup/" + QDate::currentDate().toString(Qt::ISODate) + "/3A/Verdi Luca.q1"), QByteArray("unione\r\n"));
 
         // A folder left on disk by a deleted class: the import lists the class again.
         dir.write("4B/4B_Finalità.txt", "unione\r\n");

@@ -82,6 +82,10 @@ private slots:
         QCOMPARE(dir.read("Anno.dat"), QByteArray("2026/27\r\n"));
         QCOMPARE(dir.read("Titoli.dat"), ansi("Sit. Iniziale\r\nFinalità\r\nVal. 1° Q.\r\nVal. 2° Q.\r\n"));
         QVERIFY(QFile::exists(drive.path() + "/3A/ALUNNI.3A"));
+        // The year before is in the day's copy.
+        const QString copia = "Backup/" + QDate::currentDate().toString(Qt::ISODate);
+        QCOMPARE(dir.read(copia + "/Classi.dat"), QByteArray("3A\r\n4B\r\n\r\n5C\r\n"));
+        QCOMPARE(dir.read(copia + "/3A/Rossi Mario.q1"), QByteArray("Testo.\r\n"));
 
         // Without Classi.dat the run completes and writes it.
         QVERIFY(QFile::remove(dir.file("Classi.dat")));
@@ -101,13 +105,14 @@ private slots:
             invariato(dir, "3A\r\n4B\r\n", menu);
         }
 
-        // A program folder that cannot be written: the reason follows the message.
+        // A program folder that cannot be written: no copy first (the teacher goes on), then the reason follows the message.
         {
             ReadOnlyFolder lock(dir.path());
-            nuovoAnno({Msg::ResYes, Msg::ResYes, Msg::ResOk}, QString());
+            nuovoAnno({Msg::ResYes, Msg::ResYes, Msg::ResYes, Msg::ResOk}, QString());
         }
-        QCOMPARE(Msg::shown().size(), 3);
-        QVERIFY(Msg::shown()[2].text.startsWith(QStringLiteral("Impossibile eseguire l'operazione.\n\r ")) && Msg::shown()[2].text.size() > 40);
+        QCOMPARE(Msg::shown().size(), 4);
+        QVERIFY(Msg::shown()[2].text.startsWith(QStringLiteral("Impossibile fare la copia di sicurezza")) && Msg::shown()[2].buttons == Msg::YesNo);
+        QVERIFY(Msg::shown()[3].text.startsWith(QStringLiteral("Impossibile eseguire l'operazione.\n\r ")) && Msg::shown()[3].text.size() > 40);
         invariato(dir, "3A\r\n4B\r\n", menu);
 
         // A listed class without files stops the run before anything is deleted.
