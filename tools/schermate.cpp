@@ -15,6 +15,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QGroupBox>
+#include <QHelpEvent>
 #include <QMenu>
 #include <QPainter>
 #include <QPrintPreviewDialog>
@@ -22,6 +23,7 @@
 #include <QTableWidget>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QToolTip>
 #include <cstdio>
 
 namespace {
@@ -120,6 +122,11 @@ void preparaCartella(const ProgramFolder &dir)
               ansi("Sostenere la concentrazione durante il lavoro individuale.\r\n"));
     dir.write(QStringLiteral("3A/Bianchi Anna.q3"),
               ansi("Anna ha lavorato con impegno costante e ha raggiunto gli obiettivi previsti.\r\n"));
+    // Earlier choices of the other pupils, so that the lists show how often each phrase was chosen.
+    const char *scelte[] = {"0 3 4 7 ", "1 3 5 7 ", "0 2 4 6 8 ", "0 3 5 7 ", "0 2 4 7 9 "};
+    const char *altri[] = {"Colombo Marco", "Esposito Giulia", "Ferrari Luca", "Rossi Mario", "Russo Sofia"};
+    for (int i = 0; i < 5; ++i)
+        dir.write(QStringLiteral("3A/%1.dat").arg(QLatin1String(altri[i])), QByteArray(scelte[i]) + "\r\n\r\n\r\n\r\n");
     dir.write(QStringLiteral("Formati.dat"), "Arial\r\n 12 \r\n 190 \r\n 20 \r\n 20 \r\nArial\r\n 11 \r\n 180 \r\n 30 \r\n 40 \r\n"
                                              "Arial\r\n 12 \r\n 190 \r\n 20 \r\n 150 \r\nArial\r\n 10 \r\n 120 \r\n 20 \r\n 20 \r\n");
 }
@@ -153,6 +160,26 @@ void archivi(const ProgramFolder &dir)
     clic(pulsante(Forms::find(QStringLiteral("frmImportaAlunni")), "cmdAnnulla"));
     frmImportaAlunni::setDomanda({});
     clic(a.fine);
+}
+
+// The phrase list with its counts, and the tool tip of one phrase as the mouse rests on it.
+void usoFrasi(QListWidget *l)
+{
+    if (!l || l->count() < 4)
+        return;
+    const QPoint su = l->visualItemRect(l->item(3)).center();
+    QHelpEvent riposo(QEvent::ToolTip, su, l->viewport()->mapToGlobal(su));
+    QApplication::sendEvent(l->viewport(), &riposo);
+    if (!QTest::qWaitFor([] { return QToolTip::isVisible(); }, 3000))
+        std::fprintf(stderr, "no tool tip on the phrase list\n");
+    QImage img = l->grab().toImage();
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->inherits("QTipLabel")) {
+            QPainter p(&img);
+            p.drawPixmap(l->mapFromGlobal(w->pos()), w->grab());
+        }
+    salva(img.copy(0, 0, img.width(), qMin(img.height(), 230)), QStringLiteral("uso"));
+    QToolTip::hideText();
 }
 
 // A misspelled word typed in a section and its context menu, drawn over the window.
@@ -201,9 +228,15 @@ void giudizi()
             Compila::spunta(l, row);
     clic(Compila::pulsante("cmdOkTestoGiudizio"));
     finestra(QStringLiteral("frmCompila"), QStringLiteral("giudizi"));
+    usoFrasi(l);
 
     clic(Compila::pulsante("cmdCaricaTesto"));
+    QTest::qWait(400); // the printed lengths are measured once typing has paused
     finestra(QStringLiteral("frmCompila"), QStringLiteral("correzione"));
+    if (QWidget *pagina = Compila::txtQ(1) ? Compila::txtQ(1)->parentWidget() : nullptr) {
+        const QImage img = pagina->grab().toImage();
+        salva(img.copy(0, img.height() - 110, img.width(), 110), QStringLiteral("lunghezza"));
+    }
     ortografia();
 
     clic(Compila::pulsante("cmdAnteprimaQ1"));

@@ -13,6 +13,7 @@ list(APPEND CORE_SOURCES
 list(APPEND GUI_SOURCES
     src/printing/ElencoCaratteri.cpp
     src/printing/Impaginazione.cpp
+    src/printing/Lunghezza.cpp
     src/printing/SalvaPdf.cpp
     src/printing/Stampa.cpp
     src/printing/StampaClasse.cpp
