@@ -38,5 +38,6 @@ UsoFrasi::Conteggi UsoFrasi::perClasse(const QString &classe, int quadro, int qu
 
 QString UsoFrasi::suggerimento(int n, int m)
 {
-    return QStringLiteral("Scelta per %1 alunni su %2").arg(n).arg(m);
+    // One pupil is "alunno": "Scelta per 1 alunno su 25".
+    return QStringLiteral("Scelta per %1 %2 su %3").arg(n).arg(n == 1 ? QStringLiteral("alunno") : QStringLiteral("alunni")).arg(m);
 }

@@ -78,17 +78,17 @@ private slots:
         QImage vuota(uno.size(), uno.format());
         vuota.fill(uno.pixel(0, 0));
         QVERIFY(uno != vuota && zero != vuota);
-        QCOMPARE(suggerimento(l, 0), QStringLiteral("Scelta per 1 alunni su 2"));
+        QCOMPARE(suggerimento(l, 0), QStringLiteral("Scelta per 1 alunno su 2"));
         QCOMPARE(suggerimento(l, 2), QStringLiteral("Scelta per 0 alunni su 2"));
         // Bianchi Anna's choice, once saved, counts at once.
         componi(0, {0, 2});
         QCOMPARE(dir.read("3A/Bianchi Anna.dat"), QByteArray("0 2 \r\n\r\n\r\n\r\n"));
         QCOMPARE(suggerimento(l, 0), QStringLiteral("Scelta per 2 alunni su 2"));
-        QCOMPARE(suggerimento(l, 2), QStringLiteral("Scelta per 1 alunni su 2"));
+        QCOMPARE(suggerimento(l, 2), QStringLiteral("Scelta per 1 alunno su 2"));
         QVERIFY(colonna(l, 1) == zero && colonna(l, 3) == uno && colonna(l, 2) != uno); // ticked: drawn as ticked
         // Another section shows its own counts.
         clicScheda(schedeGiudizi(), 1);
-        QCOMPARE(suggerimento(lista(1), 1), QStringLiteral("Scelta per 1 alunni su 2"));
+        QCOMPARE(suggerimento(lista(1), 1), QStringLiteral("Scelta per 1 alunno su 2"));
         VERIFY_NO_UNANSWERED();
     }
 };
