@@ -81,9 +81,9 @@ else()
 endif()
 include(CPack)
 
-# Pictures of the windows for the guide and the README (help/img): build/schermate help/img
-add_executable(schermate tools/schermate.cpp ${CMAKE_SOURCE_DIR}/tests/archive/Archivi.cpp)
-target_link_libraries(schermate PRIVATE quaderlo_testsupport)
-target_include_directories(schermate PRIVATE ${CMAKE_SOURCE_DIR}/tests/archive ${CMAKE_SOURCE_DIR}/tests/composition)
+# Pictures of the windows for the guide and the README (help/img): QT_QPA_PLATFORM=offscreen build/tools/schermate help/img
+add_executable(schermate tools/schermate.cpp)
+target_link_libraries(schermate PRIVATE quaderlo_gui)
+add_dependencies(schermate quaderlo_guida) # the help window's picture shows build/Guida
 target_compile_definitions(schermate PRIVATE QUADERLO_SOURCE_DIR="${CMAKE_SOURCE_DIR}" QUADERLO_BUILD_DIR="${CMAKE_BINARY_DIR}")
 set_target_properties(schermate PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)

@@ -1,33 +1,148 @@
 // Pictures of the program's windows for the guide and the README: opens each window with sample data
 // in a temporary program folder, as a teacher would, and saves it as a PNG with a plain title bar.
 // Usage: schermate <output folder>   (run headless: QT_QPA_PLATFORM=offscreen)
-#include "Archivi.h"
-#include "CompilaSupport.h"
-
+#include "archive/ComboAperto.h"
 #include "archive/CopieSicurezza.h"
 #include "archive/frmImportaAlunni.h"
 #include "menu/Avvio.h"
+#include "platform/Ansi.h"
 #include "platform/Drives.h"
+#include "platform/Finestre.h"
+#include "platform/Form.h"
 #include "platform/Help.h"
+#include "platform/Msg.h"
 #include "platform/Paths.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
-#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
-#include <QGroupBox>
+#include <QElapsedTimer>
 #include <QHelpEvent>
-#include <QMenu>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QPrintPreviewDialog>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QThread>
 #include <QTimer>
 #include <QToolTip>
+#include <QWindow>
 #include <cstdio>
+#include <functional>
 
 namespace {
 QString g_out;
+QString g_cartella; // the program folder
+
+QString percorso(const QString &name)
+{
+    return QDir(g_cartella).filePath(name);
+}
+
+void scrivi(const QString &name, const QByteArray &bytes)
+{
+    QFile f(percorso(name));
+    QDir().mkpath(QFileInfo(f).absolutePath());
+    if (f.open(QIODevice::WriteOnly))
+        f.write(bytes);
+}
+
+QByteArray ansi(const char *utf8)
+{
+    return Ansi::encode(QString::fromUtf8(utf8));
+}
+
+// Lets the program run for ms milliseconds, or until fatto holds; false when it never did.
+bool attendi(int ms, const std::function<bool()> &fatto = {})
+{
+    QElapsedTimer t;
+    t.start();
+    while (!(fatto && fatto())) {
+        if (t.elapsed() >= ms)
+            return false;
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QThread::msleep(5);
+    }
+    return true;
+}
+
+template <class T = QPushButton> T *trova(QWidget *top, const QString &name)
+{
+    return top ? top->findChild<T *>(name) : nullptr;
+}
+
+// A click of the mouse's button at pos (the centre by default): the control under it takes the focus
+// as a mouse click gives it, then gets the press and the release.
+void clic(QWidget *w, QPoint pos = QPoint(-1, -1), Qt::MouseButton button = Qt::LeftButton)
+{
+    if (!w || !w->isVisible() || !w->isEnabled())
+        return;
+    if (pos == QPoint(-1, -1))
+        pos = w->rect().center();
+    for (QWidget *f = w; f && !f->hasFocus(); f = f->parentWidget()) {
+        if (f->isEnabled() && (f->focusPolicy() & Qt::ClickFocus) == Qt::ClickFocus) {
+            f->setFocus(Qt::MouseFocusReason);
+            break;
+        }
+        if (f->isWindow())
+            break;
+    }
+    const QPointF globale = w->mapToGlobal(QPointF(pos));
+    QMouseEvent premi(QEvent::MouseButtonPress, QPointF(pos), globale, button, button, Qt::NoModifier);
+    QApplication::sendEvent(w, &premi);
+    QMouseEvent rilascia(QEvent::MouseButtonRelease, QPointF(pos), globale, button, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &rilascia);
+    QApplication::processEvents();
+}
+
+void clicVoce(QAbstractItemView *view, const QModelIndex &index)
+{
+    view->scrollTo(index);
+    clic(view->viewport(), view->visualRect(index).center());
+}
+
+void clicVoce(QListWidget *l, int row)
+{
+    if (l && row < l->count())
+        clicVoce(l, l->model()->index(row, 0));
+}
+
+// Opens the combo box's list with the mouse and clicks the entry with that text.
+bool scegli(QComboBox *box, const QString &text)
+{
+    clic(box);
+    if (!box || !attendi(2000, [box] { return box->view()->isVisible(); }))
+        return false;
+    attendi(QApplication::doubleClickInterval() + 50); // the list takes no click as soon as it opens
+    const int row = box->findText(text);
+    if (row >= 0)
+        clicVoce(box->view(), box->model()->index(row, box->modelColumn()));
+    return box->currentText() == text;
+}
+
+void tasto(QWidget *w, Qt::Key key, const QString &text = QString())
+{
+    QKeyEvent premi(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(w, &premi);
+    QKeyEvent rilascia(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QApplication::sendEvent(w, &rilascia);
+}
+
+void batti(QWidget *w, const QString &text)
+{
+    for (const QChar c : text)
+        tasto(w, c.unicode() < 128 ? Qt::Key(c.toUpper().unicode()) : Qt::Key_unknown, QString(c));
+    QApplication::processEvents();
+}
 
 // The window as the desktop shows it: a title bar with icon and caption above the window's own picture.
 QImage conCornice(QWidget *w)
@@ -87,79 +202,101 @@ void parte(QWidget *w, const QString &name)
     salva(w->grab().toImage(), name);
 }
 
-QPushButton *pulsante(QWidget *top, const char *name)
+Form *compila()
 {
-    return top ? top->findChild<QPushButton *>(QString::fromUtf8(name)) : nullptr;
+    return Forms::find(Finestre::Compila);
 }
 
-void clic(QPushButton *b)
+QListWidget *listaFrasi()
 {
-    if (b && b->isVisible() && b->isEnabled())
-        QTest::mouseClick(b, Qt::LeftButton);
+    return trova<QListWidget>(compila(), QStringLiteral("lstLista0"));
+}
+
+// The first tab of the phrase lists, with those phrases ticked.
+void spunta(std::initializer_list<int> righe)
+{
+    if (auto *schede = trova<QTabWidget>(compila(), QStringLiteral("SSTabGiudizi")))
+        clic(schede->tabBar(), schede->tabBar()->tabRect(0).center());
+    for (int row : righe)
+        clicVoce(listaFrasi(), row);
+}
+
+QPlainTextEdit *quadro1()
+{
+    return trova<QPlainTextEdit>(compila(), QStringLiteral("txtQ1"));
 }
 
 // A class of five pupils with their sections, another class, the sample phrase files and print settings.
-void preparaCartella(const ProgramFolder &dir)
+void preparaCartella()
 {
     for (const QString &name : QDir(QStringLiteral(QUADERLO_SOURCE_DIR "/data")).entryList(QDir::Files))
-        dir.write(name, [&] {
-            QFile f(QStringLiteral(QUADERLO_SOURCE_DIR "/data/") + name);
-            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-        }());
-    dir.write(QStringLiteral("Anno.dat"), "2026/2027\r\n");
-    dir.write(QStringLiteral("Classi.dat"), "3A\r\n4B\r\n5C\r\n");
-    dir.write(QStringLiteral("3A/ALUNNI.3A"), "Bianchi Anna\r\n 0 \r\nColombo Marco\r\n 1 \r\nEsposito Giulia\r\n 0 \r\n"
-                                              "Ferrari Luca\r\n 1 \r\nRossi Mario\r\n 1 \r\nRusso Sofia\r\n 0 \r\n");
-    dir.write(QStringLiteral("4B/ALUNNI.4B"), "Greco Paolo\r\n 1 \r\nMarino Elena\r\n 0 \r\n");
-    dir.write(QStringLiteral("5C/ALUNNI.5C"), "Conti Sara\r\n 0 \r\n");
-    dir.write(QStringLiteral("3A/Bianchi Anna.q2"),
-              ansi("Favorire l'autonomia nell'organizzazione del lavoro e la fiducia nelle proprie capacità.\r\n"));
-    dir.write(QStringLiteral("3A/Colombo Marco.q2"),
-              ansi("Favorire l'ascolto e il rispetto del proprio turno nelle conversazioni di classe.\r\n"));
-    dir.write(QStringLiteral("3A/Esposito Giulia.q2"),
-              ansi("Consolidare la lettura ad alta voce e l'ordine nel quaderno.\r\n"));
-    dir.write(QStringLiteral("3A/Rossi Mario.q2"),
-              ansi("Sostenere la concentrazione durante il lavoro individuale.\r\n"));
-    dir.write(QStringLiteral("3A/Bianchi Anna.q3"),
-              ansi("Anna ha lavorato con impegno costante e ha raggiunto gli obiettivi previsti.\r\n"));
+        QFile::copy(QStringLiteral(QUADERLO_SOURCE_DIR "/data/") + name, percorso(name));
+    scrivi(QStringLiteral("Anno.dat"), "2026/2027\r\n");
+    scrivi(QStringLiteral("Classi.dat"), "3A\r\n4B\r\n5C\r\n");
+    scrivi(QStringLiteral("3A/ALUNNI.3A"), "Bianchi Anna\r\n 0 \r\nColombo Marco\r\n 1 \r\nEsposito Giulia\r\n 0 \r\n"
+                                           "Ferrari Luca\r\n 1 \r\nRossi Mario\r\n 1 \r\nRusso Sofia\r\n 0 \r\n");
+    scrivi(QStringLiteral("4B/ALUNNI.4B"), "Greco Paolo\r\n 1 \r\nMarino Elena\r\n 0 \r\n");
+    scrivi(QStringLiteral("5C/ALUNNI.5C"), "Conti Sara\r\n 0 \r\n");
+    scrivi(QStringLiteral("3A/Bianchi Anna.q2"),
+           ansi("Favorire l'autonomia nell'organizzazione del lavoro e la fiducia nelle proprie capacità.\r\n"));
+    scrivi(QStringLiteral("3A/Colombo Marco.q2"),
+           ansi("Favorire l'ascolto e il rispetto del proprio turno nelle conversazioni di classe.\r\n"));
+    scrivi(QStringLiteral("3A/Esposito Giulia.q2"), ansi("Consolidare la lettura ad alta voce e l'ordine nel quaderno.\r\n"));
+    scrivi(QStringLiteral("3A/Rossi Mario.q2"), ansi("Sostenere la concentrazione durante il lavoro individuale.\r\n"));
+    scrivi(QStringLiteral("3A/Bianchi Anna.q3"),
+           ansi("Anna ha lavorato con impegno costante e ha raggiunto gli obiettivi previsti.\r\n"));
     // Earlier choices of the other pupils, so that the lists show how often each phrase was chosen.
     const char *scelte[] = {"0 3 4 7 ", "1 3 5 7 ", "0 2 4 6 8 ", "0 3 5 7 ", "0 2 4 7 9 "};
     const char *altri[] = {"Colombo Marco", "Esposito Giulia", "Ferrari Luca", "Rossi Mario", "Russo Sofia"};
     for (int i = 0; i < 5; ++i)
-        dir.write(QStringLiteral("3A/%1.dat").arg(QLatin1String(altri[i])), QByteArray(scelte[i]) + "\r\n\r\n\r\n\r\n");
-    dir.write(QStringLiteral("Formati.dat"), "Arial\r\n 12 \r\n 190 \r\n 20 \r\n 20 \r\nArial\r\n 11 \r\n 180 \r\n 30 \r\n 40 \r\n"
-                                             "Arial\r\n 12 \r\n 190 \r\n 20 \r\n 150 \r\nArial\r\n 10 \r\n 120 \r\n 20 \r\n 20 \r\n");
+        scrivi(QStringLiteral("3A/%1.dat").arg(QLatin1String(altri[i])), QByteArray(scelte[i]) + "\r\n\r\n\r\n\r\n");
+    scrivi(QStringLiteral("Formati.dat"), "Arial\r\n 12 \r\n 190 \r\n 20 \r\n 20 \r\nArial\r\n 11 \r\n 180 \r\n 30 \r\n 40 \r\n"
+                                          "Arial\r\n 12 \r\n 190 \r\n 20 \r\n 150 \r\nArial\r\n 10 \r\n 120 \r\n 20 \r\n 20 \r\n");
+}
+
+void avvia()
+{
+    Forms::get(Finestre::Menu)->Form_Load();
 }
 
 void menu()
 {
-    Form *m = startProgram();
-    if (!QTest::qWaitForWindowExposed(m))
+    avvia();
+    QWidget *m = Forms::find(Finestre::Menu);
+    if (!attendi(5000, [m] { return m->windowHandle() && m->windowHandle()->isExposed(); }))
         std::fprintf(stderr, "menu not exposed\n");
-    finestra(QStringLiteral("frmSplash"), QStringLiteral("menu"));
+    finestra(Finestre::Menu, QStringLiteral("menu"));
 }
 
-void archivi(const ProgramFolder &dir)
+void archivi()
 {
-    Archivi a;
-    if (!a.apri())
+    Forms::get(Finestre::Archivio)->Form_Load();
+    Form *a = Forms::find(Finestre::Archivio);
+    auto *classi = trova<ComboAperto>(a, QStringLiteral("cmbClassi"));
+    if (!classi || !attendi(5000, [a, classi] { return a->isActiveWindow() && classi->editLine()->hasFocus(); }))
         return;
-    a.apriClasse(QStringLiteral("3A"));
-    QTest::qWait(50);
-    finestra(QStringLiteral("frmModifica"), QStringLiteral("archivi"));
+    // Class 3A typed in the class box, then Tab.
+    QLineEdit *edit = classi->editLine();
+    clic(edit);
+    edit->selectAll();
+    tasto(edit, Qt::Key_Delete);
+    batti(edit, QStringLiteral("3A"));
+    tasto(edit, Qt::Key_Tab);
+    attendi(50);
+    finestra(Finestre::Archivio, QStringLiteral("archivi"));
 
     // A register's list for 3A, as the import window shows it before anything is written.
-    dir.write(QStringLiteral("elenco-3A.csv"),
-              "Cognome;Nome;Sesso;Data di nascita\r\nBianchi;Anna;F;12/03/2017\r\nGallo;Pietro;M;02/11/2016\r\n"
-              "Lombardi;Chiara;F;30/05/2017\r\nRossi;Mario;M;21/07/2017\r\nMoretti;Davide;;09/09/2017\r\n"
-              "Romano;Giorgia;F;15/01/2017\r\n");
-    frmImportaAlunni::setDomanda([&](const QString &) { return dir.file(QStringLiteral("elenco-3A.csv")); });
-    clic(pulsante(a.w, "cmdImportaAlunni"));
-    QTest::qWait(50);
-    finestra(QStringLiteral("frmImportaAlunni"), QStringLiteral("importa-alunni"));
-    clic(pulsante(Forms::find(QStringLiteral("frmImportaAlunni")), "cmdAnnulla"));
+    scrivi(QStringLiteral("elenco-3A.csv"),
+           "Cognome;Nome;Sesso;Data di nascita\r\nBianchi;Anna;F;12/03/2017\r\nGallo;Pietro;M;02/11/2016\r\n"
+           "Lombardi;Chiara;F;30/05/2017\r\nRossi;Mario;M;21/07/2017\r\nMoretti;Davide;;09/09/2017\r\n"
+           "Romano;Giorgia;F;15/01/2017\r\n");
+    frmImportaAlunni::setDomanda([](const QString &) { return percorso(QStringLiteral("elenco-3A.csv")); });
+    clic(trova(a, QStringLiteral("cmdImportaAlunni")));
+    attendi(50);
+    finestra(Finestre::ImportaAlunni, QStringLiteral("importa-alunni"));
+    clic(trova(Forms::find(Finestre::ImportaAlunni), QStringLiteral("cmdAnnulla")));
     frmImportaAlunni::setDomanda({});
-    clic(a.fine);
+    clic(trova(a, QStringLiteral("cmdFine")));
 }
 
 // The phrase list with its counts, and the tool tip of one phrase as the mouse rests on it.
@@ -170,7 +307,7 @@ void usoFrasi(QListWidget *l)
     const QPoint su = l->visualItemRect(l->item(3)).center();
     QHelpEvent riposo(QEvent::ToolTip, su, l->viewport()->mapToGlobal(su));
     QApplication::sendEvent(l->viewport(), &riposo);
-    if (!QTest::qWaitFor([] { return QToolTip::isVisible(); }, 3000))
+    if (!attendi(3000, [] { return QToolTip::isVisible(); }))
         std::fprintf(stderr, "no tool tip on the phrase list\n");
     QImage img = l->grab().toImage();
     for (QWidget *w : QApplication::topLevelWidgets())
@@ -185,8 +322,8 @@ void usoFrasi(QListWidget *l)
 // A misspelled word typed in a section and its context menu, drawn over the window.
 void ortografia()
 {
-    QPlainTextEdit *box = Compila::txtQ(1);
-    QWidget *w = Compila::finestra();
+    QPlainTextEdit *box = quadro1();
+    QWidget *w = compila();
     if (!box || !box->isVisible()) {
         std::fprintf(stderr, "no picture ortografia\n");
         return;
@@ -194,12 +331,13 @@ void ortografia()
     const QString prima = box->toPlainText();
     box->setFocus();
     box->moveCursor(QTextCursor::End);
-    QTest::keyClicks(box, QStringLiteral(" Legge con buona intonazzione."));
+    batti(box, QStringLiteral(" Legge con buona intonazzione."));
     QTextCursor c(box->document());
     c.setPosition(int(box->toPlainText().indexOf(QStringLiteral("intonazzione"))) + 11);
     const QPoint pos = box->cursorRect(c).center();
-    QTest::mouseClick(w->windowHandle(), Qt::RightButton, {}, box->viewport()->mapTo(w, pos));
-    if (!QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; }, 2000))
+    QContextMenuEvent destro(QContextMenuEvent::Mouse, pos, box->viewport()->mapToGlobal(pos));
+    QApplication::sendEvent(box->viewport(), &destro);
+    if (!attendi(2000, [] { return QApplication::activePopupWidget() != nullptr; }))
         std::fprintf(stderr, "no context menu\n");
     QWidget *menu = QApplication::activePopupWidget();
     QImage img = conCornice(w);
@@ -215,163 +353,151 @@ void ortografia()
 
 void giudizi()
 {
-    Form *m = Forms::find(QStringLiteral("frmSplash"));
-    clic(pulsante(m, "cmdCompila"));
-    frmCompila *w = Compila::finestra();
-    if (!w || !Compila::scegli(Compila::classe(), QStringLiteral("3A"))
-        || !Compila::scegli(Compila::alunno(), QStringLiteral("Bianchi Anna")))
+    clic(trova(Forms::find(Finestre::Menu), QStringLiteral("cmdCompila")));
+    if (!compila() || !scegli(trova<QComboBox>(compila(), QStringLiteral("cmbClasse")), QStringLiteral("3A"))
+        || !scegli(trova<QComboBox>(compila(), QStringLiteral("cmbAlunno")), QStringLiteral("Bianchi Anna")))
         return;
-    Compila::clicScheda(Compila::schedeGiudizi(), 0);
-    QListWidget *l = Compila::lista(0);
-    for (int row : {0, 2, 5, 7, 8})
-        if (l && row < l->count())
-            Compila::spunta(l, row);
-    clic(Compila::pulsante("cmdOkTestoGiudizio"));
-    finestra(QStringLiteral("frmCompila"), QStringLiteral("giudizi"));
-    usoFrasi(l);
+    spunta({0, 2, 5, 7, 8});
+    clic(trova(compila(), QStringLiteral("cmdOkTestoGiudizio")));
+    finestra(Finestre::Compila, QStringLiteral("giudizi"));
+    usoFrasi(listaFrasi());
 
-    clic(Compila::pulsante("cmdCaricaTesto"));
-    QTest::qWait(400); // the printed lengths are measured once typing has paused
-    finestra(QStringLiteral("frmCompila"), QStringLiteral("correzione"));
-    if (QWidget *pagina = Compila::txtQ(1) ? Compila::txtQ(1)->parentWidget() : nullptr) {
+    clic(trova(compila(), QStringLiteral("cmdCaricaTesto")));
+    attendi(400); // the printed lengths are measured once typing has paused
+    finestra(Finestre::Compila, QStringLiteral("correzione"));
+    if (QWidget *pagina = quadro1() ? quadro1()->parentWidget() : nullptr) {
         const QImage img = pagina->grab().toImage();
         salva(img.copy(0, img.height() - 110, img.width(), 110), QStringLiteral("lunghezza"));
     }
     ortografia();
 
-    clic(Compila::pulsante("cmdAnteprimaQ1"));
-    finestra(QStringLiteral("frmAnteprima"), QStringLiteral("anteprima"));
-    clic(pulsante(Forms::find(QStringLiteral("frmAnteprima")), "cmdEsciAnteprima"));
-    clic(Compila::pulsante("cmdFineStampa"));
-    clic(Compila::pulsante("cmdFineLavoro"));
+    clic(trova(compila(), QStringLiteral("cmdAnteprimaQ1")));
+    finestra(Finestre::Anteprima, QStringLiteral("anteprima"));
+    clic(trova(Forms::find(Finestre::Anteprima), QStringLiteral("cmdEsciAnteprima")));
+    clic(trova(compila(), QStringLiteral("cmdFineStampa")));
+    clic(trova(compila(), QStringLiteral("cmdFineLavoro")));
 }
 
 Form *apriUtilita()
 {
-    clic(pulsante(Forms::find(QStringLiteral("frmSplash")), "cmdUtilità"));
-    return Forms::find(QStringLiteral("frmUtilità"));
+    clic(trova(Forms::find(Finestre::Menu), QString::fromUtf8("cmdUtilità")));
+    return Forms::find(Finestre::Utilita);
 }
 
 // One section for the whole class: the window, then its preview of the pages.
 void stampaClasse()
 {
-    clic(pulsante(Forms::find(QStringLiteral("frmUtilità")), "cmdStampaClasse"));
-    Form *w = Forms::find(QStringLiteral("frmStampaClasse"));
+    clic(trova(Forms::find(Finestre::Utilita), QStringLiteral("cmdStampaClasse")));
+    Form *w = Forms::find(Finestre::StampaClasse);
     if (!w)
         return;
-    if (auto *classe = w->findChild<QComboBox *>(QStringLiteral("cmbClasse")))
+    if (auto *classe = trova<QComboBox>(w, QStringLiteral("cmbClasse")))
         classe->setCurrentText(QStringLiteral("3A"));
-    if (auto *quadro = w->findChild<QRadioButton *>(QStringLiteral("optQuadro1")))
+    if (auto *quadro = trova<QRadioButton>(w, QStringLiteral("optQuadro1")))
         quadro->setChecked(true);
-    finestra(QStringLiteral("frmStampaClasse"), QStringLiteral("stampa-classe"));
+    finestra(Finestre::StampaClasse, QStringLiteral("stampa-classe"));
     QTimer::singleShot(300, [] {
         if (auto *d = qobject_cast<QPrintPreviewDialog *>(QApplication::activeModalWidget())) {
             d->resize(820, 600);
-            QTest::qWait(200);
+            attendi(200);
             salva(conCornice(d), QStringLiteral("stampa-classe-anteprima"));
             d->reject();
         }
     });
-    clic(pulsante(w, "cmdAnteprima"));
-    clic(pulsante(w, "cmdEsci"));
+    clic(trova(w, QStringLiteral("cmdAnteprima")));
+    clic(trova(w, QStringLiteral("cmdEsci")));
 }
 
 // The phrase editor, an entry with a gendered pair being written.
 void frasi()
 {
-    clic(pulsante(Forms::find(QStringLiteral("frmUtilità")), "cmdFrasi"));
-    Form *f = Forms::find(QStringLiteral("frmFrasi"));
-    auto *tabella = f ? f->findChild<QTableWidget *>(QStringLiteral("tblFrasi1")) : nullptr;
+    clic(trova(Forms::find(Finestre::Utilita), QStringLiteral("cmdFrasi")));
+    Form *f = Forms::find(Finestre::Frasi);
+    auto *tabella = trova<QTableWidget>(f, QStringLiteral("tblFrasi1"));
     if (!tabella || tabella->rowCount() == 0)
         return;
     tabella->selectRow(0);
-    if (auto *frase = f->findChild<QLineEdit *>(QStringLiteral("txtFrase")))
+    if (auto *frase = trova<QLineEdit>(f, QStringLiteral("txtFrase")))
         frase->setText(QString::fromUtf8("CognomeNome si è inserit§ nel gruppo con serenità: è {un|un'}alunn§ "
                                          "{sereno e curioso|serena e curiosa}."));
-    finestra(QStringLiteral("frmFrasi"), QStringLiteral("frasi-editor"));
-    clic(pulsante(f, "cmdEsci"));
+    finestra(Finestre::Frasi, QStringLiteral("frasi-editor"));
+    clic(trova(f, QStringLiteral("cmdEsci")));
 }
 
-void utilita(const ProgramFolder &dir)
+void utilita()
 {
     Form *u = apriUtilita();
     if (!u)
         return;
-    finestra(QStringLiteral("frmUtilità"), QStringLiteral("utilita"));
-    parte(u->findChild<QWidget *>(QStringLiteral("FrameImpostazioniStampa")), QStringLiteral("impostazioni"));
+    finestra(Finestre::Utilita, QStringLiteral("utilita"));
+    parte(trova<QWidget>(u, QStringLiteral("FrameImpostazioniStampa")), QStringLiteral("impostazioni"));
 
-    dir.mkdir(QStringLiteral("CHIAVETTA"));
-    Drives::setForTests({{QStringLiteral("CHIAVETTA (/media/maestra/CHIAVETTA)"), dir.file(QStringLiteral("CHIAVETTA"))},
-                         {QStringLiteral("Cartella personale (/home/maestra)"), dir.path()}});
-    clic(pulsante(u, "cmdEsporta"));
-    if (auto *drive = u->findChild<QComboBox *>(QStringLiteral("drive"))) {
+    QDir(g_cartella).mkdir(QStringLiteral("CHIAVETTA"));
+    Drives::setForTests({{QStringLiteral("CHIAVETTA (/media/maestra/CHIAVETTA)"), percorso(QStringLiteral("CHIAVETTA"))},
+                         {QStringLiteral("Cartella personale (/home/maestra)"), g_cartella}});
+    clic(trova(u, QStringLiteral("cmdEsporta")));
+    if (auto *drive = trova<QComboBox>(u, QStringLiteral("drive"))) {
         drive->setFocus();
         QApplication::processEvents();
     }
-    if (auto *lista = u->findChild<QListWidget *>(QStringLiteral("partenza"))) {
+    if (auto *lista = trova<QListWidget>(u, QStringLiteral("partenza"))) {
         const auto found = lista->findItems(QStringLiteral("3A"), Qt::MatchExactly);
         if (!found.isEmpty())
-            QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, lista->visualItemRect(found.first()).center());
+            clic(lista->viewport(), lista->visualItemRect(found.first()).center());
     }
-    parte(u->findChild<QWidget *>(QStringLiteral("frameImportaEsporta")), QStringLiteral("esporta"));
+    parte(trova<QWidget>(u, QStringLiteral("frameImportaEsporta")), QStringLiteral("esporta"));
     Drives::setForTests({});
 
-    clic(pulsante(u, "cmdFormati"));
-    finestra(QStringLiteral("frmFormati"), QStringLiteral("formati"));
-    clic(pulsante(Forms::find(QStringLiteral("frmFormati")), "cmdEsciFormati"));
+    clic(trova(u, QStringLiteral("cmdFormati")));
+    finestra(Finestre::Formati, QStringLiteral("formati"));
+    clic(trova(Forms::find(Finestre::Formati), QStringLiteral("cmdEsciFormati")));
 
     stampaClasse();
 
-    u = Forms::find(QStringLiteral("frmUtilità"));
-    clic(pulsante(u, "cmdPersonalizza"));
-    finestra(QStringLiteral("frmPersonalizza"), QStringLiteral("titoli"));
-    clic(pulsante(Forms::find(QStringLiteral("frmPersonalizza")), "cmdEsciPersonalizza"));
+    u = Forms::find(Finestre::Utilita);
+    clic(trova(u, QStringLiteral("cmdPersonalizza")));
+    finestra(Finestre::Personalizza, QStringLiteral("titoli"));
+    clic(trova(Forms::find(Finestre::Personalizza), QStringLiteral("cmdEsciPersonalizza")));
 
     frasi();
-    u = Forms::find(QStringLiteral("frmUtilità"));
-    clic(pulsante(u, "cmdPreselezione"));
-    if (frmCompila *c = Compila::finestra()) {
-        Compila::clicScheda(Compila::schedeGiudizi(), 0);
-        QListWidget *l = Compila::lista(0);
-        for (int row : {0, 5})
-            if (l && row < l->count())
-                Compila::spunta(l, row);
-        finestra(QStringLiteral("frmCompila"), QStringLiteral("preselezione"));
-        clic(Compila::pulsante("cmdFineLavoro"));
+    clic(trova(Forms::find(Finestre::Utilita), QStringLiteral("cmdPreselezione")));
+    if (compila()) {
+        spunta({0, 5});
+        finestra(Finestre::Compila, QStringLiteral("preselezione"));
+        clic(trova(compila(), QStringLiteral("cmdFineLavoro")));
     }
 }
 
 // The copies window after a few weeks of work, a copy chosen.
-void copie(const ProgramFolder &dir)
+void copie()
 {
     for (const QDate &giorno : {QDate(2026, 9, 14), QDate(2026, 9, 30), QDate(2026, 10, 5), QDate(2026, 10, 5)})
-        CopieSicurezza::copia(dir.path(), giorno);
+        CopieSicurezza::copia(g_cartella, giorno);
     Form *u = apriUtilita();
-    clic(pulsante(u, "cmdRipristina"));
-    Form *w = Forms::find(QStringLiteral("frmRipristina"));
-    if (auto *lista = w ? w->findChild<QListWidget *>(QStringLiteral("lstCopie")) : nullptr; lista && lista->count() > 1)
-        QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, lista->visualItemRect(lista->item(1)).center());
-    finestra(QStringLiteral("frmRipristina"), QStringLiteral("copie"));
-    clic(pulsante(w, "cmdEsci"));
-    clic(pulsante(Forms::find(QStringLiteral("frmUtilità")), "cmdEsciUtilità"));
+    clic(trova(u, QStringLiteral("cmdRipristina")));
+    Form *w = Forms::find(Finestre::Ripristina);
+    clicVoce(trova<QListWidget>(w, QStringLiteral("lstCopie")), 1);
+    finestra(Finestre::Ripristina, QStringLiteral("copie"));
+    clic(trova(w, QStringLiteral("cmdEsci")));
+    clic(trova(Forms::find(Finestre::Utilita), QString::fromUtf8("cmdEsciUtilità")));
 }
 
-void accesso(const ProgramFolder &dir)
+void accesso()
 {
     Forms::resetAll();
-    dir.write(QStringLiteral("Qua.inf"), "Maestra Rossi\r\nsegreta\r\n");
-    startProgram();
-    finestra(QStringLiteral("frmLogin"), QStringLiteral("password"));
+    scrivi(QStringLiteral("Qua.inf"), "Maestra Rossi\r\nsegreta\r\n");
+    avvia();
+    finestra(Finestre::Login, QStringLiteral("password"));
 }
+
 // The program's own help window, for the page that describes it.
-void guida(const ProgramFolder &dir)
+void guida()
 {
     const QString built = QStringLiteral(QUADERLO_BUILD_DIR "/Guida");
-    for (const QString &name : QDir(built).entryList(QDir::Files))
-        QFile::copy(built + QLatin1Char('/') + name, dir.file(QStringLiteral("Guida/") + name));
-    dir.mkdir(QStringLiteral("Guida/img"));
-    for (const QString &name : QDir(built + QStringLiteral("/img")).entryList(QDir::Files))
-        QFile::copy(built + QStringLiteral("/img/") + name, dir.file(QStringLiteral("Guida/img/") + name));
+    QDir(g_cartella).mkpath(QStringLiteral("Guida/img"));
+    for (const QString &sub : {QString(), QStringLiteral("/img")})
+        for (const QString &name : QDir(built + sub).entryList(QDir::Files))
+            QFile::copy(built + sub + QLatin1Char('/') + name, percorso(QStringLiteral("Guida") + sub + QLatin1Char('/') + name));
     Help::setSoloFinestraInterna(true);
     Help::open();
     QWidget *w = Help::finestra();
@@ -379,9 +505,9 @@ void guida(const ProgramFolder &dir)
         return;
     w->resize(760, 560);
     // A page with a picture, reached from the contents as a teacher would.
-    if (auto *browser = w->findChild<QTextBrowser *>(QStringLiteral("txtGuida")))
-        browser->setSource(QUrl::fromLocalFile(dir.file(QStringLiteral("Guida/giudizi.html"))));
-    QTest::qWait(50);
+    if (auto *browser = trova<QTextBrowser>(w, QStringLiteral("txtGuida")))
+        browser->setSource(QUrl::fromLocalFile(percorso(QStringLiteral("Guida/giudizi.html"))));
+    attendi(50);
     salva(conCornice(w), QStringLiteral("guida"));
     w->close();
 }
@@ -389,23 +515,31 @@ void guida(const ProgramFolder &dir)
 
 int main(int argc, char **argv)
 {
+    // An offscreen screen of a laptop's size, so that windows open as a teacher sees them.
     QTemporaryDir config;
-    qputenv("QT_QPA_PLATFORM", laptopScreen(config));
+    const QString schermo = config.filePath(QStringLiteral("schermo.json"));
+    QFile json(schermo);
+    if (json.open(QIODevice::WriteOnly))
+        json.write(R"({"screens":[{"name":"laptop","x":0,"y":0,"width":1366,"height":768,)"
+                   R"("logicalDpi":96,"logicalBaseDpi":96,"dpr":1}]})");
+    json.close();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(schermo));
     QApplication app(argc, argv);
     Avvio::prepara(app);
     Msg::setTestMode(true);
     g_out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
     QDir().mkpath(g_out);
-    ProgramFolder dir;
-    preparaCartella(dir);
+    QTemporaryDir cartella;
+    g_cartella = cartella.path();
+    Paths::setProgramFolder(g_cartella);
+    preparaCartella();
     menu();
-    archivi(dir);
+    archivi();
     giudizi();
-    utilita(dir);
-    copie(dir);
-    accesso(dir);
-    dir.mkdir(QStringLiteral("Guida"));
-    guida(dir);
+    utilita();
+    copie();
+    accesso();
+    guida();
     Forms::resetAll();
     return 0;
 }
