@@ -80,9 +80,9 @@ template <class T = QPushButton> T *trova(QWidget *top, const QString &name)
     return top ? top->findChild<T *>(name) : nullptr;
 }
 
-// A click of the mouse's button at pos (the centre by default): the control under it takes the focus
-// as a mouse click gives it, then gets the press and the release.
-void clic(QWidget *w, QPoint pos = QPoint(-1, -1), Qt::MouseButton button = Qt::LeftButton)
+// A left click at pos (the centre by default): the control takes the focus as a mouse click gives it,
+// then gets the press and the release.
+void clic(QWidget *w, QPoint pos = QPoint(-1, -1))
 {
     if (!w || !w->isVisible() || !w->isEnabled())
         return;
@@ -97,9 +97,9 @@ void clic(QWidget *w, QPoint pos = QPoint(-1, -1), Qt::MouseButton button = Qt::
             break;
     }
     const QPointF globale = w->mapToGlobal(QPointF(pos));
-    QMouseEvent premi(QEvent::MouseButtonPress, QPointF(pos), globale, button, button, Qt::NoModifier);
+    QMouseEvent premi(QEvent::MouseButtonPress, QPointF(pos), globale, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(w, &premi);
-    QMouseEvent rilascia(QEvent::MouseButtonRelease, QPointF(pos), globale, button, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent rilascia(QEvent::MouseButtonRelease, QPointF(pos), globale, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(w, &rilascia);
     QApplication::processEvents();
 }
