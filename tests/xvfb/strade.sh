@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The program's main roads clicked under a real X server, as a teacher goes: year at first start,
 # each module from the menu and back, the phrase editor, the day's copy and the spelling switch in
-# Utilità, a class and pupils made and deleted in the archive, a phrase ticked and composed, Esci. Every step is checked on disk (bytes) and on screen (windows mapped).
+# Utilità, a class and pupils made, imported and deleted in the archive, a phrase ticked and composed,
+# Esci. Every step is checked on disk (bytes) and on screen (windows mapped).
 # Usage: strade.sh QUADERLO_EXECUTABLE DATA_FOLDER [SCREENSHOT_FOLDER]
 set -euo pipefail
 [ $# -ge 2 ] || { echo "uso: $0 eseguibile cartella-dati [cartella-schermate]" >&2; exit 2; }
@@ -165,6 +166,27 @@ alunno "Bianchi Anna" optFemmina
 attendi_file 3A/ALUNNI.3A 'Bianchi Anna\r\n 0 \r\nRossi Mario\r\n 1 \r\n'
 attendi "gli alunni nell'elenco in ordine" mostra_testo "frmModifica/cmbAlunni_elenco[1]" "Rossi Mario"
 schermata archivio
+
+passo "Archivi: alunni importati da un elenco scelto nella finestra dei file"
+mkdir -p "$LAVORO/home/Documents"
+printf 'Cognome;Nome;Sesso\r\nRossi;Mario;M\r\nVerdi;Luca;M\r\n' >"$LAVORO/home/Documents/alunni.csv"
+clic frmModifica/cmdImportaAlunni
+attendi_finestra QFileDialog
+attendi "la finestra dei file è sullo schermo" a_schermo "Importa alunni da file"
+attendi "la finestra dei file propone Documenti" mostra_testo QFileDialog/lookInCombo "$LAVORO/home/Documents"
+scrivi QFileDialog/fileNameEdit "alunni.csv"
+tasto QFileDialog/fileNameEdit Return
+attendi_finestra frmImportaAlunni
+attendi "la finestra \"Importa alunni\" è sullo schermo" a_schermo "Importa alunni"
+attendi "quanti alunni nuovi" mostra_testo frmImportaAlunni/lblClasse "Classe 3A, dal file alunni.csv: 1 alunno nuovo."
+schermata importa-alunni
+clic frmImportaAlunni/cmdConferma
+attendi_file 3A/ALUNNI.3A 'Bianchi Anna\r\n 0 \r\nRossi Mario\r\n 1 \r\nVerdi Luca\r\n 1 \r\n'
+# A list that held pupils is rewritten only after a copy of the archive.
+attendi_file "Backup/$GIORNO-2/3A/ALUNNI.3A" 'Bianchi Anna\r\n 0 \r\nRossi Mario\r\n 1 \r\n'
+attendi_finestra frmModifica
+attendi "la finestra frmImportaAlunni è chiusa" non_in_mappa frmImportaAlunni
+attendi "l'alunno importato nell'elenco" mostra_testo "frmModifica/cmbAlunni_elenco[2]" "Verdi Luca"
 clic frmModifica/cmdFine
 attendi_finestra frmSplash
 
@@ -203,11 +225,11 @@ attendi "la domanda sull'alunno" mostra_testo msgbox/testo "Vuoi eliminare l'alu
 a_schermo "Eliminazione alunno" || errore "la domanda non è sullo schermo"
 schermata elimina-alunno
 clic "msgbox/Sì"
-attendi_file 3A/ALUNNI.3A 'Bianchi Anna\r\n 0 \r\n'
+attendi_file 3A/ALUNNI.3A 'Bianchi Anna\r\n 0 \r\nVerdi Luca\r\n 1 \r\n'
 attendi_assente "3A/Rossi Mario.q1"
 attendi_assente "3A/Rossi Mario.dat"
 attendi_finestra frmModifica
-attendi "l'alunno tolto dall'elenco" non_in_mappa "frmModifica/cmbAlunni_elenco[1]"
+attendi "l'alunno tolto dall'elenco" mostra_testo "frmModifica/cmbAlunni_elenco[1]" "Verdi Luca"
 
 passo "Archivi: la classe eliminata"
 clic "frmModifica/cmbClassi_elenco[0]"
