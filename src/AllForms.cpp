@@ -10,6 +10,7 @@
 #include "printing/frmFormati.h"
 #include "utilities/frmFrasi.h"
 #include "utilities/frmPersonalizza.h"
+#include "utilities/frmStampaClasse.h"
 #include "utilities/frmRipristina.h"
 #include "utilities/frmUtilita.h"
 #include "platform/Finestre.h"
@@ -29,4 +30,5 @@ void Avvio::registraFinestre()
     Forms::registerForm(Finestre::Ripristina, [] { return new frmRipristina; });
     Forms::registerForm(Finestre::Frasi, [] { return new frmFrasi; });
     Forms::registerForm(Finestre::ImportaAlunni, [] { return new frmImportaAlunni; });
+    Forms::registerForm(Finestre::StampaClasse, [] { return new frmStampaClasse; });
 }

@@ -15,11 +15,15 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QGroupBox>
+#include <QHelpEvent>
 #include <QMenu>
 #include <QPainter>
+#include <QPrintPreviewDialog>
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QTextBrowser>
+#include <QTimer>
+#include <QToolTip>
 #include <cstdio>
 
 namespace {
@@ -110,8 +114,19 @@ void preparaCartella(const ProgramFolder &dir)
     dir.write(QStringLiteral("5C/ALUNNI.5C"), "Conti Sara\r\n 0 \r\n");
     dir.write(QStringLiteral("3A/Bianchi Anna.q2"),
               ansi("Favorire l'autonomia nell'organizzazione del lavoro e la fiducia nelle proprie capacità.\r\n"));
+    dir.write(QStringLiteral("3A/Colombo Marco.q2"),
+              ansi("Favorire l'ascolto e il rispetto del proprio turno nelle conversazioni di classe.\r\n"));
+    dir.write(QStringLiteral("3A/Esposito Giulia.q2"),
+              ansi("Consolidare la lettura ad alta voce e l'ordine nel quaderno.\r\n"));
+    dir.write(QStringLiteral("3A/Rossi Mario.q2"),
+              ansi("Sostenere la concentrazione durante il lavoro individuale.\r\n"));
     dir.write(QStringLiteral("3A/Bianchi Anna.q3"),
               ansi("Anna ha lavorato con impegno costante e ha raggiunto gli obiettivi previsti.\r\n"));
+    // Earlier choices of the other pupils, so that the lists show how often each phrase was chosen.
+    const char *scelte[] = {"0 3 4 7 ", "1 3 5 7 ", "0 2 4 6 8 ", "0 3 5 7 ", "0 2 4 7 9 "};
+    const char *altri[] = {"Colombo Marco", "Esposito Giulia", "Ferrari Luca", "Rossi Mario", "Russo Sofia"};
+    for (int i = 0; i < 5; ++i)
+        dir.write(QStringLiteral("3A/%1.dat").arg(QLatin1String(altri[i])), QByteArray(scelte[i]) + "\r\n\r\n\r\n\r\n");
     dir.write(QStringLiteral("Formati.dat"), "Arial\r\n 12 \r\n 190 \r\n 20 \r\n 20 \r\nArial\r\n 11 \r\n 180 \r\n 30 \r\n 40 \r\n"
                                              "Arial\r\n 12 \r\n 190 \r\n 20 \r\n 150 \r\nArial\r\n 10 \r\n 120 \r\n 20 \r\n 20 \r\n");
 }
@@ -145,6 +160,26 @@ void archivi(const ProgramFolder &dir)
     clic(pulsante(Forms::find(QStringLiteral("frmImportaAlunni")), "cmdAnnulla"));
     frmImportaAlunni::setDomanda({});
     clic(a.fine);
+}
+
+// The phrase list with its counts, and the tool tip of one phrase as the mouse rests on it.
+void usoFrasi(QListWidget *l)
+{
+    if (!l || l->count() < 4)
+        return;
+    const QPoint su = l->visualItemRect(l->item(3)).center();
+    QHelpEvent riposo(QEvent::ToolTip, su, l->viewport()->mapToGlobal(su));
+    QApplication::sendEvent(l->viewport(), &riposo);
+    if (!QTest::qWaitFor([] { return QToolTip::isVisible(); }, 3000))
+        std::fprintf(stderr, "no tool tip on the phrase list\n");
+    QImage img = l->grab().toImage();
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->inherits("QTipLabel")) {
+            QPainter p(&img);
+            p.drawPixmap(l->mapFromGlobal(w->pos()), w->grab());
+        }
+    salva(img.copy(0, 0, img.width(), qMin(img.height(), 230)), QStringLiteral("uso"));
+    QToolTip::hideText();
 }
 
 // A misspelled word typed in a section and its context menu, drawn over the window.
@@ -193,9 +228,15 @@ void giudizi()
             Compila::spunta(l, row);
     clic(Compila::pulsante("cmdOkTestoGiudizio"));
     finestra(QStringLiteral("frmCompila"), QStringLiteral("giudizi"));
+    usoFrasi(l);
 
     clic(Compila::pulsante("cmdCaricaTesto"));
+    QTest::qWait(400); // the printed lengths are measured once typing has paused
     finestra(QStringLiteral("frmCompila"), QStringLiteral("correzione"));
+    if (QWidget *pagina = Compila::txtQ(1) ? Compila::txtQ(1)->parentWidget() : nullptr) {
+        const QImage img = pagina->grab().toImage();
+        salva(img.copy(0, img.height() - 110, img.width(), 110), QStringLiteral("lunghezza"));
+    }
     ortografia();
 
     clic(Compila::pulsante("cmdAnteprimaQ1"));
@@ -209,6 +250,30 @@ Form *apriUtilita()
 {
     clic(pulsante(Forms::find(QStringLiteral("frmSplash")), "cmdUtilità"));
     return Forms::find(QStringLiteral("frmUtilità"));
+}
+
+// One section for the whole class: the window, then its preview of the pages.
+void stampaClasse()
+{
+    clic(pulsante(Forms::find(QStringLiteral("frmUtilità")), "cmdStampaClasse"));
+    Form *w = Forms::find(QStringLiteral("frmStampaClasse"));
+    if (!w)
+        return;
+    if (auto *classe = w->findChild<QComboBox *>(QStringLiteral("cmbClasse")))
+        classe->setCurrentText(QStringLiteral("3A"));
+    if (auto *quadro = w->findChild<QRadioButton *>(QStringLiteral("optQuadro1")))
+        quadro->setChecked(true);
+    finestra(QStringLiteral("frmStampaClasse"), QStringLiteral("stampa-classe"));
+    QTimer::singleShot(300, [] {
+        if (auto *d = qobject_cast<QPrintPreviewDialog *>(QApplication::activeModalWidget())) {
+            d->resize(820, 600);
+            QTest::qWait(200);
+            salva(conCornice(d), QStringLiteral("stampa-classe-anteprima"));
+            d->reject();
+        }
+    });
+    clic(pulsante(w, "cmdAnteprima"));
+    clic(pulsante(w, "cmdEsci"));
 }
 
 // The phrase editor, an entry with a gendered pair being written.
@@ -254,6 +319,8 @@ void utilita(const ProgramFolder &dir)
     clic(pulsante(u, "cmdFormati"));
     finestra(QStringLiteral("frmFormati"), QStringLiteral("formati"));
     clic(pulsante(Forms::find(QStringLiteral("frmFormati")), "cmdEsciFormati"));
+
+    stampaClasse();
 
     u = Forms::find(QStringLiteral("frmUtilità"));
     clic(pulsante(u, "cmdPersonalizza"));

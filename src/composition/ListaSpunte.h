@@ -15,6 +15,14 @@ public:
     // Indices of the ticked items, in list order.
     QList<int> spuntate() const;
     QStringList voci() const;
+    // At the list's right edge, apart from each item's text: how many pupils of alunni chose it.
+    // An empty perFrase shows none.
+    void mostraConteggi(const QList<int> &perFrase, int alunni);
+    // The count shown beside item riga; -1 when none is shown.
+    int conteggio(int riga) const;
+    int alunni() const { return m_alunni; }
+    // Where the count of the item drawn in rect goes, in the viewport's coordinates.
+    QRect rettangoloConteggio(const QRect &rect) const;
 
 signals:
     // The user ticked or unticked an item (never emitted for the program's own changes).
@@ -22,4 +30,6 @@ signals:
 
 private:
     bool m_programma = false;
+    QList<int> m_conteggi;
+    int m_alunni = 0;
 };

@@ -1,6 +1,7 @@
 #include "composition/VistaModifica.h"
 #include "app/CarQuad.h"
 #include "composition/CasellaTesto.h"
+#include "composition/EtichettaRighe.h"
 #include "composition/SceltaAlunno.h"
 #include "composition/TestoQuadro.h"
 #include "platform/Finestre.h"
@@ -50,7 +51,10 @@ QWidget *VistaModifica::pagina(int i)
     txtQ[i] = new CasellaTesto(p, QStringLiteral("txtQ%1").arg(n));
     cmdAnteprimaQ[i] = Ui::button(p, QStringLiteral("cmdAnteprimaQ%1").arg(n), QStringLiteral("All'anteprima e stampa"));
     cmdStampaCompilaQ[i] = Ui::button(p, QStringLiteral("cmdStampaCompilaQ%1").arg(n), QStringLiteral("Stampa"));
+    auto *righe = new EtichettaRighe(n, [this, n] { return testoQuadro(n); }, p);
+    connect(txtQ[i], &QPlainTextEdit::textChanged, righe, &EtichettaRighe::pianifica);
     auto *pulsanti = new QHBoxLayout;
+    pulsanti->addWidget(righe);
     pulsanti->addStretch(1);
     for (QPushButton *b : {cmdAnteprimaQ[i], cmdStampaCompilaQ[i]}) {
         b->setFont(Ui::font(QStringLiteral("Comic Sans MS"), 10));

@@ -5,6 +5,7 @@
 #include "composition/ListaFrasi.h"
 #include "composition/ListaSpunte.h"
 #include "composition/SceltaAlunno.h"
+#include "composition/UsoFrasi.h"
 #include "platform/Msg.h"
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
@@ -198,6 +199,19 @@ void VistaScelta::MostraQuadro(int n)
     CompQuadri();
     Evidenzia(Scelta(n) + Preselezione(n));
     m_spunteConfermate = lstLista[QuadroCorrente]->spuntate();
+    aggiornaUso();
+}
+
+void VistaScelta::aggiornaUso()
+{
+    ListaSpunte *lista = lstLista[QuadroCorrente];
+    const QString classe = m_alunno.giudizio().classe;
+    if (ModoPreselezione == 1 || classe.isEmpty()) {
+        lista->mostraConteggi({}, 0);
+        return;
+    }
+    const UsoFrasi::Conteggi uso = UsoFrasi::perClasse(classe, QuadroCorrente + 1, lista->count());
+    lista->mostraConteggi(uso.perFrase, uso.alunni);
 }
 
 void VistaScelta::CompQuadri()
@@ -272,8 +286,10 @@ bool VistaScelta::cmdOKTestoGiudizio_Click()
     }
     const QList<Giudizio::File> nonScritti = Giudizio::scrivi(piano.file);
     // Ticks stored in the selection file are confirmed, even when the text still waits to be saved.
-    if (!nonScritti.contains(piano.file.last()))
+    if (!nonScritti.contains(piano.file.last())) {
         m_spunteConfermate = spuntate;
+        aggiornaUso();
+    }
     cmdOkTestoGiudizio->setEnabled(false);
     cmdSalvaTesto->setEnabled(false);
     if (!nonScritti.isEmpty()) {

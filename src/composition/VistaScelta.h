@@ -63,6 +63,8 @@ private:
     // Whether the teacher lets OK replace section n's text corrected by hand.
     bool sostituzioneConfermata(int n);
     void rendiCorrenteCartellaClasse();
+    // The current list's counts of the class's pupils who chose each phrase.
+    void aggiornaUso();
 
     SceltaAlunno &m_alunno;
     QTabWidget *SSTabGiudizi = nullptr;

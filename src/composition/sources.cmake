@@ -8,10 +8,12 @@ list(APPEND CORE_SOURCES
     src/composition/ParoleNote.cpp
     src/composition/Selezione.cpp
     src/composition/TestoQuadro.cpp
+    src/composition/UsoFrasi.cpp
 )
 list(APPEND GUI_SOURCES
     src/composition/CasellaTesto.cpp
     src/composition/ComboTendina.cpp
+    src/composition/EtichettaRighe.cpp
     src/composition/ListaSpunte.cpp
     src/composition/VistaModifica.cpp
     src/composition/VistaScelta.cpp

@@ -14,4 +14,5 @@ inline const QString Anteprima = QStringLiteral("frmAnteprima");
 inline const QString Ripristina = QStringLiteral("frmRipristina");
 inline const QString Frasi = QStringLiteral("frmFrasi");
 inline const QString ImportaAlunni = QStringLiteral("frmImportaAlunni");
+inline const QString StampaClasse = QStringLiteral("frmStampaClasse");
 } // namespace Finestre

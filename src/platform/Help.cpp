@@ -234,6 +234,7 @@ QString Help::pagina(const QString &finestra)
         {Finestre::Formati, QStringLiteral("anteprima.html")},
         {Finestre::Utilita, QStringLiteral("utilita.html")},
         {Finestre::Personalizza, QStringLiteral("titoli.html")},
+        {Finestre::StampaClasse, QStringLiteral("stampa-classe.html")},
         {Finestre::Ripristina, QStringLiteral("copie.html")},
         {Finestre::Frasi, QStringLiteral("frasi-editor.html")},
     };

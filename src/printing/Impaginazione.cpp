@@ -19,16 +19,27 @@ Impaginazione Impagina::blocchetto(const LavoroStampa &lavoro, QString &testo, Q
 
 bool Impagina::stampa(QPrinter &printer, const Impaginazione &imp)
 {
+    return stampa(printer, QList<Impaginazione>{imp});
+}
+
+bool Impagina::stampa(QPrinter &printer, const QList<Impaginazione> &pagine)
+{
     QPainter p;
     if (!p.begin(&printer))
         return false;
-    p.setFont(imp.carattere);
     p.setPen(Qt::black);
     const double puntiPerMm = printer.resolution() / 25.4;
-    for (const Scritta &s : imp.scritte)
-        p.drawText(QPointF(s.x * puntiPerMm, (s.y + imp.ascesa) * puntiPerMm), s.testo);
+    bool riuscita = true;
+    for (qsizetype i = 0; i < pagine.size(); ++i) {
+        if (i > 0)
+            riuscita = printer.newPage() && riuscita;
+        const Impaginazione &imp = pagine.at(i);
+        p.setFont(imp.carattere);
+        for (const Scritta &s : imp.scritte)
+            p.drawText(QPointF(s.x * puntiPerMm, (s.y + imp.ascesa) * puntiPerMm), s.testo);
+    }
     const bool chiuso = p.end();
-    return chiuso && printer.printerState() != QPrinter::Error && printer.printerState() != QPrinter::Aborted;
+    return riuscita && chiuso && printer.printerState() != QPrinter::Error && printer.printerState() != QPrinter::Aborted;
 }
 
 QList<Scritta> Impagina::inAnteprima(const Impaginazione &imp)

@@ -21,6 +21,8 @@ namespace Impagina {
 Impaginazione blocchetto(const LavoroStampa &lavoro, QString &testo, QPrinter &printer);
 // Draws the layout on the printer as one job; false when the printer refused it or failed.
 bool stampa(QPrinter &printer, const Impaginazione &impaginazione);
+// The same for a job of many pages, one layout to a page.
+bool stampa(QPrinter &printer, const QList<Impaginazione> &pagine);
 // The words where the preview draws them, in the preview's millimetres.
 QList<Scritta> inAnteprima(const Impaginazione &impaginazione);
 // Draws the layout at one third on a window, pxPerMm pixels to the millimetre.

@@ -21,13 +21,14 @@ bool senzaStampante()
 }
 
 // Where the job goes: empty for the default printer, else a PDF file; nothing when the user gave up.
-std::optional<QString> destinazione(const QString &nome)
+std::optional<QString> destinazione(const QString &nome, qsizetype pagine)
 {
     if (!g_fileDiProva.isEmpty())
         return g_fileDiProva;
     if (!senzaStampante())
         return QString();
-    if (Msg::box(QStringLiteral("Non è installata nessuna stampante.\n\rVuoi salvare la pagina in un file PDF?"),
+    const QString cosa = pagine > 1 ? QStringLiteral("le pagine") : QStringLiteral("la pagina");
+    if (Msg::box(QStringLiteral("Non è installata nessuna stampante.\n\rVuoi salvare %1 in un file PDF?").arg(cosa),
                  Msg::YesNo, Msg::Question, QString(), Msg::ResYes) != Msg::ResYes)
         return std::nullopt;
     const QString file = SalvaPdf::chiedi(nome);
@@ -43,24 +44,53 @@ bool fallita(const QString &perche = QString())
     return false;
 }
 
-// Lays out and prints on a printer already set up.
-bool stampaSu(QPrinter &printer, const LavoroStampa &lavoro, QString &testo)
-{
-    Stampa::prepara(printer, lavoro);
-    return Impagina::stampa(printer, Impagina::blocchetto(lavoro, testo, printer));
-}
+// Draws the whole job on a printer whose destination is already set.
+using Disegno = std::function<bool(QPrinter &)>;
 
-// A page for the teacher: written apart, then put in place whole, so an old file is never left half.
-bool salvaPdf(const LavoroStampa &lavoro, QString &testo, const QString &file, QString *perche)
+// A PDF for the teacher: written apart, then put in place whole, so an old file is never left half.
+bool salvaPdf(const Disegno &disegna, const QString &file, QString *perche)
 {
     QTemporaryDir tmp;
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(tmp.filePath(QStringLiteral("pagina.pdf")));
-    if (!tmp.isValid() || !stampaSu(printer, lavoro, testo))
+    if (!tmp.isValid() || !disegna(printer))
         return false;
-    const auto pagina = TextFile::readBytes(printer.outputFileName());
-    return pagina && TextFile::writeBytes(file, *pagina, perche);
+    const auto pdf = TextFile::readBytes(printer.outputFileName());
+    return pdf && TextFile::writeBytes(file, *pdf, perche);
+}
+
+// Sends a job of that many pages to the printer, or to a PDF file; failures are told.
+bool invia(const QString &nome, qsizetype pagine, const Disegno &disegna)
+{
+    const auto dove = destinazione(nome, pagine);
+    if (!dove)
+        return false;
+    const bool suFile = !dove->isEmpty() && g_fileDiProva.isEmpty();
+    bool riuscita = false;
+    QString perche;
+    {
+        Clessidra clessidra;
+        if (suFile) {
+            riuscita = salvaPdf(disegna, *dove, &perche);
+        } else {
+            QPrinter printer(QPrinter::HighResolution);
+            if (!dove->isEmpty()) {
+                printer.setOutputFormat(QPrinter::PdfFormat);
+                printer.setOutputFileName(*dove);
+            }
+            riuscita = disegna(printer);
+        }
+    }
+    if (!riuscita)
+        return fallita(perche);
+    ++g_lavori;
+    const QString file = QDir::toNativeSeparators(*dove);
+    if (suFile)
+        Msg::box(pagine > 1 ? QStringLiteral("Le %1 pagine sono state salvate nel file\n\r%2").arg(pagine).arg(file)
+                            : QStringLiteral("La pagina è stata salvata nel file\n\r%1").arg(file),
+                 Msg::Ok, Msg::Information, QStringLiteral("Fatto"));
+    return true;
 }
 } // namespace
 
@@ -77,46 +107,51 @@ void Stampa::prepara(QPrinter &printer, const LavoroStampa &lavoro)
     printer.setDocName(lavoro.nome.isEmpty() ? QStringLiteral("Quaderlo") : lavoro.nome);
 }
 
-Impaginazione Stampa::impagina(const LavoroStampa &lavoro, QString &testo)
+void Stampa::imposta(QPrinter &printer, const LavoroStampa &lavoro)
 {
-    QPrinter printer(QPrinter::HighResolution);
     if (!g_fileDiProva.isEmpty() || senzaStampante())
         printer.setOutputFormat(QPrinter::PdfFormat);
     prepara(printer, lavoro);
+}
+
+Impaginazione Stampa::impagina(const LavoroStampa &lavoro, QString &testo)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    imposta(printer, lavoro);
     return Impagina::blocchetto(lavoro, testo, printer);
+}
+
+std::optional<QList<Impaginazione>> Stampa::impaginaPagine(QList<Pagina> pagine, const std::function<bool(int)> &avanti)
+{
+    QList<Impaginazione> out;
+    if (pagine.isEmpty())
+        return out;
+    QPrinter printer(QPrinter::HighResolution);
+    imposta(printer, pagine.first().lavoro);
+    for (qsizetype i = 0; i < pagine.size(); ++i) {
+        if (avanti && !avanti(int(i)))
+            return std::nullopt;
+        out.append(Impagina::blocchetto(pagine[i].lavoro, pagine[i].testo, printer));
+    }
+    return out;
 }
 
 bool Stampa::esegui(const LavoroStampa &lavoro, QString &testo)
 {
-    const auto dove = destinazione(lavoro.nome);
-    if (!dove) {
-        testo.clear();
-        return false;
-    }
-    const bool suFile = !dove->isEmpty() && g_fileDiProva.isEmpty();
-    bool riuscita = false;
-    QString perche;
-    {
-        Clessidra clessidra;
-        if (suFile) {
-            riuscita = salvaPdf(lavoro, testo, *dove, &perche);
-        } else {
-            QPrinter printer(QPrinter::HighResolution);
-            if (!dove->isEmpty()) {
-                printer.setOutputFormat(QPrinter::PdfFormat);
-                printer.setOutputFileName(*dove);
-            }
-            riuscita = stampaSu(printer, lavoro, testo);
-        }
-    }
+    const bool inviata = invia(lavoro.nome, 1, [&](QPrinter &printer) {
+        prepara(printer, lavoro);
+        return Impagina::stampa(printer, Impagina::blocchetto(lavoro, testo, printer));
+    });
     testo.clear();
-    if (!riuscita)
-        return fallita(perche);
-    ++g_lavori;
-    if (suFile)
-        Msg::box(QStringLiteral("La pagina è stata salvata nel file\n\r%1").arg(QDir::toNativeSeparators(*dove)),
-                 Msg::Ok, Msg::Information, QStringLiteral("Fatto"));
-    return true;
+    return inviata;
+}
+
+bool Stampa::eseguiPagine(const LavoroStampa &lavoro, const QList<Impaginazione> &pagine)
+{
+    return invia(lavoro.nome, pagine.size(), [&](QPrinter &printer) {
+        prepara(printer, lavoro);
+        return Impagina::stampa(printer, pagine);
+    });
 }
 
 void Stampa::setFileDiProva(const QString &pdf) { g_fileDiProva = pdf; }

@@ -1,6 +1,7 @@
 #include "printing/frmAnteprima.h"
 #include "app/CarQuad.h"
 #include "platform/Ui.h"
+#include "printing/Lunghezza.h"
 #include "printing/Stampa.h"
 #include "printing/StampaQuadro.h"
 #include "platform/Finestre.h"
@@ -9,6 +10,7 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QFrame>
+#include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -88,6 +90,9 @@ void frmAnteprima::creaComandi()
     cmdEsciAnteprima->setGeometry(Ui::twips(10440, 6960, 1200, 570));
     cmdEsciAnteprima->setFont(comic);
     connect(cmdEsciAnteprima, &QPushButton::clicked, this, &frmAnteprima::cmdEsciAnteprima_Click);
+    lblRighe = Ui::label(this, QStringLiteral("lblRighe"), QString());
+    lblRighe->setGeometry(Ui::twips(1920, 6540, 7935, 330));
+    lblRighe->setFont(Ui::font(QStringLiteral("Arial"), 9));
 }
 
 void frmAnteprima::AnteprimaQuadro(int n, const QString &testo, const QString &nome)
@@ -132,11 +137,13 @@ void frmAnteprima::AnteprimaStampa(QString &testo)
 {
     show();
     const auto l = lavoro(QuadroAnteprima);
+    lblRighe->clear();
     if (!l.lavoro) {
         StampaQuadro::avvisa(l);
         return;
     }
     Clessidra clessidra;
+    lblRighe->setText(Lunghezze::descrizione(Lunghezze::misura(*l.lavoro, testo)));
     m_disegni.append(Stampa::impagina(*l.lavoro, testo));
     update();
 }

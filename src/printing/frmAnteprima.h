@@ -7,6 +7,7 @@
 
 class QButtonGroup;
 class QFrame;
+class QLabel;
 class QPushButton;
 class QRadioButton;
 
@@ -61,4 +62,5 @@ private:
     QButtonGroup *gruppoFormati = nullptr;
     QPushButton *cmdStampaQ[4] = {};
     QPushButton *cmdEsciAnteprima = nullptr;
+    QLabel *lblRighe = nullptr; // how long the section prints with what the preview uses
 };

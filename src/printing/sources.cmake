@@ -13,8 +13,10 @@ list(APPEND CORE_SOURCES
 list(APPEND GUI_SOURCES
     src/printing/ElencoCaratteri.cpp
     src/printing/Impaginazione.cpp
+    src/printing/Lunghezza.cpp
     src/printing/SalvaPdf.cpp
     src/printing/Stampa.cpp
+    src/printing/StampaClasse.cpp
     src/printing/StampaQuadro.cpp
     src/printing/SuperficieStampante.cpp
     src/printing/frmAnteprima.cpp

@@ -66,9 +66,19 @@ frmUtilita::frmUtilita() : Form(Finestre::Utilita)
     cmdRipristina->setMinimumHeight(32);
     (new QVBoxLayout(copie))->addWidget(cmdRipristina);
     connect(cmdRipristina, &QPushButton::clicked, this, [this] { leaveFor(Finestre::Ripristina); });
+    // One section printed for a whole class.
+    auto *classe = new QGroupBox(QStringLiteral("Tutta la classe"), Frame2);
+    classe->setObjectName(QStringLiteral("FrameStampaClasse"));
+    auto *cmdStampaClasse = Ui::button(classe, QStringLiteral("cmdStampaClasse"), QStringLiteral("Stampa la classe"),
+                                       QStringLiteral("Stampa un quadro di tutti gli alunni di una classe, una pagina ciascuno"));
+    cmdStampaClasse->setIcon(IconeUtilita::formati());
+    cmdStampaClasse->setMinimumHeight(32);
+    (new QVBoxLayout(classe))->addWidget(cmdStampaClasse);
+    connect(cmdStampaClasse, &QPushButton::clicked, this, &frmUtilita::cmdStampaClasse_Click);
     auto *colonna = new QVBoxLayout;
     colonna->addWidget(blocco);
     colonna->addWidget(copie);
+    colonna->addWidget(classe);
     colonna->addStretch(1);
     grid->addLayout(colonna, 1, 1);
     grid->addWidget(creaImpostazioniStampa(), 0, 2, 2, 1, Qt::AlignTop);
@@ -147,6 +157,11 @@ void frmUtilita::leaveFor(const QString &form)
 void frmUtilita::cmdFormati_Click()
 {
     leaveFor(Finestre::Formati);
+}
+
+void frmUtilita::cmdStampaClasse_Click()
+{
+    leaveFor(Finestre::StampaClasse);
 }
 
 void frmUtilita::cmdPersonalizza_Click()

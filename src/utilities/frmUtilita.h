@@ -18,6 +18,7 @@ public:
 
     // Buttons that leave the window.
     void cmdFormati_Click();
+    void cmdStampaClasse_Click();
     void cmdPersonalizza_Click();
     void cmdPreselezione_Click();
     void cmdFrasi_Click();

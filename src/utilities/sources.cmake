@@ -16,6 +16,8 @@ list(APPEND GUI_SOURCES
     src/utilities/IconeUtilita.cpp
     src/utilities/ListaCartelle.cpp
     src/utilities/frmPersonalizza.cpp
+    src/utilities/TestiClasse.cpp
+    src/utilities/frmStampaClasse.cpp
     src/utilities/frmRipristina.cpp
     src/archive/CopiaPrima.cpp
     src/utilities/frmFrasi.cpp

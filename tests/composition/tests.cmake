@@ -1,3 +1,4 @@
 quaderlo_test(tst_compila_testo composition/tst_TestoGiudizio.cpp)
 quaderlo_test(tst_compila_finestra composition/tst_frmCompila.cpp)
 quaderlo_test(tst_ortografia_finestre composition/tst_OrtografiaFinestre.cpp)
+quaderlo_test(tst_usofrasi composition/tst_UsoFrasi.cpp)

@@ -24,10 +24,14 @@ struct ParolaPdf {
 using RigaPdf = QList<ParolaPdf>;
 
 // The lines of a PDF (pdftotext -bbox) top to bottom; pagina gets the first page's size in points.
-inline QList<RigaPdf> righePdf(const QString &pdf, QSizeF *pagina = nullptr)
+// With numero, of that page alone (from 1).
+inline QList<RigaPdf> righePdf(const QString &pdf, QSizeF *pagina = nullptr, int numero = 0)
 {
+    QStringList args{QStringLiteral("-bbox"), pdf, QStringLiteral("-")};
+    if (numero > 0)
+        args = QStringList{"-f", QString::number(numero), "-l", QString::number(numero)} + args;
     QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    p.start(QStringLiteral("pdftotext"), args);
     p.waitForFinished(30000);
     const QString html = QString::fromUtf8(p.readAllStandardOutput());
     static const QRegularExpression re(QStringLiteral(

@@ -19,6 +19,7 @@
 #include <QStyleOptionButton>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QToolTip>
 #include <QWindow>
 
 #ifdef Q_OS_UNIX
@@ -164,6 +165,20 @@ QWindow *target(QWidget *w, QPoint &pos)
     return top->windowHandle();
 }
 } // namespace
+
+QString toolTipAt(QWidget *w, QPoint pos)
+{
+    // A tip still shown from before goes first, so the one read is this control's.
+    QToolTip::hideText();
+    QWindow *win = target(w, pos);
+    if (!win || !QTest::qWaitFor([] { return !QToolTip::isVisible(); }, 3000))
+        return QString();
+    QTest::mouseMove(win, pos);
+    const bool visto = QTest::qWaitFor([] { return QToolTip::isVisible(); }, 3000);
+    const QString testo = visto ? QToolTip::text() : QString();
+    QToolTip::hideText();
+    return testo;
+}
 
 void clickAt(QWidget *w, QPoint pos, Qt::MouseButton button, Qt::KeyboardModifiers modifiers)
 {

@@ -76,6 +76,9 @@ void clickOption(QAbstractButton *option);
 // Opens a combo box's list with the mouse and clicks the entry with that text; false if absent.
 bool chooseInCombo(QComboBox *box, const QString &text);
 
+// Rests the mouse on a control (at pos) as a user does; the tool tip that shows, empty when none does.
+QString toolTipAt(QWidget *w, QPoint pos = QPoint(-1, -1));
+
 // Types into the focused widget, then presses Enter, with events as a user would.
 void typeText(QWidget *w, const QString &text);
 
