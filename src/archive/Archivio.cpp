@@ -1,6 +1,6 @@
 #include "archive/Archivio.h"
-#include "archive/CopieSicurezza.h"
-#include "archive/ElencoAlunni.h"
+#include "archive/ConfrontoNomi.h"
+#include "archive/ElencoClassi.h"
 #include "app/CarQuad.h"
 #include "platform/Ansi.h"
 #include "platform/CartelleSicure.h"
@@ -77,7 +77,7 @@ QString Archivio::problemaClasse(const QString &classe)
 {
     if (const QString p = problemaNome(classe, true); !p.isEmpty())
         return p;
-    if (CopieSicurezza::nomeRiservato(Paths::programFolder(), classe))
+    if (nomeRiservato(classe))
         return QStringLiteral("Il nome \"%1\" è riservato alle copie di sicurezza.").arg(classe);
     qsizetype titolo = 0;
     for (int n = 1; n <= 4; ++n)
@@ -115,6 +115,22 @@ QString Archivio::cartellaEsistente(const QString &classe, const QString &radice
         return QString();
     const QString dentro = QFileInfo(fi.canonicalFilePath()).absolutePath();
     return dentro == QFileInfo(radiceOProgramma(radice)).canonicalFilePath() ? cartella : QString();
+}
+
+QString Archivio::nomeFileAlunni(const QString &classe)
+{
+    return QStringLiteral("ALUNNI.") + classe;
+}
+
+QString Archivio::fileAlunni(const QString &classe)
+{
+    const QString cartella = cartellaClasse(classe);
+    return cartella.isEmpty() ? QString() : Paths::resolve(cartella, nomeFileAlunni(classe));
+}
+
+bool Archivio::nomeRiservato(const QString &classe, const QString &radice)
+{
+    return stessoNome(classe, CartellaCopie) && trovaNome(leggiClassi(radice).classi, CartellaCopie) < 0;
 }
 
 QString Archivio::fileAlunno(const QString &cartella, const QString &alunno, const QString &estensione)

@@ -23,6 +23,14 @@ QString cartellaClasse(const QString &classe, const QString &radice = QString())
 // The same, only when it is a real folder directly inside the program folder (or radice) and not a link
 // leading elsewhere; else empty. Whatever deletes or gathers a class's files asks this.
 QString cartellaEsistente(const QString &classe, const QString &radice = QString());
+// The class's pupil list: its name, and the file in the class folder, matched without regard to case
+// (empty when the class has no folder name).
+QString nomeFileAlunni(const QString &classe);
+QString fileAlunni(const QString &classe);
+// The folder of the archive's dated copies in the program folder. No new class may take its name,
+// unless an older archive already lists a class of that name.
+inline const QString CartellaCopie = QStringLiteral("Backup");
+bool nomeRiservato(const QString &classe, const QString &radice = QString());
 // A pupil's file (alunno + estensione) in cartella, matched without regard to case; empty when cartella
 // is empty or the file name is not a plain one.
 QString fileAlunno(const QString &cartella, const QString &alunno, const QString &estensione);

@@ -228,11 +228,6 @@ bool completa(const QString &programma, const QString &r, const Giornale &g, con
 }
 } // namespace
 
-bool nomeRiservato(const QString &programma, const QString &nome)
-{
-    return Archivio::stessoNome(nome, kCartella) && !cartella(programma).isEmpty();
-}
-
 QString cartella(const QString &programma)
 {
     if (Archivio::trovaNome(classiDi(programma), kCartella) >= 0)

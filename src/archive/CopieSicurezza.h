@@ -1,4 +1,6 @@
 #pragma once
+#include "archive/Archivio.h"
+
 #include <QDate>
 #include <QList>
 #include <QString>
@@ -9,11 +11,8 @@
 // A copy is a plain folder "AAAA-MM-GG" holding the archive's files and class folders as they were;
 // further copies of the same day (before a new year, an import, a restore) are "AAAA-MM-GG-2", "-3", ...
 namespace CopieSicurezza {
-inline const QString kCartella = QStringLiteral("Backup");
+inline const QString &kCartella = Archivio::CartellaCopie;
 
-// True when a new class of that name would take the copies' folder: "Backup" in any letter case,
-// unless Classi.dat already lists such a class (an older archive), whose folder it then is.
-bool nomeRiservato(const QString &programma, const QString &nome);
 // The copies' folder of programma; empty while a listed class owns that name.
 QString cartella(const QString &programma);
 

@@ -26,17 +26,6 @@ int rigaDanneggiata(const QByteArray &bytes)
 }
 } // namespace
 
-QString Archivio::nomeFileAlunni(const QString &classe)
-{
-    return QStringLiteral("ALUNNI.") + classe;
-}
-
-QString Archivio::fileAlunni(const QString &classe)
-{
-    const QString cartella = cartellaClasse(classe);
-    return cartella.isEmpty() ? QString() : Paths::resolve(cartella, nomeFileAlunni(classe));
-}
-
 Archivio::ElencoAlunni Archivio::elencoAlunni(const QByteArray &bytes)
 {
     ElencoAlunni out;

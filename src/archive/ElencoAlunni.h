@@ -1,4 +1,5 @@
 #pragma once
+#include "archive/Archivio.h"
 #include "archive/StatoFile.h"
 
 #include <QList>
@@ -18,9 +19,6 @@ struct ElencoAlunni {
     int rigaDanneggiata = 0; // the first line that would not read back as written; 0 for none
 };
 
-QString nomeFileAlunni(const QString &classe);
-// The class's pupil list file, matched without regard to case; empty when the class has no folder name.
-QString fileAlunni(const QString &classe);
 // The list as the file's bytes give it; a gender code that is not a number counts as 0.
 ElencoAlunni elencoAlunni(const QByteArray &bytes);
 ElencoAlunni leggiAlunni(const QString &path);

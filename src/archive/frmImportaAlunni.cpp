@@ -138,6 +138,9 @@ void frmImportaAlunni::mostraPiano()
         }
     }
     tblAlunni->resizeColumnsToContents();
+    // Some air between a name and the next column.
+    for (int c = 0; c < 2; ++c)
+        tblAlunni->setColumnWidth(c, tblAlunni->columnWidth(c) + 16);
 }
 
 void frmImportaAlunni::cmdConferma_Click()

@@ -215,7 +215,7 @@ bool frmCompila::cmbAlunno_DropDown()
     if (RicaricaAlunni) {
         cmbAlunno->clear();
         Label1->clear();
-        FileAlunni = QStringLiteral("ALUNNI.") + cmbClasse->currentText();
+        FileAlunni = Archivio::nomeFileAlunni(cmbClasse->currentText());
         const Archivio::ElencoAlunni elenco = Archivio::leggiAlunni(Archivio::fileAlunni(cmbClasse->currentText()));
         if (elenco.stato == Archivio::StatoFile::Letto) {
             for (const Archivio::Alunno &a : elenco.alunni) {

@@ -179,6 +179,7 @@ void frmFrasi::Form_Load()
     show();
     raise();
     activateWindow();
+    corrente().tabella->setFocus();
 }
 
 frmFrasi::Sezione &frmFrasi::corrente()
@@ -297,6 +298,15 @@ Parti frmFrasi::partiScritte() const
     if (riga >= 0 && s.contenuto.mostrabile(riga))
         p.uguale = FileFrasi::parti(s.contenuto.voce(riga)).uguale;
     return p;
+}
+
+bool frmFrasi::voceInSospeso() const
+{
+    const int riga = rigaCorrente();
+    const Sezione &s = m_sezioni[qBound(0, tabFrasi->currentIndex(), 3)];
+    if (riga >= 0 && s.contenuto.mostrabile(riga))
+        return partiScritte() != FileFrasi::parti(s.contenuto.voce(riga));
+    return !txtTesta->text().isEmpty() || !txtFrase->text().isEmpty();
 }
 
 bool frmFrasi::controllaParti(const Parti &p)
@@ -436,6 +446,27 @@ void frmFrasi::cmdSalva_Click()
 
 void frmFrasi::cmdEsci_Click()
 {
+    // What was typed for an entry is not dropped unasked.
+    if (voceInSospeso()) {
+        const int riga = rigaCorrente();
+        const bool alPosto = riga >= 0 && corrente().contenuto.mostrabile(riga);
+        const int risposta =
+            Msg::box(QStringLiteral("La voce scritta non è ancora nella tabella. Vuoi %1?\n\rCon No si perde quello "
+                                    "che hai scritto.")
+                         .arg(alPosto ? QStringLiteral("metterla al posto della voce %1").arg(riga)
+                                      : QStringLiteral("aggiungerla in fondo")),
+                     Msg::YesNoCancel, Msg::Exclamation, QStringLiteral("Voce non applicata"), Msg::ResYes);
+        if (risposta == Msg::ResCancel)
+            return;
+        if (risposta == Msg::ResYes) {
+            if (alPosto)
+                cmdModificaVoce_Click();
+            else
+                cmdAggiungi_Click();
+            if (voceInSospeso())
+                return; // refused: the teacher corrects it
+        }
+    }
     if (cmdSalva->isEnabled()
         && Msg::box(QStringLiteral("Le frasi sono state modificate. Desideri salvarle ?"), Msg::YesNo, Msg::Exclamation,
                     QStringLiteral("Salva le modifiche"), Msg::ResYes)

@@ -44,6 +44,8 @@ private:
     void aggiornaAnteprima();
     void sceltaClasse();
     FileFrasi::Parti partiScritte() const;
+    // Text typed in the entry's boxes and not yet put into the table.
+    bool voceInSospeso() const;
     bool controllaParti(const FileFrasi::Parti &p);
     bool salvaSezione(int n);
     void aggiornaPulsanti();

@@ -47,6 +47,7 @@ private slots:
         clic(QStringLiteral("cmdFrasi"));
         QVERIFY(frasi() && frasi()->isVisible() && !window(kUtilita));
         QVERIFY(frasi()->frameGeometry().width() <= 1366 && frasi()->frameGeometry().height() <= 768);
+        QCOMPARE(frasi()->focusWidget(), tabella(1)); // arrows move between entries, not tabs
         auto *tabs = control<QTabWidget>(frasi(), QStringLiteral("tabFrasi"));
         QCOMPARE(tabs->tabText(1), QString::fromUtf8("Finalità"));
         QCOMPARE(tabella(1)->rowCount(), 3);
@@ -95,14 +96,15 @@ private slots:
         QCOMPARE(dir.read("quadro2.txt"), "a\r\nb\r\nc\r\n");
         QVERIFY(!dir.exists("quadro3.txt") && !tasto("cmdSalva")->isEnabled());
 
-        // Changed after the save and left with Esc: asked, saved, back in the utilities window.
+        // Typed, not applied, and left with Esc: asked to apply it, then to save; back in the utilities window.
         clickTab(tabs, 1);
         scegli(2, 2);
         casella("txtFrase")->setText(QStringLiteral("C"));
-        clickAt(tasto("cmdModificaVoce"));
+        Msg::queueAnswer(Msg::ResYes);
         Msg::queueAnswer(Msg::ResYes);
         Msg::queueAnswer(Msg::ResOk);
         QTest::keyClick(frasi(), Qt::Key_Escape);
+        QCOMPARE(Msg::shown().at(Msg::shown().size() - 3).title, "Voce non applicata");
         QCOMPARE(dir.read("quadro2.txt"), "a\r\nb\r\nC\r\n");
         QTRY_VERIFY(!frasi() && window(kUtilita) && window(kUtilita)->isVisible());
     }

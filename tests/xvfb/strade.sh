@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The program's main roads clicked under a real X server, as a teacher goes: year at first start,
-# each module from the menu and back, a class and pupils made and deleted in the archive, a phrase
-# ticked and composed, Esci. Every step is checked on disk (bytes) and on screen (windows mapped).
+# each module from the menu and back, the phrase editor, the day's copy and the spelling switch in
+# Utilità, a class and pupils made, imported and deleted in the archive, a phrase ticked and composed,
+# Esci. Every step is checked on disk (bytes) and on screen (windows mapped).
 # Usage: strade.sh QUADERLO_EXECUTABLE DATA_FOLDER [SCREENSHOT_FOLDER]
 set -euo pipefail
 [ $# -ge 2 ] || { echo "uso: $0 eseguibile cartella-dati [cartella-schermate]" >&2; exit 2; }
@@ -34,6 +35,18 @@ attendi "il menu mostra l'anno" mostra_testo frmSplash/lblAnnoScolastico "Anno S
 a_schermo "Menù" || errore "il menu non è sullo schermo"
 schermata menu
 
+# The day's copy is taken once the menu is shown; waited for here, so that it holds the archive of the start.
+copia_del_giorno() {
+    local c
+    for c in "$CARTELLA"/Backup/[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]; do
+        [ -d "$c" ] && { basename "$c"; return 0; }
+    done
+    return 1
+}
+attendi "la copia del giorno in Backup" copia_del_giorno
+GIORNO=$(copia_del_giorno)
+ok "copia del giorno: Backup/$GIORNO"
+
 # A module from the menu, its window on screen instead of the menu, then back.
 modulo() {
     local pulsante=$1 finestra=$2 titolo=$3 uscita=$4
@@ -64,6 +77,63 @@ attendi_finestra frmSplash
 attendi "la finestra frmModifica è chiusa" non_in_mappa frmModifica
 attendi "il fuoco sul primo pulsante del menu" in_mappa "fuoco frmSplash/cmdCompila"
 ok "Esc ha chiuso Archivi, fuoco su Giudizi"
+
+passo "Utilità: l'editor delle frasi, lasciato con Esc"
+clic frmSplash/cmdUtilità
+attendi_finestra frmUtilità
+clic frmUtilità/cmdFrasi
+attendi_finestra frmFrasi
+attendi "Utilità è chiusa" non_in_mappa frmUtilità
+attendi "la finestra \"Frasi dei quadri\" è sullo schermo" a_schermo "Frasi dei quadri"
+attendi "la prima voce scelta" mostra_testo frmFrasi/txtFrase "CognomeNome si è inserit§ nel gruppo classe con serenità."
+attendi "la voce letta per un alunno" mostra_testo frmFrasi/lblAlunno \
+    "Per un alunno (Rossi Mario, esempio): Rossi Mario si è inserito nel gruppo classe con serenità."
+schermata frasi
+clic frmFrasi/txtFrase
+tasto frmFrasi/txtFrase Escape
+attendi_finestra frmUtilità
+attendi "la finestra frmFrasi è chiusa" non_in_mappa frmFrasi
+attendi "la finestra \"Frasi dei quadri\" non è più sullo schermo" non_a_schermo "Frasi dei quadri"
+for n in 1 2 3 4; do
+    cmp -s "$CARTELLA/quadro$n.txt" "$DATI/quadro$n.txt" || errore "quadro$n.txt cambiato senza Salva"
+done
+ok "di nuovo a Utilità, frasi intatte"
+
+passo "Utilità: le copie di sicurezza e ritorno"
+# The copy holds the archive of the start, byte for byte; no class list had been written yet.
+for f in Anno.dat Qua.inf Titoli.dat; do
+    cmp -s "$CARTELLA/Backup/$GIORNO/$f" "$CARTELLA/$f" || errore "Backup/$GIORNO/$f diverso da $f"
+done
+for f in Quaderlo.cfg quadro1.txt quadro2.txt quadro3.txt quadro4.txt; do
+    cmp -s "$CARTELLA/Backup/$GIORNO/$f" "$DATI/$f" || errore "Backup/$GIORNO/$f diverso da data/$f"
+done
+[ ! -e "$CARTELLA/Backup/$GIORNO/Classi.dat" ] || errore "Backup/$GIORNO/Classi.dat c'è, ma all'avvio l'archivio era vuoto"
+[ "$(ls -A "$CARTELLA/Backup/$GIORNO" | wc -l)" -eq 8 ] || errore "Backup/$GIORNO non ha solo gli 8 file: $(ls -A "$CARTELLA/Backup/$GIORNO")"
+ok "Backup/$GIORNO: Anno.dat, Qua.inf, Titoli.dat, Quaderlo.cfg, quadro1-4.txt"
+GIORNI=(lunedì martedì mercoledì giovedì venerdì sabato domenica)
+MESI=(gennaio febbraio marzo aprile maggio giugno luglio agosto settembre ottobre novembre dicembre)
+DATA="${GIORNI[$(date -d "$GIORNO" +%u) - 1]} $(date -d "$GIORNO" +%-d) ${MESI[$(date -d "$GIORNO" +%-m) - 1]} ${GIORNO:0:4}"
+clic frmUtilità/cmdRipristina
+attendi_finestra frmRipristina
+attendi "la finestra \"Copie di sicurezza\" è sullo schermo" a_schermo "Copie di sicurezza"
+attendi "la copia del giorno nell'elenco" mostra_testo "frmRipristina/lstCopie[0]" \
+    "$DATA - anno scolastico 2025/26 - 0 classi, 0 alunni"
+non_in_mappa "frmRipristina/lstCopie[1]" || errore "nell'elenco c'è più di una copia"
+schermata copie
+clic frmRipristina/cmdEsci
+attendi_finestra frmUtilità
+attendi "la finestra frmRipristina è chiusa" non_in_mappa frmRipristina
+attendi "la finestra \"Copie di sicurezza\" non è più sullo schermo" non_a_schermo "Copie di sicurezza"
+ok "di nuovo a Utilità"
+
+passo "Utilità: il controllo ortografico spento"
+non_in_mappa frmUtilità/lblOrtografia || errore "manca il dizionario italiano (pacchetto hunspell-it)"
+assente Quaderlo.ini || errore "Quaderlo.ini c'è già prima della scelta"
+clic frmUtilità/chkOrtografia
+attendi_file Quaderlo.ini '[Ortografia]\nControllo=false\n'
+schermata ortografia
+clic frmUtilità/cmdEsciUtilità
+attendi_finestra frmSplash
 
 passo "Archivi: una classe nuova"
 clic frmSplash/cmdModifica
@@ -96,6 +166,27 @@ alunno "Bianchi Anna" optFemmina
 attendi_file 3A/ALUNNI.3A 'Bianchi Anna\r\n 0 \r\nRossi Mario\r\n 1 \r\n'
 attendi "gli alunni nell'elenco in ordine" mostra_testo "frmModifica/cmbAlunni_elenco[1]" "Rossi Mario"
 schermata archivio
+
+passo "Archivi: alunni importati da un elenco scelto nella finestra dei file"
+mkdir -p "$LAVORO/home/Documents"
+printf 'Cognome;Nome;Sesso\r\nRossi;Mario;M\r\nVerdi;Luca;M\r\n' >"$LAVORO/home/Documents/alunni.csv"
+clic frmModifica/cmdImportaAlunni
+attendi_finestra QFileDialog
+attendi "la finestra dei file è sullo schermo" a_schermo "Importa alunni da file"
+attendi "la finestra dei file propone Documenti" mostra_testo QFileDialog/lookInCombo "$LAVORO/home/Documents"
+scrivi QFileDialog/fileNameEdit "alunni.csv"
+tasto QFileDialog/fileNameEdit Return
+attendi_finestra frmImportaAlunni
+attendi "la finestra \"Importa alunni\" è sullo schermo" a_schermo "Importa alunni"
+attendi "quanti alunni nuovi" mostra_testo frmImportaAlunni/lblClasse "Classe 3A, dal file alunni.csv: 1 alunno nuovo."
+schermata importa-alunni
+clic frmImportaAlunni/cmdConferma
+attendi_file 3A/ALUNNI.3A 'Bianchi Anna\r\n 0 \r\nRossi Mario\r\n 1 \r\nVerdi Luca\r\n 1 \r\n'
+# A list that held pupils is rewritten only after a copy of the archive.
+attendi_file "Backup/$GIORNO-2/3A/ALUNNI.3A" 'Bianchi Anna\r\n 0 \r\nRossi Mario\r\n 1 \r\n'
+attendi_finestra frmModifica
+attendi "la finestra frmImportaAlunni è chiusa" non_in_mappa frmImportaAlunni
+attendi "l'alunno importato nell'elenco" mostra_testo "frmModifica/cmbAlunni_elenco[2]" "Verdi Luca"
 clic frmModifica/cmdFine
 attendi_finestra frmSplash
 
@@ -134,11 +225,11 @@ attendi "la domanda sull'alunno" mostra_testo msgbox/testo "Vuoi eliminare l'alu
 a_schermo "Eliminazione alunno" || errore "la domanda non è sullo schermo"
 schermata elimina-alunno
 clic "msgbox/Sì"
-attendi_file 3A/ALUNNI.3A 'Bianchi Anna\r\n 0 \r\n'
+attendi_file 3A/ALUNNI.3A 'Bianchi Anna\r\n 0 \r\nVerdi Luca\r\n 1 \r\n'
 attendi_assente "3A/Rossi Mario.q1"
 attendi_assente "3A/Rossi Mario.dat"
 attendi_finestra frmModifica
-attendi "l'alunno tolto dall'elenco" non_in_mappa "frmModifica/cmbAlunni_elenco[1]"
+attendi "l'alunno tolto dall'elenco" mostra_testo "frmModifica/cmbAlunni_elenco[1]" "Verdi Luca"
 
 passo "Archivi: la classe eliminata"
 clic "frmModifica/cmbClassi_elenco[0]"
