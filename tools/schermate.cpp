@@ -374,6 +374,7 @@ void giudizi()
     clic(trova(compila(), QStringLiteral("cmdAnteprimaQ1")));
     finestra(Finestre::Anteprima, QStringLiteral("anteprima"));
     clic(trova(Forms::find(Finestre::Anteprima), QStringLiteral("cmdEsciAnteprima")));
+    Msg::queueAnswer(Msg::ResYes); // the corrected text is saved
     clic(trova(compila(), QStringLiteral("cmdFineStampa")));
     clic(trova(compila(), QStringLiteral("cmdFineLavoro")));
 }
@@ -421,6 +422,7 @@ void frasi()
         frase->setText(QString::fromUtf8("CognomeNome si è inserit§ nel gruppo con serenità: è {un|un'}alunn§ "
                                          "{sereno e curioso|serena e curiosa}."));
     finestra(Finestre::Frasi, QStringLiteral("frasi-editor"));
+    Msg::queueAnswer(Msg::ResNo); // the entry written stays out of the phrase file
     clic(trova(f, QStringLiteral("cmdEsci")));
 }
 
@@ -464,6 +466,7 @@ void utilita()
     if (compila()) {
         spunta({0, 5});
         finestra(Finestre::Compila, QStringLiteral("preselezione"));
+        Msg::queueAnswer(Msg::ResYes); // the preselection is kept
         clic(trova(compila(), QStringLiteral("cmdFineLavoro")));
     }
 }
@@ -540,6 +543,9 @@ int main(int argc, char **argv)
     copie();
     accesso();
     guida();
+    // A box answered by default may have changed the sample data of the pictures after it.
+    for (const QString &box : Msg::unanswered())
+        std::fprintf(stderr, "message answered by default: %s\n", qPrintable(box));
     Forms::resetAll();
     return 0;
 }
