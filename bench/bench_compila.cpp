@@ -1,5 +1,6 @@
 // The composition window with long phrase files: showing a section (a tab click, through the real
 // window) and joining a text from 500 ticked entries, at 1,000 and 5,000 entries.
+#include "ArchivioDiProva.h"
 #include "menu/Avvio.h"
 #include "composition/AssemblaTesto.h"
 #include "composition/ListaFrasi.h"
@@ -23,14 +24,6 @@
 
 namespace {
 const int kSpuntate = 500;
-
-void scrivi(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    if (f.open(QIODevice::WriteOnly))
-        f.write(bytes);
-}
 
 QByteArray fileFrasi(int voci)
 {

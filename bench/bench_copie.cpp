@@ -1,5 +1,6 @@
 // The day's copy of an archive of 10 classes of 30 pupils (5 files a pupil), flushed to the disk;
 // deleting a copy no longer kept; reading the list of copies as the restore window does.
+#include "ArchivioDiProva.h"
 #include "archive/CopieSicurezza.h"
 
 #include <QCoreApplication>
@@ -16,22 +17,6 @@ namespace {
 const int kClassi = 10;
 const int kAlunni = 30;
 const int kGiri = 15;
-
-void scrivi(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-}
-
-QByteArray quadro(int alunno, int n)
-{
-    QByteArray t;
-    const QByteArray frase = "L'alunno partecipa con interesse alle attivit\xe0 proposte e porta a termine i lavori. ";
-    for (int i = 0; i < 8 + (alunno + n) % 5; ++i)
-        t += frase + ((i % 2) ? "\r\n" : "");
-    return t + "\r\n";
-}
 
 void archivio(const QString &programma)
 {

@@ -1,5 +1,6 @@
 // Phrase use across a class: a section of 5,000 phrases shown for a class of 30 pupils, each with
 // 50 phrases of the section ticked in the selection file; the window's show with its counts, and the count alone.
+#include "ArchivioDiProva.h"
 #include "menu/Avvio.h"
 #include "composition/ListaSpunte.h"
 #include "composition/UsoFrasi.h"
@@ -22,14 +23,6 @@
 
 namespace {
 const int kFrasi = 5000, kAlunni = 30, kSpunte = 50;
-
-void scrivi(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    if (f.open(QIODevice::WriteOnly))
-        f.write(bytes);
-}
 
 double tempo(const std::function<void()> &f, int volte)
 {

@@ -1,5 +1,6 @@
 // The utilities' two file tools on a 30-pupil class (5 files per pupil): merging one section and
 // exporting the class folder, beside `cp -r` of the same folder.
+#include "ArchivioDiProva.h"
 #include "platform/Paths.h"
 #include "utilities/EsportaImporta.h"
 #include "utilities/UnioneGiudizi.h"
@@ -18,23 +19,6 @@
 namespace {
 const int kAlunni = 30;
 const int kGiri = 25;
-
-void scrivi(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-}
-
-// A section text of about 700 to 1,100 bytes in lines of about 90 characters.
-QByteArray quadro(int alunno, int n)
-{
-    QByteArray t;
-    const QByteArray frase = "L'alunno partecipa con interesse alle attivit\xe0 proposte e porta a termine i lavori. ";
-    for (int i = 0; i < 8 + (alunno + n) % 5; ++i)
-        t += frase + ((i % 2) ? "\r\n" : "");
-    return t + "\r\n";
-}
 
 void classe(const QString &folder)
 {
