@@ -1,6 +1,6 @@
 // The composition window with long phrase files: showing a section (a tab click, through the real
 // window) and joining a text from 500 ticked entries, at 1,000 and 5,000 entries.
-#include "ArchivioDiProva.h"
+#include "BancoFinestre.h"
 #include "menu/Avvio.h"
 #include "composition/AssemblaTesto.h"
 #include "composition/ListaFrasi.h"
@@ -44,24 +44,6 @@ QList<int> indiciSparsi(int voci)
     return out;
 }
 
-double mediana(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
-double tempo(const std::function<void()> &f, int volte)
-{
-    std::vector<double> t;
-    for (int i = 0; i < volte; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        f();
-        t.push_back(timer.nsecsElapsed() / 1e6);
-    }
-    return mediana(t);
-}
-
 struct Misure {
     double mostra = 0, mostraEDisegna = 0, okFinestra = 0, assembla = 0;
     int spuntate = 0;
@@ -80,18 +62,8 @@ Misure misura(int voci)
         dat += QByteArray::number(i) + ' ';
     scrivi(dir.filePath("3A/Bianchi Anna.dat"), dat + "\r\n\r\n\r\n\r\n");
 
-    auto *f = qobject_cast<frmCompila *>(Forms::get(QStringLiteral("frmCompila")));
-    f->Form_Load();
-    auto *classe = f->findChild<QComboBox *>(QStringLiteral("cmbClasse"));
-    auto *alunno = f->findChild<QComboBox *>(QStringLiteral("cmbAlunno"));
-    auto *lista = f->findChild<QListWidget *>(QStringLiteral("lstLista0"));
-    f->cmbClasse_DropDown();
-    classe->setCurrentIndex(0);
-    f->cmbClasse_Click();
-    f->cmbAlunno_DropDown();
-    alunno->setCurrentIndex(0);
-    f->cmbAlunno_Click();
-    QApplication::processEvents();
+    frmCompila *f = nullptr;
+    QListWidget *lista = primoAlunno(f);
 
     Misure m;
     m.mostra = tempo([f] { f->ssTabGiudizi_GotFocus(); }, 15);

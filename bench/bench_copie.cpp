@@ -1,6 +1,6 @@
 // The day's copy of an archive of 10 classes of 30 pupils (5 files a pupil), flushed to the disk;
 // deleting a copy no longer kept; reading the list of copies as the restore window does.
-#include "ArchivioDiProva.h"
+#include "Banco.h"
 #include "archive/CopieSicurezza.h"
 
 #include <QCoreApplication>

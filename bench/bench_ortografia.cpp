@@ -1,6 +1,7 @@
 // The spell check of a text box holding 2,000 words of the Italian dictionary (one in twenty
 // misspelled): checking the whole text once, then one keystroke (key, highlighting, repaint), in one
 // paragraph and in twenty, beside the same keystroke without checking.
+#include "Banco.h"
 #include "menu/Avvio.h"
 #include "platform/Ortografia.h"
 #include "platform/SottolineaturaOrtografica.h"
@@ -35,12 +36,6 @@ QString testo(const QString &aff, int paragrafi)
     for (int i = 0; i < parole.size(); ++i)
         out += parole[i] + (i % (kParole / paragrafi) == kParole / paragrafi - 1 ? "\n" : " ");
     return out;
-}
-
-double mediana(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
 }
 
 struct Misure {

@@ -1,6 +1,6 @@
 // Phrase use across a class: a section of 5,000 phrases shown for a class of 30 pupils, each with
 // 50 phrases of the section ticked in the selection file; the window's show with its counts, and the count alone.
-#include "ArchivioDiProva.h"
+#include "BancoFinestre.h"
 #include "menu/Avvio.h"
 #include "composition/ListaSpunte.h"
 #include "composition/UsoFrasi.h"
@@ -23,19 +23,6 @@
 
 namespace {
 const int kFrasi = 5000, kAlunni = 30, kSpunte = 50;
-
-double tempo(const std::function<void()> &f, int volte)
-{
-    std::vector<double> t;
-    for (int i = 0; i < volte; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        f();
-        t.push_back(timer.nsecsElapsed() / 1e6);
-    }
-    std::sort(t.begin(), t.end());
-    return t[t.size() / 2];
-}
 
 void preparaClasse(const QString &dir)
 {
@@ -69,18 +56,8 @@ int main(int argc, char **argv)
     Paths::setProgramFolder(dir.path());
     preparaClasse(dir.path());
 
-    auto *f = qobject_cast<frmCompila *>(Forms::get(QStringLiteral("frmCompila")));
-    f->Form_Load();
-    auto *classe = f->findChild<QComboBox *>(QStringLiteral("cmbClasse"));
-    auto *alunno = f->findChild<QComboBox *>(QStringLiteral("cmbAlunno"));
-    auto *lista = f->findChild<QListWidget *>(QStringLiteral("lstLista0"));
-    f->cmbClasse_DropDown();
-    classe->setCurrentIndex(0);
-    f->cmbClasse_Click();
-    f->cmbAlunno_DropDown();
-    alunno->setCurrentIndex(0);
-    f->cmbAlunno_Click();
-    QApplication::processEvents();
+    frmCompila *f = nullptr;
+    QListWidget *lista = primoAlunno(f);
 
     const double mostra = tempo([&] {
         f->ssTabGiudizi_GotFocus();

@@ -1,6 +1,6 @@
 // The utilities' two file tools on a 30-pupil class (5 files per pupil): merging one section and
 // exporting the class folder, beside `cp -r` of the same folder.
-#include "ArchivioDiProva.h"
+#include "Banco.h"
 #include "platform/Paths.h"
 #include "utilities/EsportaImporta.h"
 #include "utilities/UnioneGiudizi.h"
