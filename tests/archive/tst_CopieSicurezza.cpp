@@ -118,6 +118,10 @@ private slots:
     {
         ProgramFolder dir;
         archivio(dir);
+        // The class folders as they are on disk, each once however often the list names it.
+        dir.write("Classi.dat", "3A\r\n4b\r\nManca\r\n3a\r\n");
+        QCOMPARE(contenuto(dir.path()).classi, (QStringList{"3A", "4B"}));
+        dir.write("Classi.dat", "3A\r\n4b\r\nManca\r\n");
         const QDate oggi(2026, 5, 12);
         const Esito prima = copiaDelGiorno(dir.path(), oggi);
         QVERIFY2(prima.ok && prima.nome == "2026-05-12", qPrintable(prima.errore));

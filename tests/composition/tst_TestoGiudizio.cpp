@@ -117,6 +117,11 @@ private slots:
         Selezione::Righe s{"", "1 ", "2 ", "3 "};
         QVERIFY(Selezione::leggiIn(dir.file("corto.dat"), s));
         QCOMPARE(s, (Selezione::Righe{"7 ", "1 ", "2 ", "3 "}));
+        // A long one gives its first four lines only.
+        dir.write("lungo.dat", "1 \r\n2 \r\n3 \r\n4 \r\n5 \r\n6 \r\n");
+        QVERIFY(Selezione::leggiIn(dir.file("lungo.dat"), s));
+        QCOMPARE(s, (Selezione::Righe{"1 ", "2 ", "3 ", "4 "}));
+        QCOMPARE(Selezione::leggi(dir.file("lungo.dat"))->size(), 4);
         QVERIFY(!Selezione::leggiIn(dir.file("manca.dat"), s));
         QVERIFY(Selezione::scrivi(dir.file("nuovo.dat"), Selezione::Righe{}));
         QCOMPARE(dir.read("nuovo.dat"), "\r\n\r\n\r\n\r\n");

@@ -23,6 +23,17 @@ QStringList file(const ProgramFolder &dir)
 {
     return QDir(dir.path()).entryList({QStringLiteral("presele*"), QStringLiteral("*.q?")}, QDir::Files);
 }
+// Dark pixels right of the first phrase's check box: its text was drawn.
+int puntiScuri(QListWidget *l)
+{
+    const QRect voce = l->visualItemRect(l->item(0));
+    const QImage frase = l->viewport()->grab(voce.adjusted(2 * voce.height(), 0, 0, 0)).toImage();
+    int scuri = 0;
+    for (int y = 0; y < frase.height(); ++y)
+        for (int x = 0; x < frase.width(); ++x)
+            scuri += qGray(frase.pixel(x, y)) < 128;
+    return scuri;
+}
 } // namespace
 
 class TestFrmCompila : public QObject
@@ -40,15 +51,15 @@ private slots:
         frmCompila *f = apriDalMenu();
         QVERIFY(f && scegli(classe(), "3A") && scegli(alunno(), "Bianchi Anna"));
         QVERIFY(voci(alunno()) == QStringList({"Bianchi Anna", "Rossi Mario"}) && c<QLabel>("Label1")->text() == "Femminile");
+        // Back to the class box with the keyboard: as when it opens, the pupil is to be chosen again.
+        alunno()->setFocus();
+        QTest::keyClick(alunno(), Qt::Key_Backtab);
+        QTRY_VERIFY(classe()->hasFocus());
+        QVERIFY(alunno()->count() == 0 && c<QLabel>("Label1")->text().isEmpty());
+        QVERIFY(scegli(alunno(), "Bianchi Anna"));
         // No section shown yet: the first one comes up, each phrase drawn with its text beside the check box.
         QCOMPARE(schedeGiudizi()->currentIndex(), 0);
-        const QRect voce = lista(0)->visualItemRect(lista(0)->item(0));
-        const QImage frase = lista(0)->viewport()->grab(voce.adjusted(2 * voce.height(), 0, 0, 0)).toImage();
-        int scuri = 0;
-        for (int y = 0; y < frase.height(); ++y)
-            for (int x = 0; x < frase.width(); ++x)
-                scuri += qGray(frase.pixel(x, y)) < 128;
-        QVERIFY(scuri > 20);
+        QVERIFY(puntiScuri(lista(0)) > 20);
         componi(0, {3, 2, 1, 0});
         const QByteArray q1 = ansi("Bianchi Anna si è mostrata attenta, partecipe\r\nHa lavorato con impegno e con costanza.");
         QCOMPARE(dir.read("3A/Bianchi Anna.q1"), q1 + "\r\n");
@@ -367,6 +378,7 @@ private slots:
         dir.write("presele.dat", "2 \r\n\r\n1 \r\n\r\n");
         clickTab(schedeGiudizi(), 0);
         QCOMPARE(spuntate(lista(0)), QList<int>{2});
+        QVERIFY(puntiScuri(lista(0)) > 20); // no class counts here: the phrases are drawn all the same
         componi(0, {0});
         QCOMPARE(testo()->toPlainText(), "CognomeNome si è mostrato attento\nHa lavorato con impegno");
         // The other sections' lines are written back as read; no section text is written.

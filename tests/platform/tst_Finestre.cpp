@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 
+#include "platform/EventiFuoco.h"
 #include "platform/Form.h"
 #include "platform/Ui.h"
 
@@ -32,6 +33,22 @@ class TestFinestre : public QObject
 {
     Q_OBJECT
 private slots:
+    void focusReasons()
+    {
+        // A new focus: not the window coming back nor a list closing. The teacher's: mouse or keyboard.
+        const struct {
+            Qt::FocusReason reason;
+            bool nuovo, dallUtente;
+        } casi[] = {{Qt::MouseFocusReason, true, true},          {Qt::TabFocusReason, true, true},
+                    {Qt::BacktabFocusReason, true, true},        {Qt::ShortcutFocusReason, true, true},
+                    {Qt::OtherFocusReason, true, false},         {Qt::ActiveWindowFocusReason, false, false},
+                    {Qt::PopupFocusReason, false, false},        {Qt::MenuBarFocusReason, true, false}};
+        for (const auto &c : casi) {
+            QCOMPARE(EventiFuoco::nuovo(c.reason), c.nuovo);
+            QCOMPARE(EventiFuoco::dallUtente(c.reason), c.dallUtente);
+        }
+    }
+
     void aWindowOpensInsideTheFreeArea()
     {
         const QRect area(0, 30, 1366, 708); // a panel above

@@ -80,6 +80,10 @@ private slots:
         QCOMPARE(Ortografia::trovaDizionario({dir.path()}), QString()); // .dic missing
         QVERIFY(QFile::copy(sistema.chopped(4) + ".dic", dir.file("it.dic")));
         QCOMPARE(Ortografia::trovaDizionario({"/nessuna", dir.path()}), dir.file("it.aff"));
+        // A dictionary named by DICPATH comes before the system's.
+        qputenv("DICPATH", QFile::encodeName("/nessuna:" + dir.path()));
+        QCOMPARE(Ortografia::trovaDizionario(), dir.file("it.aff"));
+        qunsetenv("DICPATH");
         QVERIFY(!Ortografia(dir.file("it.aff")).corretta("scuolla"));
     }
 

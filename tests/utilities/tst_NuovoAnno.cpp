@@ -67,6 +67,7 @@ private slots:
                                                          "create sul disco fisso.\n\r Il programma verrà reinizializzato.\n\r "
                                                          "Vuoi continuare?"));
         QCOMPARE(Msg::shown()[1].text, QStringLiteral("Sei proprio sicuro ?"));
+        QVERIFY(Msg::shown()[0].title == "Nuovo Anno" && Msg::shown()[1].title == "Conferma Nuovo anno");
         QVERIFY(Msg::shown()[0].defaultButton == Msg::ResNo && Msg::shown()[1].defaultButton == Msg::ResNo);
         // The menu was loaded afresh and asked the year again.
         QVERIFY(Msg::shown()[2].isInput);
