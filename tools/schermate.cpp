@@ -19,6 +19,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QHelpEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
@@ -422,6 +423,8 @@ void frasi()
         frase->setText(QString::fromUtf8("CognomeNome si è inserit§ nel gruppo con serenità: è {un|un'}alunn§ "
                                          "{sereno e curioso|serena e curiosa}."));
     finestra(Finestre::Frasi, QStringLiteral("frasi-editor"));
+    if (auto *alunna = trova<QLabel>(f, QStringLiteral("lblAlunna")))
+        parte(alunna->parentWidget(), QStringLiteral("coppie")); // the entry as it reads for a girl and a boy
     Msg::queueAnswer(Msg::ResNo); // the entry written stays out of the phrase file
     clic(trova(f, QStringLiteral("cmdEsci")));
 }
