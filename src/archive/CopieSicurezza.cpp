@@ -312,23 +312,33 @@ Esito copia(const QString &programma, const QDate &oggi, const Operazioni &op)
         esito.errore = QStringLiteral("il nome \"%1\" è usato da una classe o da un file.").arg(kCartella);
         return esito;
     }
+    const bool cera = fi.exists();
     QDir().mkpath(backup);
-    QTemporaryDir posto(Paths::join(backup, kCopia + QStringLiteral("XXXXXX")));
-    if (!posto.isValid()) {
-        esito.errore = QStringLiteral("impossibile creare una cartella in \"%1\".").arg(QDir::toNativeSeparators(backup));
+    const bool fatta = [&] {
+        QTemporaryDir posto(Paths::join(backup, kCopia + QStringLiteral("XXXXXX")));
+        if (!posto.isValid()) {
+            esito.errore = QStringLiteral("impossibile creare una cartella in \"%1\".").arg(QDir::toNativeSeparators(backup));
+            return false;
+        }
+        if (!copiaArchivio(programma, posto.path(), op, &esito.errore))
+            return false;
+        const QString nome = nomeLibero(backup, oggi);
+        if (!op.rinomina(posto.path(), Paths::join(backup, nome))) {
+            esito.errore = QStringLiteral("impossibile creare \"%1\".").arg(QDir::toNativeSeparators(Paths::join(backup, nome)));
+            return false;
+        }
+        posto.setAutoRemove(false);
+        esito.nome = nome;
+        return true;
+    }();
+    if (!fatta) {
+        // A first copy that failed leaves no empty folder behind.
+        if (!cera)
+            QDir().rmdir(backup);
         return esito;
     }
-    if (!copiaArchivio(programma, posto.path(), op, &esito.errore))
-        return esito;
-    const QString nome = nomeLibero(backup, oggi);
-    if (!op.rinomina(posto.path(), Paths::join(backup, nome))) {
-        esito.errore = QStringLiteral("impossibile creare \"%1\".").arg(QDir::toNativeSeparators(Paths::join(backup, nome)));
-        return esito;
-    }
-    posto.setAutoRemove(false);
     CartelleSicure::scriviSuDisco(backup);
     esito.ok = true;
-    esito.nome = nome;
     return esito;
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/CarQuad.h"
 #include "app/Impostazioni.h"
+#include "archive/CopieSicurezza.h"
 #include "archive/ElencoAlunni.h"
 #include "archive/ElencoClassi.h"
 #include "archive/NuovaClasse.h"
@@ -82,6 +83,12 @@ QList<std::pair<QString, Scrittura>> scritture(const QString &disco, const QStri
         {"Rossi Mario.q1", [=](QString *e) { return (*e = EsportaImporta::esegui(piano("4A"), fonte, true).errore).isEmpty(); }},
         {"Rossi Mario.q1", [=](QString *e) { return (*e = EsportaImporta::esegui(piano("5B"), fonte, true).errore).isEmpty(); }},
         {"Classi.dat", [](QString *e) { return SvuotaArchivio::esegui(SvuotaArchivio::prepara(), e); }},
+        // The dated copy of the archive: none, rather than half a copy.
+        {"Rossi Mario.q1", [=](QString *e) {
+             const CopieSicurezza::Esito r = CopieSicurezza::copia(disco, QDate(2026, 5, 12));
+             *e = r.errore;
+             return r.ok;
+         }},
     };
 }
 
