@@ -98,6 +98,7 @@ private slots:
             {cfg + "Comic Sans MS\r\n11,5\r\n180.5\r\n 2 \r\n30\r\n 95 \r\n160\r\n225\r\n 15 \r\n", "15|11|5|180.5|2|30|95|160|225", false, 0, {}, {}},
             {QByteArray(cfg).replace(" 1 \r\n", "5\r\n"), "Arial|12|190|5|40|105|170|235|20", false, 0, "Arial|12|190|2|40|105|170|235|20", printConfig(2)},
             {QByteArray(cfg).replace("\r\n12\r\n", "\r\n0\r\n"), "Arial|0|190|1|40|105|170|235|20", true, 0, {}, {}},
+            {QByteArray(cfg).replace("Arial\r\n", "\r\n"), "|12|190|1|40|105|170|235|20", false, 0, {}, {}},
             {{}, "||||||||0", false, 0, "|||2|||||", "<missing>"},
         };
         for (const auto &r : righe) {
