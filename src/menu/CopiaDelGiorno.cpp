@@ -15,14 +15,15 @@ namespace {
 QPointer<QThread> g_lavoro;
 } // namespace
 
-void CopiaDelGiorno::avvia()
+void CopiaDelGiorno::avvia(std::function<void()> lavoro)
 {
-    QTimer::singleShot(0, qApp, [] {
+    QTimer::singleShot(0, qApp, [lavoro] {
         if (g_lavoro || Forms::programEnded())
             return;
         const QString programma = Paths::programFolder();
         const QDate oggi = QDate::currentDate();
-        g_lavoro = QThread::create([programma, oggi] { CopieSicurezza::copiaDelGiorno(programma, oggi); });
+        g_lavoro = lavoro ? QThread::create(lavoro)
+                          : QThread::create([programma, oggi] { CopieSicurezza::copiaDelGiorno(programma, oggi); });
         QObject::connect(g_lavoro, &QThread::finished, g_lavoro, &QObject::deleteLater);
         // The program never ends in the middle of a copy.
         QObject::connect(qApp, &QCoreApplication::aboutToQuit, g_lavoro, [] {

@@ -2,6 +2,7 @@
 
 #include "app/CarQuad.h"
 #include "app/Impostazioni.h"
+#include "menu/CopiaDelGiorno.h"
 #include "platform/Finestre.h"
 #include "platform/Form.h"
 #include "platform/Msg.h"
@@ -12,6 +13,9 @@
 #include <QLocale>
 #include <QPointer>
 #include <QPushButton>
+#include <QSemaphore>
+#include <QTimer>
+#include <atomic>
 
 // The main menu's start-up in a program folder, and the access check with its password.
 namespace {
@@ -36,6 +40,21 @@ class TestAvvio : public QObject
     Q_OBJECT
 private slots:
     void cleanup() { VERIFY_NO_UNANSWERED(); }
+
+    // A module opened while the day's copy runs waits for its end.
+    void aModuleWaitsForTheDaysCopy()
+    {
+        QSemaphore via;
+        std::atomic_bool finita = false;
+        CopiaDelGiorno::avvia([&] {
+            via.acquire();
+            finita = true;
+        });
+        QTest::qWait(20); // the copy starts once the event loop runs
+        QTimer::singleShot(200, [&] { via.release(); });
+        CopiaDelGiorno::attendi();
+        QVERIFY(finita);
+    }
 
     // The year file is all but its last two bytes; the others are comma-separated fields, blanks around
     // them dropped, later lines overwriting the values; any case of the name.
